@@ -1,0 +1,131 @@
+// ChineseSentence: one line of word-segmented GBK Chinese text, the entity
+// records found in it, and every stage and translator of the Chinese-to-English
+// direction.
+//
+// Stages run once each, in this order: tokenize, adjust, recognize, then one
+// output builder (translationLine for the batch tool). Each stage file holds one
+// stage:
+//   ChineseSentence.cpp      construction, record texts, neighbour view, merge
+//   ChineseTokenizer.cpp     tokenize
+//   ChineseAdjust.cpp        adjust (fractions, percentages, proportions, eras)
+//   ChineseRecognize.cpp     recognize
+//   ChineseNumerals.cpp      Chinese numerals to digit strings
+//   EnglishNumberWords.cpp   digit strings to English words
+//   TranslateNumber.cpp      Number and Figure
+//   TranslateDate.cpp        Date
+//   TranslateClock.cpp       Clock
+//   TranslateFractional.cpp  Fractional
+//   TranslateOrdinal.cpp     Ordinal, Week and punctuation
+//   TranslateUnitNumber.cpp  Arabic numbers with Chinese magnitudes
+//   ChineseOutput.cpp        translationLine and the per-kind translation
+//   ChineseRenderings.cpp    alternative renderings (whole-sentence, HTML pairs)
+//   ChineseMarkup.cpp        recognition markup
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/EmittedPairs.h"
+#include "lexicon/EntityList.h"
+
+namespace vestrilo {
+
+enum class ChineseEntityKind : std::int32_t {
+  Plain = -1,
+  Number = 0,
+  Figure = 1,
+  Ordinal = 2,
+  Week = 3,
+  Date = 4,
+  Clock = 5,
+  Arabic = 6,
+  Latin = 7,
+  ArabicWithUnit = 9,
+  Fractional = 10,
+};
+
+struct ChineseEntity {
+  std::int32_t start = 0;
+  std::int32_t length = 0;
+  ChineseEntityKind kind = ChineseEntityKind::Plain;
+
+  bool operator==(const ChineseEntity& o) const {
+    return start == o.start && length == o.length && kind == o.kind;
+  }
+};
+
+// The copies a pass takes at the start of a step: the current record and its two
+// neighbours with their texts. A missing neighbour reads as {0, 0, Plain} with
+// empty text. The copies do not follow changes made during the step.
+struct ChineseNeighbours {
+  ChineseEntity prev, cur, next;
+  std::string_view prevText, curText, nextText;
+};
+
+class ChineseSentence {
+ public:
+  std::string sentence;
+  EntityList<ChineseEntity> entities;
+
+  ChineseSentence() = default;
+  explicit ChineseSentence(std::string line);
+
+  // Stages.
+  void tokenize();
+  void adjust();
+  void recognize();
+
+  // Output builders. translationLine filters through the program-wide registry
+  // emittedPairs; translationPairs gives the same pairs unfiltered, in order.
+  std::string translationLine() const;
+  void translationPairs(std::vector<TranslationPair>& out) const;
+  std::string translationLineHtml() const;
+  std::string translationLineTagged() const;
+  std::string translationLineHtmlPairs() const;
+  std::string markupHtml() const;
+  std::string markupTags() const;
+
+  // Shared by every output builder: whether a kind is translated, and the
+  // translation of record e (its text with white space removed, through the
+  // translator of its kind; Arabic records give their source text).
+  static bool isTranslated(ChineseEntityKind kind);
+  std::string translationOf(const ChineseEntity& e) const;
+
+  // The bytes a record covers (clamped to the sentence).
+  std::string_view text(const ChineseEntity& e) const;
+  std::string_view text(std::size_t i) const { return text(entities[i]); }
+
+  // Neighbour view of record i.
+  ChineseNeighbours neighbours(std::size_t i) const;
+
+  // Merges record first with the later record last (see mergeRecords), optionally
+  // giving the merged record a new kind.
+  void merge(std::size_t first, std::size_t last) { mergeRecords(entities, first, last); }
+  void merge(std::size_t first, std::size_t last, ChineseEntityKind kind);
+
+  // Chinese numerals to digit strings.
+  static std::string chineseNumeralToDigits4(std::string text);
+  static std::string chineseNumeralToDigits8(std::string text);
+  static std::string chineseNumeralToArabic(std::string text);
+  static std::string chineseDigitsToArabic(std::string text);
+
+  // Digit strings to English words.
+  static std::string hundredsToEnglish(std::string digits);
+  static std::string digitsToEnglish(std::string digits);
+
+  // Translators: each takes an entity's text (spaces removed) and returns English.
+  static std::string translateNumber(std::string text);
+  static std::string translateFigure(std::string text);
+  static std::string translateDate(std::string text);
+  static std::string translateClock(std::string text);
+  static std::string translateFractional(std::string text);
+  static std::string translateOrdinal(std::string text);
+  static std::string translateWeek(std::string text);
+  static std::string convertPunctuation(std::string text);
+  static std::string translateUnitNumber(std::string text);
+};
+
+}  // namespace vestrilo

@@ -1,0 +1,8 @@
+// Clock translation (not built yet).
+#include "chinese/ChineseSentence.h"
+
+namespace vestrilo {
+
+std::string ChineseSentence::translateClock(std::string text) { (void)text; return {}; }
+
+}  // namespace vestrilo

@@ -1,0 +1,40 @@
+#include "driver/EmittedPairs.h"
+
+#include <cstdint>
+
+namespace vestrilo {
+
+EmittedPairs emittedPairs;
+
+// The source length leads the key, so that (source, translation) is recovered
+// exactly whatever bytes the two texts hold.
+std::string EmittedPairs::key(std::string_view source, std::string_view translation) {
+  std::string k;
+  k.reserve(sizeof(std::uint64_t) + source.size() + translation.size());
+  std::uint64_t n = source.size();
+  k.append(reinterpret_cast<const char*>(&n), sizeof n);
+  k.append(source);
+  k.append(translation);
+  return k;
+}
+
+bool EmittedPairs::contains(std::string_view source, std::string_view translation) const {
+  return keys_.count(key(source, translation)) != 0;
+}
+
+bool EmittedPairs::insert(std::string_view source, std::string_view translation) {
+  return keys_.insert(key(source, translation)).second;
+}
+
+std::string EmittedPairs::admitLines(const std::vector<TranslationPair>& pairs) {
+  std::string out;
+  admit(pairs, [&out](const TranslationPair& p) {
+    out += p.source;
+    out += " ||| ";
+    out += p.translation;
+    out += '\n';
+  });
+  return out;
+}
+
+}  // namespace vestrilo

@@ -1,0 +1,146 @@
+// EnglishSentence: one line of English text, its lower-cased working copy, the
+// entity records found in it, and every stage and translator of the
+// English-to-Chinese direction.
+//
+// Stages run once each, in this order: tokenize, recognize, disambiguate, then
+// one output builder (translationLine for the batch tool). Each stage file holds
+// one stage:
+//   EnglishSentence.cpp        construction, record texts, neighbour view, merge
+//   EnglishTokenizer.cpp       tokenize
+//   EnglishRecognize.cpp       recognize
+//   EnglishDisambiguate.cpp    disambiguate
+//   WordsToArabic.cpp          English number words to digit strings
+//   ChineseNumeralWriter.cpp   digit strings to Chinese numerals
+//   TranslateNumber.cpp        numbers and Arabic numbers with magnitudes
+//   TranslateFigure.cpp        figures and ranges
+//   TranslateDate.cpp          month dates and day dates
+//   TranslateClock.cpp         clock times
+//   TranslateFraction.cpp      fractions and percentages
+//   TranslateOrdinal.cpp       ordinals and weekdays
+//   EnglishOutput.cpp          translationLine and the per-kind rendering
+//   EnglishRenderings.cpp      alternative renderings (whole-sentence, HTML pairs)
+//   EnglishMarkup.cpp          recognition markup
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "driver/EmittedPairs.h"
+#include "lexicon/EntityList.h"
+
+namespace vestrilo {
+
+// Single bits except the two candidate kinds; always compared for equality.
+enum class EnglishEntityKind : std::int32_t {
+  NoNeighbour = -2,
+  Plain = -1,
+  Ordinal = 0x0001,
+  MonthDate = 0x0002,
+  Week = 0x0004,
+  Magnitude = 0x0008,
+  Clock = 0x0010,
+  Figure = 0x0020,
+  FigureOrClock = 0x0030,
+  Arabic = 0x0040,
+  Tens = 0x0080,
+  WordNumber = 0x0100,
+  Fraction = 0x0200,
+  ArabicMagnitude = 0x0400,
+  DayDate = 0x0800,
+  Units = 0x1000,
+  ClockOrNumber = 0x1010,
+};
+
+struct EnglishEntity {
+  std::int32_t start = 0;
+  std::int32_t length = 0;
+  EnglishEntityKind kind = EnglishEntityKind::Plain;
+
+  bool operator==(const EnglishEntity& o) const {
+    return start == o.start && length == o.length && kind == o.kind;
+  }
+};
+
+// The copies a pass takes at the start of a step: the current record and its two
+// neighbours with their texts cut from `lowered`. A missing neighbour reads as
+// {0, 0, NoNeighbour} with empty text. The copies do not follow changes made
+// during the step.
+struct EnglishNeighbours {
+  EnglishEntity prev{0, 0, EnglishEntityKind::NoNeighbour};
+  EnglishEntity cur;
+  EnglishEntity next{0, 0, EnglishEntityKind::NoNeighbour};
+  std::string_view prevText, curText, nextText;
+};
+
+class EnglishSentence {
+ public:
+  std::string sentence;  // the line as read
+  std::string lowered;   // working copy, always as long as `sentence`
+  EntityList<EnglishEntity> entities;
+
+  EnglishSentence() = default;
+  explicit EnglishSentence(std::string line);
+
+  // Stages.
+  void tokenize();
+  void recognize();
+  void disambiguate();
+
+  // Output builders. translationLine filters through the program-wide registry
+  // emittedPairs; translationPairs gives the same pairs (candidates marked)
+  // unfiltered, in order.
+  std::string translationLine() const;
+  void translationPairs(std::vector<TranslationPair>& out) const;
+  std::string translationLineHtml() const;
+  std::string translationLineTagged() const;
+  std::string translationLineHtmlPairs() const;
+  std::string markupHtml() const;
+  std::string markupTags() const;
+
+  // Shared by every output builder: whether a kind is rendered, and the
+  // rendering of record e (its working text through the translator of its
+  // kind; Arabic records give their source text). For the two candidate kinds
+  // the second reading is stored in *candidate when that is given.
+  static bool isRendered(EnglishEntityKind kind);
+  std::string translationOf(const EnglishEntity& e, std::string* candidate = nullptr) const;
+
+  // A record's source text (from `sentence`) and working text (from `lowered`),
+  // clamped to the line.
+  std::string_view sourceText(const EnglishEntity& e) const { return recordText(sentence, e); }
+  std::string_view workingText(const EnglishEntity& e) const { return recordText(lowered, e); }
+  std::string_view workingText(std::size_t i) const { return workingText(entities[i]); }
+
+  // Neighbour view of record i.
+  EnglishNeighbours neighbours(std::size_t i) const;
+
+  // Merges records first..last as kind (see mergeRecords).
+  void merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
+
+  // English number words to digit strings.
+  static std::string hundredsToDigits(std::string text);
+  static std::string wordsToArabic(std::string text);
+  // The value of number words as an integer for limit tests; saturates at
+  // INT32_MAX instead of wrapping.
+  static std::int32_t wordsValue(std::string text);
+
+  // Digit strings to Chinese numerals.
+  static std::string fourDigitsToChinese(std::string digits);
+  static std::string eightDigitsToChinese(std::string digits);
+  static std::string sixteenDigitsToChinese(std::string digits);
+
+  // Translators: each takes an entity's working text and returns Chinese.
+  static std::string translateNumber(std::string text);
+  static std::string translateArabicMagnitude(std::string text);
+  static std::string translateFigure(std::string text);
+  static std::string translateMonthDate(std::string text);
+  static std::string translateDayDate(std::string text);
+  static std::string translateClock(std::string text);
+  static std::string translateFraction(std::string text);
+  static std::string translateOrdinal(std::string text);
+  static std::string translateWeek(std::string text);
+};
+
+}  // namespace vestrilo

@@ -1,0 +1,42 @@
+// Helpers shared by the test programs: temporary files and running the real
+// binary.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vestrilo::test {
+
+// A fresh empty directory under the system's temporary directory, removed with
+// its contents when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes);
+std::string readFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+struct RunResult {
+  int status = -1;  // exit status as the shell sees it (0..255), or -1 if not exited
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// Runs program with args (argv[0] is the program itself), standard input empty.
+RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& env = {});
+
+// Runs the vestrilo binary built with the tests.
+RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
+
+}  // namespace vestrilo::test
