@@ -13,20 +13,44 @@
 
 namespace vestrilo {
 
-void collectLinePairs(Direction direction, std::string_view line, std::vector<TranslationPair>& pairs) {
-  if (direction == Direction::ChineseToEnglish) {
-    ChineseSentence s{std::string(line)};
-    s.tokenize();
-    s.adjust();
-    s.recognize();
-    s.translationPairs(pairs);
-  } else {
-    EnglishSentence s{std::string(line)};
-    s.tokenize();
-    s.recognize();
-    s.disambiguate();
-    s.translationPairs(pairs);
+namespace {
+
+// Runs lines through the stages of one direction. The sentence objects are
+// reused from line to line so that their buffers are allocated once per batch,
+// not once per line; each line still starts from an empty entity list.
+class LineProcessor {
+ public:
+  explicit LineProcessor(Direction direction) : direction_(direction) {}
+
+  void collect(std::string_view line, std::vector<TranslationPair>& pairs) {
+    if (direction_ == Direction::ChineseToEnglish) {
+      chinese_.sentence.assign(line.data(), line.size());
+      chinese_.entities.clear();
+      chinese_.tokenize();
+      chinese_.adjust();
+      chinese_.recognize();
+      chinese_.translationPairs(pairs);
+    } else {
+      english_.sentence.assign(line.data(), line.size());
+      english_.lowered.assign(line.data(), line.size());
+      english_.entities.clear();
+      english_.tokenize();
+      english_.recognize();
+      english_.disambiguate();
+      english_.translationPairs(pairs);
+    }
   }
+
+ private:
+  Direction direction_;
+  ChineseSentence chinese_;
+  EnglishSentence english_;
+};
+
+}  // namespace
+
+void collectLinePairs(Direction direction, std::string_view line, std::vector<TranslationPair>& pairs) {
+  LineProcessor(direction).collect(line, pairs);
 }
 
 unsigned workerThreads() {
@@ -51,9 +75,10 @@ struct BatchResult {
 
 BatchResult processBatch(Direction direction, std::unique_ptr<LineBatch> batch) {
   BatchResult r;
+  LineProcessor processor(direction);
   r.lineEnds.reserve(batch->lines.size());
   for (std::string_view line : batch->lines) {
-    collectLinePairs(direction, line, r.pairs);
+    processor.collect(line, r.pairs);
     r.lineEnds.push_back(r.pairs.size());
   }
   r.batch = std::move(batch);
@@ -69,13 +94,11 @@ bool writeAll(std::FILE* f, const std::string& s) {
 bool emitBatch(const BatchResult& r, unsigned long long& lineNumber, std::FILE* console, std::FILE* output) {
   std::string progress, text;
   std::size_t begin = 0;
-  std::vector<TranslationPair> linePairs;
+  const TranslationPair* pairs = r.pairs.data();
   for (std::size_t end : r.lineEnds) {
     progress += "\nProcessing Line ";
     progress += std::to_string(lineNumber++);
-    linePairs.assign(std::make_move_iterator(r.pairs.begin() + static_cast<std::ptrdiff_t>(begin)),
-                     std::make_move_iterator(r.pairs.begin() + static_cast<std::ptrdiff_t>(end)));
-    text += emittedPairs.admitLines(linePairs);
+    emittedPairs.admitLines(pairs + begin, pairs + end, text);
     begin = end;
   }
   writeAll(console, progress);

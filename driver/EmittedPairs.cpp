@@ -26,14 +26,18 @@ bool EmittedPairs::insert(std::string_view source, std::string_view translation)
   return keys_.insert(key(source, translation)).second;
 }
 
-std::string EmittedPairs::admitLines(const std::vector<TranslationPair>& pairs) {
-  std::string out;
-  admit(pairs, [&out](const TranslationPair& p) {
+void EmittedPairs::admitLines(const TranslationPair* first, const TranslationPair* last, std::string& out) {
+  admit(first, last, [&out](const TranslationPair& p) {
     out += p.source;
     out += " ||| ";
     out += p.translation;
     out += '\n';
   });
+}
+
+std::string EmittedPairs::admitLines(const std::vector<TranslationPair>& pairs) {
+  std::string out;
+  admitLines(pairs.data(), pairs.data() + pairs.size(), out);
   return out;
 }
 

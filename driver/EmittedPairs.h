@@ -37,20 +37,25 @@ class EmittedPairs {
   //   (tested like any other pair).
   template <class Write>
   void admit(const std::vector<TranslationPair>& pairs, Write&& write) {
-    enum class Last { Written, Skipped, Empty } last = Last::Skipped;
-    for (const TranslationPair& p : pairs) {
+    admit(pairs.data(), pairs.data() + pairs.size(), write);
+  }
+  template <class Write>
+  void admit(const TranslationPair* first, const TranslationPair* last, Write&& write) {
+    enum class Last { Written, Skipped, Empty } previous = Last::Skipped;
+    for (; first != last; ++first) {
+      const TranslationPair& p = *first;
       if (p.translation.empty()) {
-        if (!p.candidate) last = Last::Empty;
+        if (!p.candidate) previous = Last::Empty;
         continue;
       }
       bool take;
-      if (p.candidate && last == Last::Written)
+      if (p.candidate && previous == Last::Written)
         take = true;
-      else if (p.candidate && last == Last::Skipped)
+      else if (p.candidate && previous == Last::Skipped)
         take = false;
       else
         take = !contains(p.source, p.translation);
-      if (!p.candidate) last = take ? Last::Written : Last::Skipped;
+      if (!p.candidate) previous = take ? Last::Written : Last::Skipped;
       if (take) {
         insert(p.source, p.translation);
         write(p);
@@ -60,6 +65,8 @@ class EmittedPairs {
 
   // The pair lines "source ||| translation\n" of the pairs admitted.
   std::string admitLines(const std::vector<TranslationPair>& pairs);
+  // The same, appended to out, for the pairs [first, last).
+  void admitLines(const TranslationPair* first, const TranslationPair* last, std::string& out);
 
  private:
   static std::string key(std::string_view source, std::string_view translation);
