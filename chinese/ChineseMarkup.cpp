@@ -1,10 +1,44 @@
-// Chinese recognition markup (not built yet).
+// Chinese recognition markup: the sentence record by record, each entity framed
+// by the tag of its kind, without translations.
 #include "chinese/ChineseSentence.h"
+#include "lexicon/MarkupTags.h"
 
 namespace vestrilo {
 
-std::string ChineseSentence::markupHtml() const { return {}; }
+// Only the records are copied, each followed by one blank (entities end with the
+// blank of their closing tag); bytes between records are not.
 
-std::string ChineseSentence::markupTags() const { return {}; }
+std::string ChineseSentence::markupHtml() const {
+  std::string out;
+  for (const ChineseEntity& e : entities) {
+    const std::string_view s = text(e);
+    if (const ChineseMarkupRow* row = chineseMarkupRow(e.kind)) {
+      out += row->htmlOpening;
+      appendHtmlText(out, s);
+      out += row->closing;
+      out += "</b>";
+    } else {
+      appendHtmlText(out, s);
+      out += ' ';
+    }
+  }
+  return out;
+}
+
+std::string ChineseSentence::markupTags() const {
+  std::string out;
+  for (const ChineseEntity& e : entities) {
+    const std::string_view s = text(e);
+    if (const ChineseMarkupRow* row = chineseMarkupRow(e.kind)) {
+      out += row->tagOpening;
+      out += s;
+      out += row->closing;
+    } else {
+      out += s;
+      out += ' ';
+    }
+  }
+  return out;
+}
 
 }  // namespace vestrilo

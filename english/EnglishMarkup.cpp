@@ -1,10 +1,53 @@
-// English recognition markup (not built yet).
+// English recognition markup: the sentence record by record, each entity framed
+// by the tag of its kind (and the candidate kinds followed by their second
+// reading), without translations.
 #include "english/EnglishSentence.h"
+#include "lexicon/MarkupTags.h"
 
 namespace vestrilo {
 
-std::string EnglishSentence::markupHtml() const { return {}; }
+namespace {
 
-std::string EnglishSentence::markupTags() const { return {}; }
+enum class Form { Tags, Html };
+
+// Each record's text is cut from `sentence` (input letter case, inner separators
+// kept); every piece ends with one blank, except that a second reading ends with
+// its closing parenthesis. Bytes between records are not copied.
+std::string markup(const EnglishSentence& s, Form form) {
+  std::string out;
+  const bool html = form == Form::Html;
+  auto put = [&](std::string_view text) {
+    if (html)
+      appendHtmlText(out, text);
+    else
+      out += text;
+  };
+  for (const EnglishEntity& e : s.entities) {
+    const std::string_view text = s.sourceText(e);
+    const EnglishMarkupRow* row = englishMarkupRow(e.kind);
+    if (!row) {
+      put(text);
+      out += ' ';
+      continue;
+    }
+    const MarkupFrame& first = html ? row->html : row->tags;
+    out += first.opening;
+    put(text);
+    out += first.closing;
+    const MarkupFrame& second = html ? row->candidateHtml : row->candidateTags;
+    if (!second.opening.empty()) {
+      out += second.opening;
+      put(text);
+      out += second.closing;
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string EnglishSentence::markupHtml() const { return markup(*this, Form::Html); }
+
+std::string EnglishSentence::markupTags() const { return markup(*this, Form::Tags); }
 
 }  // namespace vestrilo
