@@ -1,14 +1,151 @@
-// Chinese numerals to digit strings (not built yet).
+// Chinese numerals to digit strings.
+//
+// A numeral written with the magnitude characters 十 百 千 万 亿 is read into a
+// fixed-width string of ASCII digits: four digits for a group below ten thousand,
+// eight below 10^8 (the 万 group, then the units group) and sixteen below 10^16
+// (the 亿 group of eight, then the lower eight). Texts are walked two bytes at a
+// time from their first byte; a last odd byte is a character of its own that
+// matches nothing. Nothing here reads outside its text.
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 #include "chinese/ChineseSentence.h"
+#include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
 
-std::string ChineseSentence::chineseNumeralToDigits4(std::string text) { (void)text; return {}; }
+namespace {
 
-std::string ChineseSentence::chineseNumeralToDigits8(std::string text) { (void)text; return {}; }
+// The character at byte i of a text walked in pairs (one byte at the very end).
+std::string_view charAt(std::string_view text, std::size_t i) { return text.substr(i, 2); }
 
-std::string ChineseSentence::chineseNumeralToArabic(std::string text) { (void)text; return {}; }
+// The digit of a numeral character of numeralDigitMap, or 0 for any other text.
+char numeralDigit(std::string_view c) {
+  if (c.size() != 2) return 0;
+  const std::string_view d = numeralDigitMap.lookup(c);
+  return d.empty() ? 0 : d.front();
+}
 
-std::string ChineseSentence::chineseDigitsToArabic(std::string text) { (void)text; return {}; }
+// Byte offset of the first character c in the text's two-byte walk, or npos. The
+// search keeps to character boundaries, so the second byte of one character and
+// the first byte of the next never make up a false 万 or 亿.
+std::size_t findChar(std::string_view text, std::string_view c) {
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    if (charAt(text, i) == c) return i;
+  }
+  return std::string_view::npos;
+}
+
+// The digit of a text that is exactly one numeral other than 零, or 0.
+char loneNumeralDigit(std::string_view text) {
+  if (text == numeralZero) return 0;
+  return numeralDigit(text);
+}
+
+// Four digits (thousands, hundreds, tens, units) of a numeral below ten thousand.
+//   - 千, 百, 十 take the digit of the numeral right before them;
+//   - a 十 with no numeral before it, or after 零, counts one ten (十五, 一百十, 一千零十);
+//   - a last numeral is the units digit, except that a last numeral other than 零
+//     right after 千 or 百 is the abbreviated next lower place (三千五, 一百二).
+void readDigits4(std::string_view text, char* out) {
+  std::fill(out, out + 4, '0');
+  std::string_view prev;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    const std::string_view c = charAt(text, i);
+    const char prevDigit = numeralDigit(prev);
+    if (c == magnitudeThousand) {
+      if (prevDigit) out[0] = prevDigit;
+    } else if (c == magnitudeHundred) {
+      if (prevDigit) out[1] = prevDigit;
+    } else if (c == magnitudeTen) {
+      out[2] = (prevDigit && prev != numeralZero) ? prevDigit : '1';
+    } else if (i + 2 >= text.size()) {
+      if (const char d = numeralDigit(c)) {
+        if (c != numeralZero && prev == magnitudeThousand) {
+          out[1] = d;
+        } else if (c != numeralZero && prev == magnitudeHundred) {
+          out[2] = d;
+        } else {
+          out[3] = d;
+        }
+      }
+    }
+    prev = c;
+  }
+}
+
+// Eight digits of a numeral below 10^8: the group before the first 万 and the
+// group after it. A single numeral after 万 is spoken for its thousands (两万三 is
+// 23000).
+void readDigits8(std::string_view text, char* out) {
+  const std::size_t wan = findChar(text, magnitudeTenThousand);
+  if (wan == std::string_view::npos) {
+    std::fill(out, out + 4, '0');
+    readDigits4(text, out + 4);
+    return;
+  }
+  readDigits4(text.substr(0, wan), out);
+  const std::string_view after = text.substr(wan + magnitudeTenThousand.size());
+  if (const char d = loneNumeralDigit(after)) {
+    std::fill(out + 4, out + 8, '0');
+    out[4] = d;
+  } else {
+    readDigits4(after, out + 4);
+  }
+}
+
+bool isAsciiSpace(char b) { return b == ' ' || b == '\t' || b == '\n' || b == '\v' || b == '\f' || b == '\r'; }
+
+}  // namespace
+
+std::string ChineseSentence::chineseNumeralToDigits4(std::string text) {
+  std::string out(4, '0');
+  readDigits4(text, out.data());
+  return out;
+}
+
+std::string ChineseSentence::chineseNumeralToDigits8(std::string text) {
+  std::string out(8, '0');
+  readDigits8(text, out.data());
+  return out;
+}
+
+// Sixteen digits of a numeral below 10^16. White space is removed first (the
+// tokenizer keeps spaces inside a numeral run: 三 亿 五). 万 before 亿 multiplies
+// within the 亿 group; a single numeral after 亿 is spoken for its ten millions
+// (三亿五 is 350000000).
+std::string ChineseSentence::chineseNumeralToArabic(std::string text) {
+  text.erase(std::remove_if(text.begin(), text.end(), isAsciiSpace), text.end());
+  const std::string_view view(text);
+  std::string out(16, '0');
+  const std::size_t yi = findChar(view, magnitudeHundredMillion);
+  if (yi == std::string_view::npos) {
+    readDigits8(view, out.data() + 8);
+    return out;
+  }
+  readDigits8(view.substr(0, yi), out.data());
+  const std::string_view after = view.substr(yi + magnitudeHundredMillion.size());
+  if (const char d = loneNumeralDigit(after)) {
+    out[8] = d;
+  } else {
+    readDigits8(after, out.data() + 8);
+  }
+  return out;
+}
+
+// One digit per numeral character, read one by one (二零零八 is 2008); any other
+// character, 两 included, adds nothing.
+std::string ChineseSentence::chineseDigitsToArabic(std::string text) {
+  std::string out;
+  const std::string_view view(text);
+  for (std::size_t i = 0; i < view.size(); i += 2) {
+    const std::string_view c = charAt(view, i);
+    if (c.size() != 2) continue;
+    out += figureDigitMap.lookup(c);
+  }
+  return out;
+}
 
 }  // namespace vestrilo

@@ -1,0 +1,117 @@
+// Chinese numerals to fixed-width digit strings, and digit-by-digit reading.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "chinese/ChineseSentence.h"
+
+namespace vestrilo {
+namespace {
+
+struct Case {
+  std::string text;
+  std::string digits;
+};
+
+TEST(ChineseNumeralToArabic, ReadsCommonNumerals) {
+  const std::vector<Case> cases = {
+      {"二十", "0000000000000020"},
+      {"十", "0000000000000010"},
+      {"十五", "0000000000000015"},
+      {"十万", "0000000000100000"},
+      {"两千零八", "0000000000002008"},
+      {"一千零五十", "0000000000001050"},
+      {"三百二十五", "0000000000000325"},
+      {"三亿零五百万", "0000000305000000"},
+      {"三万亿", "0003000000000000"},
+      {"九千九百九十九万九千九百九十九亿九千九百九十九万九千九百九十九", "9999999999999999"},
+      {"一百零二", "0000000000000102"},
+      {"三千零五", "0000000000003005"},
+      {"五", "0000000000000005"},
+      {"两", "0000000000000002"},
+      // A digit-only run keeps only its last digit.
+      {"一九九八", "0000000000000008"},
+      {"零五", "0000000000000005"},
+      // Zero and empty texts fill the width with zeros.
+      {"万", "0000000000000000"},
+      {"零", "0000000000000000"},
+      {"", "0000000000000000"},
+      {"半", "0000000000000000"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChineseSentence::chineseNumeralToArabic(c.text), c.digits) << c.text;
+  }
+}
+
+// A 十 with no numeral before it (or after 零) is one ten; an abbreviated last
+// numeral after 千 or 百 takes the next lower place; one numeral after 万 or 亿
+// is spoken for the next lower magnitude.
+TEST(ChineseNumeralToArabic, ReadsAbbreviatedForms) {
+  const std::vector<Case> cases = {
+      {"一百十", "0000000000000110"},
+      {"一千零十", "0000000000001010"},
+      {"十万零十", "0000000000100010"},
+      {"三千五", "0000000000003500"},
+      {"一百二", "0000000000000120"},
+      {"三千五百五", "0000000000003550"},
+      {"三千零五", "0000000000003005"},
+      {"一百零二", "0000000000000102"},
+      {"两万三", "0000000000023000"},
+      {"一万零三", "0000000000010003"},
+      {"两万零", "0000000000020000"},
+      {"三亿五", "0000000350000000"},
+      {"三 亿 五", "0000000350000000"},
+      {"三亿零五", "0000000300000005"},
+      {"一万五千", "0000000000015000"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChineseSentence::chineseNumeralToArabic(c.text), c.digits) << c.text;
+  }
+}
+
+TEST(ChineseNumeralToArabic, IgnoresWhiteSpaceInsideTheRun) {
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("三 百"), "0000000000000300");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("三\t百  二十"), "0000000000000320");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("   "), "0000000000000000");
+}
+
+TEST(ChineseNumeralToArabic, KeepsToCharacterBoundaries) {
+  // 万 is the bytes CD F2; here they straddle two characters and must not be read
+  // as a magnitude.
+  const std::string straddle = "\xB0\xCD\xF2\xB0";
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic(straddle), "0000000000000000");
+  // An odd last byte is a character of its own and matches nothing.
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic(std::string("五") + "\xD2"), "0000000000000000");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("\xD2"), "0000000000000000");
+}
+
+TEST(ChineseNumeralToDigits, FixedWidths) {
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits4("三百二十五"), "0325");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits4(""), "0000");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits4("九千九百九十九"), "9999");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("五百万"), "05000000");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("三万零五十"), "00030050");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("两万三"), "00023000");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("十二"), "00000012");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8(""), "00000000");
+}
+
+TEST(ChineseDigitsToArabic, ReadsDigitByDigit) {
+  const std::vector<Case> cases = {
+      {"二零零八", "2008"},
+      {"一九九八年", "1998"},
+      {"两", ""},
+      {"", ""},
+      {"三一四一五九", "314159"},
+      {"零", "0"},
+      {"十", ""},
+      {std::string("五") + "\xD2", "5"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChineseSentence::chineseDigitsToArabic(c.text), c.digits) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace vestrilo
