@@ -1,12 +1,92 @@
-// Alternative renderings of the Chinese translation output (not built yet).
+// Alternative renderings of the Chinese translation output: the whole sentence
+// with each entity and its translation framed by tags (plain or HTML), and the
+// new pairs of the sentence as coloured HTML lines.
+#include <cstddef>
+#include <vector>
+
 #include "chinese/ChineseSentence.h"
+#include "lexicon/MarkupTags.h"
 
 namespace vestrilo {
 
-std::string ChineseSentence::translationLineHtml() const { return {}; }
+namespace {
 
-std::string ChineseSentence::translationLineTagged() const { return {}; }
+enum class Form { Tagged, Html };
 
-std::string ChineseSentence::translationLineHtmlPairs() const { return {}; }
+// The whole sentence, record by record: a translated entity as opening, source,
+// " | ", translation and closing; an Arabic record as opening, its punctuation
+// converted, and closing; any other record as its text and a blank. Bytes between
+// records are not copied.
+std::string wholeSentence(const ChineseSentence& s, Form form) {
+  std::string out;
+  const bool html = form == Form::Html;
+  auto put = [&](std::string_view text) {
+    if (html)
+      appendHtmlText(out, text);
+    else
+      out += text;
+  };
+  for (const ChineseEntity& e : s.entities) {
+    const std::string_view source = s.text(e);
+    const ChineseMarkupRow* row = ChineseSentence::isTranslated(e.kind) ? chineseMarkupRow(e.kind) : nullptr;
+    if (!row) {
+      put(source);
+      out += ' ';
+      continue;
+    }
+    out += html ? row->htmlOpening : row->tagOpening;
+    if (e.kind == ChineseEntityKind::Arabic) {
+      put(ChineseSentence::convertPunctuation(std::string(source)));
+    } else {
+      put(source);
+      out += " | ";
+      put(s.translationOf(e));
+    }
+    out += row->closing;
+    if (html) out += "</b>";
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string ChineseSentence::translationLineHtml() const { return wholeSentence(*this, Form::Html); }
+
+std::string ChineseSentence::translationLineTagged() const { return wholeSentence(*this, Form::Tagged); }
+
+// The pairs of translationLine, through the same registry, each written as a
+// coloured line "source ||| translation</b><br/>".
+std::string ChineseSentence::translationLineHtmlPairs() const {
+  std::vector<TranslationPair> pairs;
+  translationPairs(pairs);
+
+  // The colour of each pair is that of the record it comes from: pairs follow
+  // the translated records in order, so each is matched to the next translated
+  // record with the same source text.
+  std::vector<const ChineseMarkupRow*> rows(pairs.size(), nullptr);
+  std::size_t next = 0;
+  for (std::size_t k = 0; k < pairs.size(); ++k) {
+    for (std::size_t i = next; i < entities.size(); ++i) {
+      const ChineseEntity& e = entities[i];
+      if (isTranslated(e.kind) && text(e) == pairs[k].source) {
+        rows[k] = chineseMarkupRow(e.kind);
+        next = i + 1;
+        break;
+      }
+    }
+  }
+
+  std::string out;
+  emittedPairs.admit(pairs, [&](const TranslationPair& p) {
+    const std::size_t k = static_cast<std::size_t>(&p - pairs.data());
+    const ChineseMarkupRow* row = k < rows.size() ? rows[k] : nullptr;
+    out += row ? row->colourPrefix : std::string_view("<b>");
+    appendHtmlText(out, p.source);
+    out += " ||| ";
+    appendHtmlText(out, p.translation);
+    out += "</b><br/>";
+  });
+  return out;
+}
 
 }  // namespace vestrilo
