@@ -1,0 +1,3 @@
+#include "driver/View.h"
+
+int main(int argc, char** argv) { return vestrilo::runVestriloView(argc, argv); }

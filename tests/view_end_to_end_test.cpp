@@ -1,0 +1,233 @@
+// vestrilo-view end to end: arguments, files and every format of both
+// directions, run in process through runVestriloView.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver/EmittedPairs.h"
+#include "driver/View.h"
+#include "tests/TestSupport.h"
+
+namespace vestrilo {
+namespace {
+
+using test::fileExists;
+using test::readFile;
+using test::TempDir;
+using test::writeFile;
+
+struct ViewRun {
+  int status = 0;
+  std::string out, err;
+};
+
+std::string drain(std::FILE* f) {
+  std::string s;
+  std::rewind(f);
+  char buf[4096];
+  for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;) s.append(buf, n);
+  std::fclose(f);
+  return s;
+}
+
+ViewRun view(std::vector<std::string> args) {
+  args.insert(args.begin(), "vestrilo-view");
+  std::vector<const char*> argv;
+  for (const std::string& a : args) argv.push_back(a.c_str());
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  ViewRun r;
+  r.status = runVestriloView(static_cast<int>(argv.size()), argv.data(), out, err);
+  r.out = drain(out);
+  r.err = drain(err);
+  return r;
+}
+
+const std::string kUsage = "Usage: vestrilo-view -C2E|-E2C FORMAT infile outfile\n";
+const std::string kBanner = "Oskelund Documents Preprocessing - Num&Time Recognition and Translation\n";
+const std::string kDone = "\nOk! Job has been done!\n";
+
+std::string htmlDocument(const std::string& direction, const std::string& format, const std::string& body) {
+  return "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"GBK\">\n<title>Vestrilo " + direction + " " + format +
+         "</title>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
+}
+
+class View : public ::testing::Test {
+ protected:
+  void SetUp() override { emittedPairs.clear(); }
+  void TearDown() override { emittedPairs.clear(); }
+  TempDir dir;
+  const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
+};
+
+TEST_F(View, WrongArgumentsGiveTheUsage) {
+  writeFile(in, "三点\n");
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  } cases[] = {
+      {{}, "Error: 5 parameters are needed"},
+      {{"-C2E", in, out}, "Error: 5 parameters are needed"},  // the batch tool's arguments
+      {{"-C2E", "tags", in, out, "x"}, "Error: 5 parameters are needed"},
+      {{"-c2e", "tags", in, out}, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\""},
+      {{"tags", "-C2E", in, out}, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\""},
+      {{"-E2C", "HTML", in, out}, "Error: the 2nd parameter should be one of"},
+      {{"-E2C", "pairs", in, out}, "Error: the 2nd parameter should be one of"},
+      {{"-E2C", "", in, out}, "Error: the 2nd parameter should be one of"},
+  };
+  for (const Case& c : cases) {
+    const ViewRun r = view(c.args);
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err.rfind(c.message, 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(kUsage), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("translated-html"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(fileExists(out));
+  }
+}
+
+TEST_F(View, FileErrorsAreThoseOfTheBatchTool) {
+  writeFile(in, "三点\n");
+  {
+    const ViewRun r = view({"-C2E", "html", dir.file("missing.txt"), out});
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err, "Error: unable to open input file!\n");
+    EXPECT_FALSE(fileExists(out));
+  }
+  {
+    const ViewRun r = view({"-E2C", "tags", in, dir.file("no/such/dir/out.txt")});
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err, "Error: unable to open output file!\n");
+    EXPECT_EQ(r.out, "");
+  }
+  {
+    // A directory opens but cannot be read: that is not a successful run.
+    const ViewRun r = view({"-E2C", "tags", dir.path(), out});
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err, "Error: unable to read input file!\n");
+  }
+  if (fileExists("/dev/full")) {
+    const ViewRun r = view({"-C2E", "html", in, "/dev/full"});
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err, "Error: unable to write output file!\n");
+  }
+}
+
+const std::string kChinese = "今天 是 2004年5月1日\n\n会议 于 三点 开始\r\n三点";
+const std::string kEnglish = "It is Ten  past Five.\nHello, world!\n\nten to five\r\nten to five";
+
+TEST_F(View, EveryFormatOfEitherDirection) {
+  struct Case {
+    std::string direction, format, input, expected;
+  } cases[] = {
+      {"-C2E", "tags", kChinese,
+       "今天 是 <Date>2004年5月1日<\\Date> \n"
+       "\n"
+       "会议 于 <Clock>三点<\\Clock> 开始 \n"
+       "<Clock>三点<\\Clock> \n"},
+      {"-C2E", "html", kChinese,
+       htmlDocument("-C2E", "html",
+                    "今天 是 <b style = \"color:green\">&#60Date>2004年5月1日<\\Date> </b><br/>\n"
+                    "<br/>\n"
+                    "会议 于 <b style = \"color:navy\">&#60Clock>三点<\\Clock> </b>开始 <br/>\n"
+                    "<b style = \"color:navy\">&#60Clock>三点<\\Clock> </b><br/>\n")},
+      {"-C2E", "translated-tags", kChinese,
+       "今天 是 <Date>2004年5月1日 | 1st May 2004<\\Date> \n"
+       "\n"
+       "会议 于 <Clock>三点 | three o'clock<\\Clock> 开始 \n"
+       "<Clock>三点 | three o'clock<\\Clock> \n"},
+      {"-C2E", "translated-html", kChinese,
+       htmlDocument("-C2E", "translated-html",
+                    "今天 是 <b style = \"color:green\">&#60Date>2004年5月1日 | 1st May 2004<\\Date> </b><br/>\n"
+                    "<br/>\n"
+                    "会议 于 <b style = \"color:navy\">&#60Clock>三点 | three o'clock<\\Clock> </b>开始 <br/>\n"
+                    "<b style = \"color:navy\">&#60Clock>三点 | three o'clock<\\Clock> </b><br/>\n")},
+      // A pair already written for an earlier line is not repeated.
+      {"-C2E", "pairs-html", kChinese,
+       htmlDocument("-C2E", "pairs-html",
+                    "<b style = \"color:green\">2004年5月1日 ||| 1st May 2004</b><br/><br/>\n"
+                    "<br/>\n"
+                    "<b style = \"color:navy\">三点 ||| three o'clock</b><br/><br/>\n"
+                    "<br/>\n")},
+      {"-E2C", "tags", kEnglish,
+       "It is <CLOCK>Ten  past Five<\\CLOCK> . \n"
+       "Hello , world ! \n"
+       "\n"
+       "<Figure>ten to five<\\Figure> (候选: <CLOCK>ten to five<\\CLOCK> )\n"
+       "<Figure>ten to five<\\Figure> (候选: <CLOCK>ten to five<\\CLOCK> )\n"},
+      {"-E2C", "html", kEnglish,
+       htmlDocument("-E2C", "html",
+                    "It is <b style=\"color:navy\">&#60CLOCK>Ten  past Five<\\CLOCK> </b>. <br/>\n"
+                    "Hello , world ! <br/>\n"
+                    "<br/>\n"
+                    "<b style=\"color:maroon\">&#60FIGURE>ten to five<\\FIGURE> </b>"
+                    "(候选: <b style=\"color:navy\">&#60CLOCK>ten to five<\\CLOCK> </b>)<br/>\n"
+                    "<b style=\"color:maroon\">&#60FIGURE>ten to five<\\FIGURE> </b>"
+                    "(候选: <b style=\"color:navy\">&#60CLOCK>ten to five<\\CLOCK> </b>)<br/>\n")},
+      {"-E2C", "translated-tags", kEnglish,
+       "It is <Clock>Ten  past Five|||五点 十分<\\Clock>.\n"
+       "Hello, world!\n"
+       "\n"
+       "<Figure>ten to five|||十 到 五<\\Figure>(候选: <Clock>ten to five|||差 十分 五点<\\Clock>)\n"
+       "<Figure>ten to five|||十 到 五<\\Figure>(候选: <Clock>ten to five|||差 十分 五点<\\Clock>)\n"},
+      {"-E2C", "translated-html", kEnglish,
+       htmlDocument("-E2C", "translated-html",
+                    "It is <b style=\"color:navy\">&#60Clock>Ten  past Five ||| 五点 十分<\\Clock></b>.<br/>\n"
+                    "Hello, world!<br/>\n"
+                    "<br/>\n"
+                    "<b style=\"color:maroon\">&#60Figure>ten to five ||| 十 到 五<\\Figure></b>"
+                    "(候选: <b style=\"color:navy\">&#60Clock>ten to five ||| 差 十分 五点<\\Clock></b>)<br/>\n"
+                    "<b style=\"color:maroon\">&#60Figure>ten to five ||| 十 到 五<\\Figure></b>"
+                    "(候选: <b style=\"color:navy\">&#60Clock>ten to five ||| 差 十分 五点<\\Clock></b>)<br/>\n")},
+      {"-E2C", "pairs-html", kEnglish,
+       htmlDocument("-E2C", "pairs-html",
+                    "<b style=\"color:navy\">Ten  past Five ||| 五点 十分</b><br/>\n<br/>\n"
+                    "<br/>\n"
+                    "<br/>\n"
+                    "<b style=\"color:maroon\">ten to five ||| 十 到 五</b><br/>\n"
+                    "<b style=\"color:navy\">ten to five ||| 差 十分 五点</b><br/>\n<br/>\n"
+                    "<br/>\n")},
+  };
+  for (const Case& c : cases) {
+    emittedPairs.clear();
+    writeFile(in, c.input);
+    const ViewRun r = view({c.direction, c.format, in, out});
+    EXPECT_EQ(r.status, 0) << c.direction << " " << c.format << ": " << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, kBanner + "\nProcessing Line 1\nProcessing Line 2\nProcessing Line 3\nProcessing Line 4" +
+                         (c.direction == "-E2C" ? "\nProcessing Line 5" : "") + kDone);
+    EXPECT_EQ(readFile(out), c.expected) << c.direction << " " << c.format;
+  }
+}
+
+TEST_F(View, EmptyInput) {
+  writeFile(in, "");
+  for (const char* format : {"tags", "translated-tags"}) {
+    const ViewRun r = view({"-E2C", format, in, out});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, kBanner + kDone);
+    EXPECT_EQ(readFile(out), "");
+  }
+  for (const char* format : {"html", "translated-html", "pairs-html"}) {
+    const ViewRun r = view({"-C2E", format, in, out});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(readFile(out), htmlDocument("-C2E", format, ""));
+  }
+}
+
+TEST_F(View, RenderLineRunsTheStagesOfTheDirection) {
+  EXPECT_EQ(renderLine(Direction::ChineseToEnglish, ViewFormat::Tags, "会议 于 三点 开始"),
+            "会议 于 <Clock>三点<\\Clock> 开始 ");
+  EXPECT_EQ(renderLine(Direction::EnglishToChinese, ViewFormat::Tags, "We meet at half past five ."),
+            "We meet at <CLOCK>half past five<\\CLOCK> . ");
+  ViewFormat f = ViewFormat::Tags;
+  EXPECT_TRUE(parseViewFormat("pairs-html", f));
+  EXPECT_EQ(f, ViewFormat::PairsHtml);
+  EXPECT_TRUE(isHtmlFormat(f));
+  EXPECT_FALSE(isHtmlFormat(ViewFormat::TranslatedTags));
+}
+
+}  // namespace
+}  // namespace vestrilo
