@@ -1,8 +1,138 @@
-// English tokenizer (not built yet).
+// English tokenizer: lower-cases the working copy, splits the line into words
+// and runs of punctuation, and gives every token its first kind from its shape
+// or from the English word lists.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishNumberMaps.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
-void EnglishSentence::tokenize() {  }
+namespace {
+
+using Kind = EnglishEntityKind;
+
+// ASCII classes on single bytes; bytes of 0x80 and above are in none of them.
+bool isSpaceByte(unsigned char b) { return b == ' ' || (b >= '\t' && b <= '\r'); }
+bool isPunctByte(unsigned char b) {
+  return (b >= 0x21 && b <= 0x2F) || (b >= 0x3A && b <= 0x40) || (b >= 0x5B && b <= 0x60) ||
+         (b >= 0x7B && b <= 0x7E);
+}
+bool isDigitByte(unsigned char b) { return b >= '0' && b <= '9'; }
+
+// Digits with "." and ",", at least one digit: an Arabic number. Any other byte
+// makes the token plain.
+Kind arabicShape(std::string_view t, Kind kind) {
+  if (t == "." || t == ",") return kind;
+  bool digitSeen = false;
+  for (const char ch : t) {
+    const unsigned char b = static_cast<unsigned char>(ch);
+    if (!isDigitByte(b) && b != '.' && b != ',') return Kind::Plain;
+    digitSeen = digitSeen || isDigitByte(b);
+    if (digitSeen) kind = Kind::Arabic;
+  }
+  return kind;
+}
+
+// Digits followed by "th", "st", "nd" or "rd" ("1st", "22nd"); the suffix need
+// not agree with the number.
+Kind digitOrdinalShape(std::string_view t, Kind kind) {
+  if (t.size() < 2 || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
+  for (const char ch : t.substr(0, t.size() - 2)) {
+    if (!isDigitByte(static_cast<unsigned char>(ch))) return Kind::Plain;
+    kind = Kind::Ordinal;
+  }
+  return kind;
+}
+
+// "10:30" or "9:45"; the digits are not range-checked.
+bool isClockShape(std::string_view t) {
+  auto digitAt = [&](std::size_t i) { return isDigitByte(static_cast<unsigned char>(t[i])); };
+  if (t.size() == 5) return t[2] == ':' && digitAt(0) && digitAt(1) && digitAt(3) && digitAt(4);
+  if (t.size() == 4) return t[1] == ':' && digitAt(0) && digitAt(2) && digitAt(3);
+  return false;
+}
+
+// "twenty-five" is a units word and "twenty-first" an ordinal.
+Kind hyphenCompound(std::string_view t, Kind kind) {
+  const std::size_t h = t.find('-');
+  if (h == std::string_view::npos) return kind;
+  const std::string_view tens = t.substr(0, h);
+  const std::string_view rest = t.substr(h + 1);
+  if (!englishTensList.hasWord(tens)) return kind;
+  if (englishUnitsList.hasWord(rest)) return Kind::Units;
+  if (englishOrdinalList.hasWord(rest)) return Kind::Ordinal;
+  return kind;
+}
+
+Kind wordClass(std::string_view t, Kind kind) {
+  static constexpr struct {
+    const LexiconList* list;
+    Kind kind;
+  } classes[] = {
+      {&englishUnitsList, Kind::Units},     {&englishTensList, Kind::Tens},
+      {&englishMagnitudeList, Kind::Magnitude}, {&englishOrdinalList, Kind::Ordinal},
+      {&englishWeekdayList, Kind::Week},    {&englishMonthList, Kind::MonthDate},
+  };
+  for (const auto& c : classes) {
+    if (c.list->hasWord(t)) return c.kind;
+  }
+  return kind;
+}
+
+Kind classify(std::string_view t) {
+  Kind kind = arabicShape(t, Kind::Plain);
+  kind = digitOrdinalShape(t, kind);
+  if (isClockShape(t)) kind = Kind::Clock;
+  kind = hyphenCompound(t, kind);
+  return wordClass(t, kind);
+}
+
+}  // namespace
+
+void EnglishSentence::tokenize() {
+  for (char& ch : lowered) {
+    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + ('a' - 'A'));
+  }
+
+  // Records hold int32 offsets: bytes beyond the int32 range are not tokenized.
+  const std::size_t length =
+      std::min<std::size_t>(sentence.size(), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()));
+  auto byteAt = [&](const std::string& s, std::size_t i) -> unsigned char {
+    return i < length && i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
+  };
+  auto space = [&](std::size_t i) { return isSpaceByte(byteAt(sentence, i)); };
+  auto punct = [&](std::size_t i) { return isPunctByte(byteAt(lowered, i)); };
+  auto append = [&](std::size_t start, std::size_t size) {
+    entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
+  };
+
+  std::size_t s = 0;
+  while (s < length && space(s)) ++s;
+  while (s < length) {
+    std::size_t c = s;
+    while (c < length && punct(c)) ++c;
+    if (c > s) {
+      append(s, c - s);
+      s = c;
+    }
+    while (c < length && space(c)) s = ++c;
+    while (c < length && !space(c)) ++c;
+    if (c == s) break;
+    const std::size_t e = c - 1;
+    while (c > s && punct(c - 1)) --c;
+    if (c > s) append(s, c - s);
+    if (c <= e) append(c, e - c + 1);
+    c = e + 1;
+    while (c < length && space(c)) ++c;
+    s = c;
+  }
+
+  for (EnglishEntity& token : entities) token.kind = classify(workingText(token));
+}
 
 }  // namespace vestrilo
