@@ -1,8 +1,74 @@
-// English disambiguation (not built yet).
+// English disambiguation: one more pass whose rules need a context word.
+//
+// It joins clock times told with "past", "after", "to" and "of", ranges
+// "from X to Y", ordinal dates with "of", percentages and ordinals after a word
+// number; it marks small numbers after "at" and similar words as clock-or-number
+// candidates, and leaves a lone "one", "may" or "march" plain.
+//
+// A rule that merges ends the step, and the pass goes on with the record after
+// the merged entity. The two marking rules change a kind in place and let the
+// later rules of the same step run; the step's neighbour copies do not follow
+// those changes, but later steps see them.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishNumberMaps.h"
 
 namespace vestrilo {
 
-void EnglishSentence::disambiguate() {  }
+namespace {
+
+using Kind = EnglishEntityKind;
+
+std::size_t continueAfter(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
+  s.merge(first, last, kind);
+  return first + 1;
+}
+
+std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+
+bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
+
+std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
+  const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
+  // A number of minutes before "past", "to" or "of": a units or tens word up to thirty.
+  auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(tp) <= 30; };
+
+  if (kc == Kind::WordNumber && kn == Kind::Ordinal) return continueAfter(s, i, i + 1, Kind::Ordinal);
+  if (kc == Kind::Arabic && tn == "%") return continueAfter(s, i, i + 1, Kind::Arabic);
+  if (isListedWord(clockPastWordList, t) && isUnitsOrClock(kn)) {
+    if (minutesBefore()) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+    if (isListedWord(hourFractionList, tp)) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+  }
+  if (t == "to") {
+    if (kn == Kind::Units && minutesBefore()) {
+      const bool range = i >= 2 && s.workingText(i - 2) == "from";
+      return continueAfter(s, i - 1, i + 1, range ? Kind::Figure : Kind::FigureOrClock);
+    }
+    if (isListedWord(hourQuarterList, tp) && isUnitsOrClock(kn)) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+  }
+  if (t == "of") {
+    if (kp == Kind::Ordinal && kn == Kind::MonthDate) return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
+    if (isUnitsOrClock(kn) && (minutesBefore() || isListedWord(hourQuarterList, tp)))
+      return continueAfter(s, i - 1, i + 1, Kind::Clock);
+  }
+  if (isListedWord(neverAloneList, t)) s.entities[i].kind = Kind::Plain;
+  if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(tn) <= 24)
+    s.entities[i + 1].kind = Kind::ClockOrNumber;
+  if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return continueAfter(s, i - 1, i + 1, Kind::Ordinal);
+  if (t == "percent" && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))
+    return continueAfter(s, i - 1, i, Kind::Fraction);
+  return i + 1;
+}
+
+}  // namespace
+
+void EnglishSentence::disambiguate() {
+  for (std::size_t i = 0; i < entities.size();) i = disambiguateStep(*this, i);
+}
 
 }  // namespace vestrilo

@@ -1,8 +1,181 @@
-// English recognition (not built yet).
+// English recognition: four passes over the classified tokens that merge
+// neighbouring records into number and time entities.
+//
+// Each pass walks the records once. At every position it takes the neighbour
+// view and tries its rules in order; the first rule that holds acts and says
+// where the pass goes on: with the record after the merged entity ("continue
+// after"), or with the merged entity itself ("again"), so that it can grow
+// further. Later passes build on what earlier ones joined.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishNumberMaps.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
-void EnglishSentence::recognize() {  }
+namespace {
+
+using Kind = EnglishEntityKind;
+
+// Merges first..last as kind; the pass goes on with the record after it.
+std::size_t continueAfter(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
+  s.merge(first, last, kind);
+  return first + 1;
+}
+
+// Merges first..last as kind; the pass looks at the merged entity again.
+std::size_t again(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
+  s.merge(first, last, kind);
+  return first;
+}
+
+bool isAnyOf(Kind kind, Kind a, Kind b) { return kind == a || kind == b; }
+bool isAnyOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b || kind == c; }
+
+std::string_view withoutLastByte(std::string_view t) { return t.empty() ? t : t.substr(0, t.size() - 1); }
+
+std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+
+// Joins a tens word with the units or ordinal word after it: the separator byte
+// before the second word becomes "-" in the working copy ("twenty five" reads
+// "twenty-five").
+std::size_t joinTens(EnglishSentence& s, std::size_t i, const EnglishEntity& next, Kind kind) {
+  const std::int32_t at = next.start - 1;
+  if (at >= 0 && static_cast<std::size_t>(at) < s.lowered.size()) s.lowered[static_cast<std::size_t>(at)] = '-';
+  return continueAfter(s, i, i + 1, kind);
+}
+
+// "a.m" followed by a token that begins with "." takes that dot (and whatever
+// lies between them); the dot's token loses its first byte or goes.
+std::size_t takeDot(EnglishSentence& s, std::size_t i, const EnglishNeighbours& v) {
+  EnglishEntity& cur = s.entities[i];
+  cur.length = v.next.start - v.cur.start + 1;
+  cur.kind = Kind::Plain;
+  if (v.next.length == 1) {
+    s.entities.erase(i + 1);
+  } else {
+    EnglishEntity& next = s.entities[i + 1];
+    ++next.start;
+    --next.length;
+  }
+  return i + 1;
+}
+
+// Hyphens, clock words, fractions, tens joins, dotted abbreviations, digit-word
+// runs and day-month dates.
+std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
+  const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
+
+  if (t == "-") {
+    if (kp == Kind::Tens && kn == Kind::Units) return continueAfter(s, i - 1, i + 1, Kind::Units);
+    if (kp == Kind::Units && (englishOrdinalList.hasWord(withoutLastByte(tn)) || kn == Kind::Ordinal))
+      return continueAfter(s, i - 1, i + 1, Kind::Fraction);
+    if (kp == Kind::Tens && kn == Kind::Ordinal) return continueAfter(s, i - 1, i + 1, Kind::Ordinal);
+  }
+  if (t == "o" && kp == Kind::Units && kn == Kind::Units) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+  if (t == "o'clock" && kp == Kind::Units) return continueAfter(s, i - 1, i, Kind::Clock);
+  if (t == "quarter" && isListedWord(quarterArticleList, tp)) return continueAfter(s, i - 1, i, Kind::Plain);
+  if (t != "first" && t.find("second") == std::string_view::npos && kp == Kind::Units) {
+    const std::string_view fractions = englishOrdinalList.text().substr(ordinalFractionWordsFrom);
+    if (findBracketed(fractions, withoutLastByte(t)) != std::string_view::npos || kc == Kind::Ordinal)
+      return continueAfter(s, i - 1, i, Kind::Fraction);
+  }
+  if (kc == Kind::Magnitude && kp == Kind::Arabic) return continueAfter(s, i - 1, i, Kind::ArabicMagnitude);
+  if (kc == Kind::Tens && kn == Kind::Units && englishUnitsList.wordPosition(tn) < unitsDigitWordsEnd)
+    return joinTens(s, i, v.next, Kind::Units);
+  if (kc == Kind::Tens && kn == Kind::Ordinal && englishOrdinalList.wordPosition(tn) < ordinalDigitWordsEnd)
+    return joinTens(s, i, v.next, Kind::Ordinal);
+  if ((isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) && !tn.empty() && tn.front() == '.')
+    return takeDot(s, i, v);
+  if (englishUnitsList.hasWord(t) && englishUnitsList.hasWord(tp) && englishUnitsList.hasWord(tn))
+    return continueAfter(s, i - 1, i + 1, Kind::Figure);
+  if (englishUnitsList.hasWord(t) && kp == Kind::Figure) return continueAfter(s, i - 1, i, Kind::Figure);
+  if (kc == Kind::MonthDate) {
+    const bool dayBefore = kp == Kind::Ordinal || (kp == Kind::Arabic && v.prev.length <= 2);
+    if (dayBefore && v.next.length == 4 && (kn == Kind::Arabic || kp == Kind::Ordinal))
+      return continueAfter(s, i - 1, i + 1, Kind::DayDate);
+    if (dayBefore) return continueAfter(s, i - 1, i, Kind::DayDate);
+  }
+  return i + 1;
+}
+
+// Month-day dates, decimals in words, word numbers with magnitudes and clock
+// times in words.
+std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
+  const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
+
+  if (kc == Kind::MonthDate && isAnyOf(kn, Kind::Ordinal, Kind::Arabic))
+    return continueAfter(s, i, i + 1, Kind::MonthDate);
+  if (t == "." && isAnyOf(kn, Kind::Ordinal, Kind::Units, Kind::Arabic) && kp == Kind::MonthDate)
+    return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
+  if (t == "point" && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
+    s.merge(i - 1, i + 1, Kind::Units);
+    while (i < s.entities.size() && s.entities[i].kind == Kind::Units) s.merge(i - 1, i, Kind::Units);
+    return i;
+  }
+  if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == "a"))
+    return again(s, i - 1, i, Kind::WordNumber);
+  if (kc == Kind::Units && kp == Kind::Units && tp.find("point") == std::string_view::npos) {
+    const std::int32_t minutes = valueOf(t);
+    if (minutes >= 10 && minutes < 59) return again(s, i - 1, i, Kind::Clock);
+  }
+  if (kc == Kind::Units && kn == Kind::Tens && englishTensList.text().find(tn) < tensMinuteWordsEnd)
+    return again(s, i, i + 1, Kind::Clock);
+  return i + 1;
+}
+
+// Years after a comma, and word numbers continued by more number words or "and".
+std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tn = v.nextText;
+  const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
+
+  if (t == "," && kn == Kind::Arabic && v.next.length == 4 && saturatingAtoi(tn) <= 9999) {
+    if (kp == Kind::MonthDate) return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
+    if (kp == Kind::DayDate) return continueAfter(s, i - 1, i + 1, Kind::DayDate);
+  }
+  if (kc == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
+    return again(s, i, i + 1, Kind::WordNumber);
+  if (t == "and" && kp == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
+    return again(s, i - 1, i + 1, Kind::WordNumber);
+  return i + 1;
+}
+
+// Time-of-day and era suffixes.
+std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tp = v.prevText;
+  const Kind kp = v.prev.kind;
+
+  if (isListedWord(dayHalfList, t) && (kp == Kind::Clock || (kp == Kind::Units && valueOf(tp) <= 24)))
+    return again(s, i - 1, i, Kind::Clock);
+  if (isListedWord(eraList, t)) {
+    if (kp == Kind::DayDate) return again(s, i - 1, i, Kind::DayDate);
+    if (kp == Kind::MonthDate || (kp == Kind::Arabic && saturatingAtoi(tp) <= 9999))
+      return again(s, i - 1, i, Kind::MonthDate);
+  }
+  return i + 1;
+}
+
+template <class Step>
+void runPass(EnglishSentence& s, Step step) {
+  for (std::size_t i = 0; i < s.entities.size();) i = step(s, i);
+}
+
+}  // namespace
+
+void EnglishSentence::recognize() {
+  runPass(*this, firstPassStep);
+  runPass(*this, secondPassStep);
+  runPass(*this, thirdPassStep);
+  runPass(*this, fourthPassStep);
+}
 
 }  // namespace vestrilo
