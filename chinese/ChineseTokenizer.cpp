@@ -1,8 +1,163 @@
-// Chinese tokenizer (not built yet).
+// Chinese tokenizer: one left-to-right walk over the line that appends one record
+// per token with a first, provisional kind.
+//
+// Tokens: runs of Chinese numeral and magnitude characters (Number or Figure),
+// other Chinese runs (Plain, or the kind of the unit word they are), ASCII digit
+// runs with an optional '%' (Arabic), ASCII letter runs (Latin) and single ASCII
+// punctuation bytes (Plain). Spaces and control bytes make no token, except
+// spaces inside a numeral run.
+//
+// A byte of value 0x80 or more starts a two-byte character. A position at or past
+// the end of the line reads as byte 0, so a last lead byte without its second
+// byte is a character that matches no list; its token ends at the end of the line.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
 #include "chinese/ChineseSentence.h"
+#include "lexicon/ChineseNumeralMaps.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
-void ChineseSentence::tokenize() {  }
+namespace {
+
+using Kind = ChineseEntityKind;
+
+// The line as the tokenizer sees it. Records are 32-bit, so a line longer than
+// INT32_MAX bytes is tokenized up to that point only.
+class Line {
+ public:
+  explicit Line(std::string_view s)
+      : s_(s.substr(0, std::min<std::size_t>(s.size(), std::numeric_limits<std::int32_t>::max()))) {}
+
+  std::size_t size() const { return s_.size(); }
+  unsigned char byte(std::size_t i) const { return i < s_.size() ? static_cast<unsigned char>(s_[i]) : 0; }
+
+  // The character at i: its two bytes, the missing second byte read as 0.
+  std::string_view character(std::size_t i, char (&buf)[2]) const {
+    buf[0] = static_cast<char>(byte(i));
+    buf[1] = static_cast<char>(byte(i + 1));
+    return std::string_view(buf, 2);
+  }
+
+  std::string_view cut(std::size_t first, std::size_t last) const { return s_.substr(first, last - first + 1); }
+
+ private:
+  std::string_view s_;
+};
+
+// Membership of one character in a list of single characters. The whole-word test
+// is used: for a GBK character it is the same as finding the character in the
+// list text, and a broken character (a lead byte followed by '>' or by nothing)
+// can never match the bracket that closes a neighbouring word.
+bool isNumeral(std::string_view c) { return numeralList.hasWord(c); }
+bool isMagnitude(std::string_view c) { return unitList.hasWord(c); }
+
+bool isDigit(unsigned char b) { return b >= '0' && b <= '9'; }
+bool isLetter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
+
+ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
+  return ChineseEntity{static_cast<std::int32_t>(start), static_cast<std::int32_t>(last - start + 1), kind};
+}
+
+// A run of numeral and magnitude characters from i, also across spaces between
+// them. The run stops before an ASCII byte or another character, and before a
+// third magnitude character in a row (the first character never counts towards
+// that streak). Returns the position after the token.
+std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
+  char buf[2];
+  const std::size_t start = i;
+  std::size_t j = i;
+  std::size_t end = i + 1;
+  bool hasUnit = line.character(i, buf) == magnitudeTen;
+  int unitStreak = 0;
+  bool counts = true;
+  while (counts && j < line.size()) {
+    j += 2;
+    end = j - 1;
+    while (line.byte(j) == 0x20) ++j;
+    if (line.byte(j) < 0x80) break;
+    const std::string_view d = line.character(j, buf);
+    const bool magnitude = isMagnitude(d);
+    if (magnitude) {
+      hasUnit = true;
+      ++unitStreak;
+    } else {
+      unitStreak = 0;
+    }
+    counts = magnitude || isNumeral(d);
+    if (unitStreak == 3) break;
+  }
+  if (end >= line.size()) end = line.size() - 1;
+  while (line.byte(end) == 0x20) --end;
+  const std::size_t length = end - start + 1;
+  out.push_back(record(start, end, (length == 2 || hasUnit) ? Kind::Number : Kind::Figure));
+  return end + 1;
+}
+
+// The kind of a Chinese run that is not a numeral run: the unit words that later
+// passes look for, each later test overriding an earlier one.
+Kind chineseRunKind(std::string_view text, std::string_view first) {
+  Kind kind = Kind::Plain;
+  if (ordinalList.hasWord(text)) kind = Kind::Ordinal;
+  if (weekPrefixList.hasWord(text)) kind = Kind::Week;
+  if (everyWeekList.hasWord(text)) kind = Kind::Week;
+  if (dateUnitList.hasWord(text)) kind = Kind::Date;
+  if (clockUnitList.hasWord(text)) kind = Kind::Clock;
+  if (isMagnitude(first)) kind = Kind::ArabicWithUnit;
+  return kind;
+}
+
+// A run of other Chinese characters from i: it ends at an ASCII byte or at a
+// numeral or magnitude character (its first character may be a magnitude other
+// than 十). Returns the position after the token.
+std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
+  char buf[2];
+  const std::size_t start = i;
+  std::size_t j = i;
+  for (;;) {
+    j += 2;
+    if (line.byte(j) < 0x80) break;
+    const std::string_view c = line.character(j, buf);
+    if (isNumeral(c) || isMagnitude(c)) break;
+  }
+  std::size_t end = j - 1;
+  if (end >= line.size()) end = line.size() - 1;
+  const std::string_view text = line.cut(start, end);
+  out.push_back(record(start, end, chineseRunKind(text, text.substr(0, 2))));
+  return end + 1;
+}
+
+}  // namespace
+
+void ChineseSentence::tokenize() {
+  const Line line(sentence);
+  std::size_t i = 0;
+  char buf[2];
+  while (i < line.size()) {
+    const unsigned char b = line.byte(i);
+    if (b >= 0x80) {
+      const std::string_view c = line.character(i, buf);
+      i = (isNumeral(c) || c == magnitudeTen) ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
+    } else if (isDigit(b)) {
+      const std::size_t start = i;
+      while (isDigit(line.byte(i))) ++i;
+      if (line.byte(i) == '%') ++i;
+      entities.push_back(record(start, i - 1, Kind::Arabic));
+    } else if (isLetter(b)) {
+      const std::size_t start = i;
+      while (isLetter(line.byte(i))) ++i;
+      entities.push_back(record(start, i - 1, Kind::Latin));
+    } else if (b > 0x20) {
+      entities.push_back(record(i, i, Kind::Plain));
+      ++i;
+    } else {
+      ++i;
+    }
+  }
+}
 
 }  // namespace vestrilo
