@@ -1,14 +1,71 @@
-// Chinese translation output (not built yet).
+// Chinese translation output: for each entity, its source text and its English
+// translation, filtered through the program-wide registry so that a pair is
+// written only the first time it occurs in the run.
 #include "chinese/ChineseSentence.h"
 
 namespace vestrilo {
 
-bool ChineseSentence::isTranslated(ChineseEntityKind kind) { (void)kind; return false; }
+namespace {
 
-std::string ChineseSentence::translationOf(const ChineseEntity& e) const { (void)e; return {}; }
+bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const { (void)out; }
+// What a translator reads: the source without any ASCII white space, so that
+// 三 百 reads as 三百.
+std::string translatorInput(std::string_view source) {
+  std::string out;
+  out.reserve(source.size());
+  for (char c : source)
+    if (!isAsciiSpace(c)) out += c;
+  return out;
+}
 
-std::string ChineseSentence::translationLine() const { std::vector<TranslationPair> pairs; translationPairs(pairs); return emittedPairs.admitLines(pairs); }
+}  // namespace
+
+bool ChineseSentence::isTranslated(ChineseEntityKind kind) {
+  switch (kind) {
+    case ChineseEntityKind::Number:
+    case ChineseEntityKind::Figure:
+    case ChineseEntityKind::Ordinal:
+    case ChineseEntityKind::Week:
+    case ChineseEntityKind::Date:
+    case ChineseEntityKind::Clock:
+    case ChineseEntityKind::Arabic:
+    case ChineseEntityKind::ArabicWithUnit:
+    case ChineseEntityKind::Fractional:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
+  const std::string_view source = text(e);
+  switch (e.kind) {
+    case ChineseEntityKind::Number: return translateNumber(translatorInput(source));
+    case ChineseEntityKind::Figure: return translateFigure(translatorInput(source));
+    case ChineseEntityKind::Ordinal: return translateOrdinal(translatorInput(source));
+    case ChineseEntityKind::Week: return translateWeek(translatorInput(source));
+    case ChineseEntityKind::Date: return translateDate(translatorInput(source));
+    case ChineseEntityKind::Clock: return translateClock(translatorInput(source));
+    case ChineseEntityKind::ArabicWithUnit: return translateUnitNumber(translatorInput(source));
+    case ChineseEntityKind::Fractional: return translateFractional(translatorInput(source));
+    // An Arabic number is its own translation.
+    case ChineseEntityKind::Arabic: return std::string(source);
+    default: return {};
+  }
+}
+
+void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  for (const ChineseEntity& e : entities) {
+    if (!isTranslated(e.kind)) continue;
+    out.push_back(TranslationPair{std::string(text(e)), translationOf(e), false});
+  }
+}
+
+std::string ChineseSentence::translationLine() const {
+  std::vector<TranslationPair> pairs;
+  translationPairs(pairs);
+  return emittedPairs.admitLines(pairs);
+}
 
 }  // namespace vestrilo

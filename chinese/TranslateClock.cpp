@@ -1,8 +1,77 @@
-// Clock translation (not built yet).
+// Clock translation: 三点 "three o'clock", 三点二十分 "three twenty",
+// 三点零五分 "five past three", 三点一刻 "three fifteen". Hours and minutes in
+// ASCII digits are read as numbers (3点20分 "three twenty").
 #include "chinese/ChineseSentence.h"
+#include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
 
-std::string ChineseSentence::translateClock(std::string text) { (void)text; return {}; }
+namespace {
+
+constexpr std::size_t npos = std::string::npos;
+
+bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// The words of a number text: digits are read as a number, anything else as a
+// Chinese numeral.
+std::string numberWords(const std::string& text) {
+  if (!text.empty() && isAsciiDigit(text[0])) return ChineseSentence::digitsToEnglish(text);
+  return ChineseSentence::translateNumber(text);
+}
+
+// The words of an hour; hour 0 in digits is "zero", as 零点 is.
+std::string hourWords(const std::string& text) {
+  std::string words = numberWords(text);
+  if (words.empty() && !text.empty() && text.find_first_not_of('0') == npos) words = "zero";
+  return words;
+}
+
+}  // namespace
+
+std::string ChineseSentence::translateClock(std::string text) {
+  // 三点零五分: the closing 分 goes, so the minutes are read by the 零 rule.
+  if (gbk::contains(text, "分") && gbk::contains(text, "零")) {
+    text.erase(gbk::lastCharOffset(text));
+    while (!text.empty() && isAsciiSpace(text.back())) text.pop_back();
+  }
+
+  // Whole hours: the first form whose marker ends the text decides.
+  for (std::string_view marker : {"点", "点钟", "时"}) {
+    const std::size_t at = gbk::find(text, marker);
+    if (at == npos || at + marker.size() != text.size()) continue;
+    const std::string words = hourWords(text.substr(0, at));
+    return words.empty() ? std::string() : words + " o'clock";
+  }
+
+  std::size_t marker = gbk::find(text, "点");
+  if (marker == npos) marker = gbk::find(text, "时");
+  if (marker == npos) return {};
+  const std::string hour = hourWords(text.substr(0, marker));
+  if (hour.empty()) return {};
+  const std::size_t after = marker + 2;
+  std::string minuteText = text.substr(after);
+  std::string minuteWords;
+
+  if (const std::size_t fen = gbk::find(text, "分", after); fen != npos) {
+    minuteText = text.substr(after, fen - after);
+    minuteWords = numberWords(minuteText);
+  } else if (!minuteText.empty() && isAsciiDigit(minuteText[0])) {
+    minuteWords = numberWords(minuteText);
+  } else {
+    if (gbk::contains(minuteText, "十")) minuteWords = numberWords(minuteText);
+    if (gbk::contains(minuteText, "零")) {
+      minuteWords = numberWords(minuteText);
+      if (minuteWords.empty()) return {};
+      return minuteWords + " past " + hour;
+    }
+    if (gbk::contains(minuteText, "半")) minuteWords = "thirty";
+    if (gbk::contains(minuteText, "一刻")) minuteWords = "fifteen";
+    if (gbk::contains(minuteText, "三刻")) minuteWords = "forty-five";
+  }
+
+  if (minuteWords.empty()) return hour;
+  return hour + " " + minuteWords;
+}
 
 }  // namespace vestrilo

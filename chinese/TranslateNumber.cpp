@@ -1,10 +1,98 @@
-// Number and Figure translation (not built yet).
+// Number and Figure translation.
+//
+// A Number is a Chinese numeral with magnitudes (三百零五) or a single numeral
+// character; spoken Chinese also writes approximate pairs of neighbouring
+// digits (三四百 "three or four hundred", 十七八 "seventeen or eighteen").
+// A Figure is read digit by digit (二零零八 "two zero zero eight").
 #include "chinese/ChineseSentence.h"
+#include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
 
-std::string ChineseSentence::translateNumber(std::string text) { (void)text; return {}; }
+namespace {
 
-std::string ChineseSentence::translateFigure(std::string text) { (void)text; return {}; }
+std::string numeralWords(std::string text) {
+  return ChineseSentence::digitsToEnglish(ChineseSentence::chineseNumeralToArabic(std::move(text)));
+}
+
+}  // namespace
+
+std::string ChineseSentence::translateNumber(std::string text) {
+  const std::string_view t(text);
+  const std::string_view first = gbk::slice(t, 0, 2), second = gbk::slice(t, 2, 2), third = gbk::slice(t, 4, 2);
+  std::string working = text;
+  bool pair = false, teenPair = false;
+
+  // 三四百: read as 一百, then "one" becomes "three or four".
+  if (t.size() <= 8 && onesWordMap.hasKey(first) && onesWordMap.hasKey(second)) {
+    pair = true;
+    working = "一";
+    working += gbk::slice(t, 4);
+  }
+  // 十七八: read as 十七, then " or " and the words of 十八.
+  if (t.size() == 6 && first == "十" && onesWordMap.hasKey(second) && onesWordMap.hasKey(third)) {
+    pair = teenPair = true;
+    working = std::string(gbk::slice(t, 0, 4));
+  }
+
+  std::string result = numeralWords(working);
+
+  if (pair && teenPair) {
+    result += " or ";
+    result += numeralWords("十" + std::string(third));
+  } else if (pair) {
+    // A numeral led by 一 starts with "one" or "ten"; those three letters are
+    // replaced by the words of the two digits of the pair.
+    const std::string head = "(" + result.substr(0, 3) + ")";
+    const TaggedMap* words = onesWordMap.hasText(head) ? &onesWordMap
+                             : tensWordMap.hasText(head) ? &tensWordMap
+                                                         : nullptr;
+    if (words) {
+      std::string both = words->value(first);
+      both += " or ";
+      both += words->lookup(second);
+      result.replace(0, 3, both);
+    }
+  }
+
+  if (t == "零") return "zero";
+  if (t == "半") return "half";
+  return result;
+}
+
+std::string ChineseSentence::translateFigure(std::string text) {
+  const std::string_view t(text);
+  const std::size_t n = t.size();
+  std::string result;
+  std::size_t previous = std::string_view::npos, current = std::string_view::npos;
+
+  for (std::size_t offset = 0; offset + 1 < n; offset += 2) {
+    const std::string_view ch = t.substr(offset, 2);
+    previous = current;
+    current = figureWordMap.keyPosition(ch);
+    if (current == std::string_view::npos) continue;
+    const std::string_view word = figureWordMap.lookup(ch);
+    if (offset == 0) {
+      result = word;
+      if (n == 4) result += " or";
+      continue;
+    }
+    // Two characters are an approximate pair when their entries stand close
+    // together in the map (see figureWordMap).
+    if (offset == 2 && n == 4) {
+      const bool close = previous != std::string_view::npos && previous < current && current - previous <= 11;
+      if (!close && result.size() >= 3 && result.compare(result.size() - 3, 3, " or") == 0)
+        result.erase(result.size() - 3);
+    }
+    result += ' ';
+    result += word;
+  }
+
+  // A pair whose second character has no entry keeps no dangling " or".
+  if (n == 4 && result.size() >= 3 && result.compare(result.size() - 3, 3, " or") == 0)
+    result.erase(result.size() - 3);
+  if (t == "一半") return "half";
+  return result;
+}
 
 }  // namespace vestrilo

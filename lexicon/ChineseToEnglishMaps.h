@@ -1,0 +1,189 @@
+// Word knowledge of the Chinese-to-English translators: the tagged maps that
+// turn digits, Chinese numerals, months, weekdays and cardinal words into
+// English, plus the few helpers the translators share for reading GBK text
+// character by character.
+//
+// Every map is a TaggedMap text ("<key>(value)..."), looked up by substring
+// search. The texts are part of the behaviour: translateFigure reads the byte
+// positions of figureWordMap's entries, and translateNumber tests the first
+// letters of its words against the values of onesWordMap and tensWordMap.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "lexicon/Lexicon.h"
+
+namespace vestrilo {
+
+// ASCII digit -> English word.
+inline constexpr TaggedMap unitWordMap{
+    "<0>(zero)<1>(one)<2>(two)<3>(three)<4>(four)<5>(five)<6>(six)<7>(seven)<8>(eight)<9>(nine)"};
+
+namespace detail {
+
+inline constexpr std::string_view kBelowTwenty[20] = {
+    "",        "one",     "two",       "three",    "four",    "five",    "six",
+    "seven",   "eight",   "nine",      "ten",      "eleven",  "twelve",  "thirteen",
+    "fourteen", "fifteen", "sixteen",  "seventeen", "eighteen", "nineteen"};
+inline constexpr std::string_view kTens[10] = {"",      "",      "twenty",  "thirty", "forty",
+                                                "fifty", "sixty", "seventy", "eighty", "ninety"};
+
+// The English words of 1..99: the word below twenty, the tens word, or the
+// tens word, a hyphen and the units word.
+constexpr std::size_t twoDigitValueLength(int n) {
+  if (n < 20) return kBelowTwenty[n].size();
+  if (n % 10 == 0) return kTens[n / 10].size();
+  return kTens[n / 10].size() + 1 + kBelowTwenty[n % 10].size();
+}
+
+// Each entry is "<dd>(words)": six bytes of frame around the words.
+constexpr std::size_t twoDigitMapLength() {
+  std::size_t total = 0;
+  for (int n = 1; n <= 99; ++n) total += 6 + twoDigitValueLength(n);
+  return total;
+}
+
+template <std::size_t N>
+struct MapText {
+  std::array<char, N> bytes{};
+  constexpr std::string_view view() const { return std::string_view(bytes.data(), N); }
+};
+
+template <std::size_t N>
+constexpr std::size_t putText(MapText<N>& m, std::size_t at, std::string_view s) {
+  for (char c : s) m.bytes[at++] = c;
+  return at;
+}
+
+constexpr MapText<twoDigitMapLength()> buildTwoDigitWordMap() {
+  MapText<twoDigitMapLength()> m{};
+  std::size_t k = 0;
+  for (int n = 1; n <= 99; ++n) {
+    const char key[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    k = putText(m, k, "<");
+    k = putText(m, k, std::string_view(key, 2));
+    k = putText(m, k, ">(");
+    if (n < 20) {
+      k = putText(m, k, kBelowTwenty[n]);
+    } else {
+      k = putText(m, k, kTens[n / 10]);
+      if (n % 10 != 0) {
+        k = putText(m, k, "-");
+        k = putText(m, k, kBelowTwenty[n % 10]);
+      }
+    }
+    k = putText(m, k, ")");
+  }
+  return m;
+}
+
+inline constexpr auto kTwoDigitWordMapText = buildTwoDigitWordMap();
+
+}  // namespace detail
+
+// "01" .. "99" -> English words ("21" -> "twenty-one"); there is no key "00".
+// The text is built at compile time from the words below twenty and the tens,
+// in key order with nothing between entries.
+inline constexpr TaggedMap twoDigitWordMap{detail::kTwoDigitWordMapText.view()};
+
+// Scale word of each three-digit group, counted from the right.
+inline constexpr std::string_view scaleWords[] = {"", "thousand", "million", "billion", "trillion",
+                                                  "quadrillion"};
+inline constexpr std::size_t scaleWordCount = sizeof(scaleWords) / sizeof(scaleWords[0]);
+
+// Chinese numeral -> units word, and -> tens word (for the approximate pairs).
+inline constexpr TaggedMap onesWordMap{
+    "<一>(one)<二>(two)<两>(two)<三>(three)<四>(four)<五>(five)<六>(six)<七>(seven)<八>(eight)"
+    "<九>(nine)"};
+inline constexpr TaggedMap tensWordMap{
+    "<一>(ten)<二>(twenty)<两>(twenty)<三>(thirty)<四>(forty)<五>(fifty)<六>(sixty)<七>(seventy)"
+    "<八>(eighty)<九>(ninety)"};
+
+// Chinese digit -> English digit word. The entry order and the three spaces
+// after "(zero)" are deliberate: a two-character figure is an approximate pair
+// ("three or four") exactly when its second character's entry starts at most
+// 11 bytes after its first character's entry, which holds for neighbouring
+// digits from 一两 to 八九 (and 二零) but not for 二三, 一二 or 零一.
+inline constexpr TaggedMap figureWordMap{
+    "<二>(two)<零>(zero)   <一>(one)<两>(two)<三>(three)<四>(four)<五>(five)<六>(six)<七>(seven)"
+    "<八>(eight)<九>(nine)"};
+
+// Month in Chinese numerals or ASCII digits -> English month name.
+inline constexpr TaggedMap monthNameMap{
+    "<一>(January)<二>(February)<三>(March)<四>(April)<五>(May)<六>(June)<七>(July)<八>(August)"
+    "<九>(September)<十>(October)<十一>(November)<十二>(December)<1>(January)<2>(February)"
+    "<3>(March)<4>(April)<5>(May)<6>(June)<7>(July)<8>(August)<9>(September)<10>(October)"
+    "<11>(November)<12>(December)"};
+
+// Cardinal word -> ordinal word, for the last word of a number.
+inline constexpr TaggedMap ordinalWordMap{
+    "<one>(first)<two>(second)<three>(third)<four>(fourth)<five>(fifth)<six>(sixth)"
+    "<seven>(seventh)<eight>(eighth)<nine>(ninth)<ten>(tenth)<eleven>(eleventh)<twelve>(twelfth)"
+    "<thirteen>(thirteenth)<fourteen>(fourteenth)<fifteen>(fifteenth)<sixteen>(sixteenth)"
+    "<seventeen>(seventeenth)<eighteen>(eighteenth)<nineteen>(nineteenth)<twenty>(twentieth)"
+    "<thirty>(thirtieth)<forty>(fortieth)<fifty>(fiftieth)<sixty>(sixtieth)<seventy>(seventieth)"
+    "<eighty>(eightieth)<ninety>(ninetieth)<hundred>(hundredth)<thousand>(thousandth)"
+    "<million>(millionth)<billion>(billionth)"};
+
+// Day character after 周 or 星期 -> English weekday.
+inline constexpr TaggedMap weekdayNameMap{
+    "<一>(Monday)<二>(Tuesday)<三>(Wednesday)<四>(Thursday)<五>(Friday)<六>(Saturday)<日>(Sunday)"
+    "<天>(Sunday)"};
+
+// Reading GBK text: a byte of 0x80 or more starts a two-byte character, any
+// other byte is one ASCII character. Searching a translator's text for a
+// Chinese word must only match at character boundaries, or the second byte of
+// one character and the first byte of the next could pass for a third.
+namespace gbk {
+
+// t.substr(pos, n) with pos clamped to the text: never throws.
+constexpr std::string_view slice(std::string_view t, std::size_t pos, std::size_t n = std::string_view::npos) {
+  return pos >= t.size() ? std::string_view() : t.substr(pos, n);
+}
+
+constexpr bool isLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+
+// Byte length of the character at i, clamped to the text (a lead byte at the
+// very end is a character of one byte).
+constexpr std::size_t charLength(std::string_view t, std::size_t i) {
+  if (i >= t.size()) return 0;
+  return isLeadByte(t[i]) && i + 1 < t.size() ? 2 : 1;
+}
+
+// Offset of the first occurrence of piece that starts on a character boundary
+// at or after the boundary `from`, or npos. The empty piece is never found.
+constexpr std::size_t find(std::string_view t, std::string_view piece, std::size_t from = 0) {
+  if (piece.empty()) return std::string_view::npos;
+  for (std::size_t i = from; i < t.size(); i += charLength(t, i)) {
+    if (t.compare(i, piece.size(), piece) == 0 && i + piece.size() <= t.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
+constexpr bool contains(std::string_view t, std::string_view piece) {
+  return find(t, piece) != std::string_view::npos;
+}
+
+constexpr bool startsWith(std::string_view t, std::string_view piece) {
+  return t.substr(0, piece.size()) == piece;
+}
+
+// The first character of t (empty for the empty text).
+constexpr std::string_view firstChar(std::string_view t) { return t.substr(0, charLength(t, 0)); }
+
+// Offset of the last character of t (0 for the empty text).
+constexpr std::size_t lastCharOffset(std::string_view t) {
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < t.size(); i += charLength(t, i)) last = i;
+  return last;
+}
+
+constexpr bool endsWithChar(std::string_view t, std::string_view ch) {
+  return !t.empty() && t.substr(lastCharOffset(t)) == ch;
+}
+
+}  // namespace gbk
+
+}  // namespace vestrilo
