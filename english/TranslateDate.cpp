@@ -1,10 +1,221 @@
-// Date translation (not built yet).
+// Date translation, in the Chinese order era, year, month, day with Arabic
+// digits: may 5, 2004 = 2004年5月5日, fifth of may = 5月5日, 500 b.c. = 公元前500年,
+// 5 may 2004 = 2004年5月5日.
+//
+// A date whose month or day word names no month or day has no rendering: the
+// result is empty.
+#include <cstdint>
+#include <limits>
+#include <string_view>
+
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
 
-std::string EnglishSentence::translateMonthDate(std::string text) { (void)text; return {}; }
+namespace {
 
-std::string EnglishSentence::translateDayDate(std::string text) { (void)text; return {}; }
+constexpr std::size_t npos = std::string::npos;
+constexpr std::int32_t maxDay = 31;
+constexpr std::int32_t maxYear = 9999;
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isPunctuation(char c) {
+  return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0x7E);
+}
+
+bool isDigits(std::string_view s) {
+  if (s.empty()) return false;
+  for (char c : s)
+    if (!isDigit(c)) return false;
+  return true;
+}
+
+// The number at the start of s, read as atoi reads it, but saturating instead
+// of overflowing.
+std::int32_t leadingValue(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && isSpace(s[i])) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  std::int64_t v = 0;
+  for (; i < s.size() && isDigit(s[i]); ++i) {
+    v = v * 10 + (s[i] - '0');
+    if (v > std::numeric_limits<std::int32_t>::max()) {
+      v = std::numeric_limits<std::int32_t>::max();
+      break;
+    }
+  }
+  return static_cast<std::int32_t>(negative ? -v : v);
+}
+
+bool hasOrdinalSuffix(std::string_view s) {
+  if (s.size() < 2) return false;
+  for (std::string_view suffix : ordinalSuffixes)
+    if (s.substr(s.size() - 2) == suffix) return true;
+  return false;
+}
+
+void replaceFirst(std::string& s, std::string_view from, std::string_view to) {
+  if (const std::size_t p = s.find(from); p != npos) s.replace(p, from.size(), to);
+}
+
+// A last word naming an era is taken off the text and gives the era's word.
+std::string takeEra(std::string& text) {
+  const std::size_t space = text.rfind(' ');
+  if (space == npos) return {};
+  const std::string_view last = std::string_view(text).substr(space + 1);
+  for (const MarkerWord& m : eraMarkers) {
+    if (last == m.marker) {
+      text.erase(space);
+      return std::string(m.chinese);
+    }
+  }
+  return {};
+}
+
+// The month a word names in `map`; failing that, an abbreviation, written with
+// or without its dot ("jan" reads as "jan.").
+std::string_view monthOf(const TaggedMap& map, const std::string& word) {
+  std::string_view m = map.lookup(word);
+  if (m.empty()) m = monthMap.lookup(word);
+  if (m.empty() && !word.empty() && word.back() != '.') m = monthMap.lookup(word + ".");
+  return m;
+}
+
+// A day written as a number in words ("jan. five"): every piece of it a units or
+// tens word, and its value a day of a month.
+std::int32_t dayInWords(const std::string& d) {
+  for (std::size_t b = 0; b <= d.size();) {
+    std::size_t e = d.find('-', b);
+    if (e == npos) e = d.size();
+    const std::string_view piece = std::string_view(d).substr(b, e - b);
+    if (!englishUnitsList.hasWord(piece) && !englishTensList.hasWord(piece)) return 0;
+    b = e + 1;
+  }
+  const std::int32_t v = EnglishSentence::wordsValue(d);
+  return v >= 1 && v <= maxDay ? v : 0;
+}
+
+struct DateParts {
+  std::string era, year, month, day;
+
+  // The day text d: 5, 5th or fifth gives 5日; a number above 31 is the year.
+  // False when d names no day.
+  bool setDay(const std::string& d) {
+    if (d.empty()) return false;
+    if (isDigit(d[0])) {
+      if (hasOrdinalSuffix(d)) {
+        day = d.substr(0, d.size() - 2) + std::string(zhWord::day);
+      } else if (leadingValue(d) > maxDay) {
+        year = d;
+        day.clear();
+      } else {
+        day = d + std::string(zhWord::day);
+      }
+      return true;
+    }
+    if (const std::string_view n = dayOrdinalMap.lookup(d); !n.empty()) {
+      day = std::string(n) + std::string(zhWord::day);
+      return true;
+    }
+    if (const std::int32_t n = dayInWords(d); n != 0) {
+      day = std::to_string(n) + std::string(zhWord::day);
+      return true;
+    }
+    return false;
+  }
+
+  std::string assembled() const {
+    if (month.empty()) return {};
+    std::string out = era;
+    if (!year.empty()) out += year + std::string(zhWord::year);
+    return out + month + day;
+  }
+};
+
+// Cuts text at `at`, after stepping back over the punctuation and blanks
+// before it ("may 5, " before the year of "may 5, 2004" leaves "may 5").
+void cutBefore(std::string& text, std::size_t at) {
+  while (at > 0 && (isPunctuation(text[at - 1]) || isSpace(text[at - 1]))) --at;
+  text.erase(at);
+}
+
+}  // namespace
+
+std::string EnglishSentence::translateMonthDate(std::string text) {
+  replaceFirst(text, " . ", ". ");  // "jan . 5" is "jan. 5"
+  const std::size_t dash = text.find(" - ");
+  DateParts date;
+  date.era = takeEra(text);
+  if (dash != npos && text.compare(dash, 3, " - ") == 0) text.replace(dash, 3, "-");
+  replaceFirst(text, " , ", ",");
+  replaceFirst(text, " ,", ",");
+  replaceFirst(text, ", ", ",");
+
+  // A year: the last word when it ends like a number, or whatever follows a
+  // comma; a number above 9999 is no year.
+  if (const std::size_t comma = text.find(','); comma == npos) {
+    const std::size_t n = text.size();
+    if (n >= 3 && isDigit(text[n - 3]) && isDigit(text[n - 1])) {
+      const std::size_t space = text.rfind(' ');
+      const std::size_t start = space == npos ? 0 : space + 1;
+      if (leadingValue(std::string_view(text).substr(start)) <= maxYear) {
+        date.year = text.substr(start);
+        cutBefore(text, start);
+      }
+    }
+  } else if (leadingValue(std::string_view(text).substr(comma + 1)) <= maxYear) {
+    date.year = text.substr(comma + 1);
+    cutBefore(text, comma + 1);
+  }
+
+  // A year alone: 2004 = 2004年, 500 b.c. = 公元前500年.
+  if (text.empty() || text == " ") {
+    if (date.year.empty()) return {};
+    return date.era + date.year + std::string(zhWord::year);
+  }
+
+  const std::size_t space = text.find(' ');
+  if (space == npos) {
+    date.month = monthOf(monthMap, text);
+  } else {
+    std::string dayText;
+    if (const std::size_t of = text.find(enWord::of); of != npos) {
+      date.month = monthOf(monthMap, text.substr(of + enWord::of.size()));
+      dayText = text.substr(0, of);
+    } else {
+      date.month = monthOf(monthMap, text.substr(0, space));
+      dayText = text.substr(space + 1);
+    }
+    if (!date.setDay(dayText)) return {};
+  }
+  return date.assembled();
+}
+
+std::string EnglishSentence::translateDayDate(std::string text) {
+  DateParts date;
+  date.era = takeEra(text);
+  replaceFirst(text, " , ", " ");
+  replaceFirst(text, " ,", " ");
+  replaceFirst(text, ", ", " ");
+
+  // Day, month and an optional year: "5 may", "5 may 2004".
+  const std::size_t first = text.find(' ');
+  if (first == npos) return {};
+  const std::size_t lastSpace = text.rfind(' ');
+  std::string monthWord;
+  if (lastSpace == first) {
+    monthWord = text.substr(first + 1);
+  } else {
+    monthWord = text.substr(first + 1, lastSpace - first - 1);
+    // Only digits make a year: the word after "5th may this" is none.
+    if (const std::string y = text.substr(lastSpace + 1); isDigits(y)) date.year = y;
+  }
+  date.month = monthOf(fullMonthMap, monthWord);
+  if (!date.setDay(text.substr(0, first))) return {};
+  return date.assembled();
+}
 
 }  // namespace vestrilo
