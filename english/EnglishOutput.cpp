@@ -1,14 +1,107 @@
-// English translation output (not built yet).
+// The English translation output: which kinds are rendered, the rendering of one
+// record, and the pair lines of a sentence filtered through the run's registry.
 #include "english/EnglishSentence.h"
 
 namespace vestrilo {
 
-bool EnglishSentence::isRendered(EnglishEntityKind kind) { (void)kind; return false; }
+namespace {
 
-std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const { (void)e; (void)candidate; return {}; }
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const { (void)out; }
+// The text a translator is given: each run of blanks (of any kind) is one space,
+// so "ten  past  five" renders like "ten past five".
+std::string translatorInput(std::string_view working) {
+  std::string out;
+  out.reserve(working.size());
+  for (std::size_t i = 0; i < working.size();) {
+    if (isSpace(working[i])) {
+      out += ' ';
+      while (i < working.size() && isSpace(working[i])) ++i;
+    } else {
+      out += working[i++];
+    }
+  }
+  return out;
+}
 
-std::string EnglishSentence::translationLine() const { std::vector<TranslationPair> pairs; translationPairs(pairs); return emittedPairs.admitLines(pairs); }
+}  // namespace
+
+bool EnglishSentence::isRendered(EnglishEntityKind kind) {
+  switch (kind) {
+    case EnglishEntityKind::Ordinal:
+    case EnglishEntityKind::Clock:
+    case EnglishEntityKind::MonthDate:
+    case EnglishEntityKind::Week:
+    case EnglishEntityKind::Units:
+    case EnglishEntityKind::Tens:
+    case EnglishEntityKind::WordNumber:
+    case EnglishEntityKind::Figure:
+    case EnglishEntityKind::Arabic:
+    case EnglishEntityKind::Fraction:
+    case EnglishEntityKind::ArabicMagnitude:
+    case EnglishEntityKind::DayDate:
+    case EnglishEntityKind::FigureOrClock:
+    case EnglishEntityKind::ClockOrNumber:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const {
+  if (candidate) candidate->clear();
+  if (e.kind == EnglishEntityKind::Arabic) return std::string(sourceText(e));
+  if (!isRendered(e.kind)) return {};
+
+  std::string text = translatorInput(workingText(e));
+  switch (e.kind) {
+    case EnglishEntityKind::Ordinal:
+      return translateOrdinal(std::move(text));
+    case EnglishEntityKind::Clock:
+      return translateClock(std::move(text));
+    case EnglishEntityKind::MonthDate:
+      return translateMonthDate(std::move(text));
+    case EnglishEntityKind::Week:
+      return translateWeek(std::move(text));
+    case EnglishEntityKind::Units:
+    case EnglishEntityKind::Tens:
+    case EnglishEntityKind::WordNumber:
+      return translateNumber(std::move(text));
+    case EnglishEntityKind::Figure:
+      return translateFigure(std::move(text));
+    case EnglishEntityKind::Fraction:
+      return translateFraction(std::move(text));
+    case EnglishEntityKind::ArabicMagnitude:
+      return translateArabicMagnitude(std::move(text));
+    case EnglishEntityKind::DayDate:
+      return translateDayDate(std::move(text));
+    case EnglishEntityKind::FigureOrClock:
+      if (candidate) *candidate = translateClock(text);
+      return translateFigure(std::move(text));
+    case EnglishEntityKind::ClockOrNumber:
+      if (candidate) *candidate = translateNumber(text);
+      return translateClock(std::move(text));
+    default:
+      return {};
+  }
+}
+
+void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  std::string candidate;
+  for (const EnglishEntity& e : entities) {
+    if (!isRendered(e.kind)) continue;
+    const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
+    std::string translation = translationOf(e, twoReadings ? &candidate : nullptr);
+    const std::string_view source = sourceText(e);
+    out.push_back(TranslationPair{std::string(source), std::move(translation), false});
+    if (twoReadings) out.push_back(TranslationPair{std::string(source), std::move(candidate), true});
+  }
+}
+
+std::string EnglishSentence::translationLine() const {
+  std::vector<TranslationPair> pairs;
+  translationPairs(pairs);
+  return emittedPairs.admitLines(pairs);
+}
 
 }  // namespace vestrilo
