@@ -71,7 +71,11 @@ std::string ChineseSentence::translateDate(std::string text) {
   if (nian != npos) {
     yearText = text.substr(0, nian);
     yearDigits = !yearText.empty() && isAsciiDigit(yearText[0]) ? yearText : chineseDigitsToArabic(yearText);
+    // A year is written in ASCII: a year text that mixes in Chinese (a month
+    // before it, 5月2008年) has no rendering.
     if (yearDigits.empty()) return {};
+    for (char c : yearDigits)
+      if (gbk::isLeadByte(c)) return {};
   }
 
   std::string monthWord;

@@ -32,7 +32,12 @@ std::string ChineseSentence::translateOrdinal(std::string text) {
   const std::size_t mark = gbk::find(text, "第");
   std::string number = mark == std::string::npos ? text : text.substr(mark + 2);
 
-  if (!number.empty() && isAsciiDigit(number[0])) return number + digitSuffix(number);
+  if (!number.empty() && isAsciiDigit(number[0])) {
+    // Digits with Chinese text inside are no number to put a suffix on.
+    for (char c : number)
+      if (gbk::isLeadByte(c)) return {};
+    return number + digitSuffix(number);
+  }
 
   // Only the last word of the cardinal changes: "twenty-one" -> "twenty-first",
   // "one thousand one" -> "one thousand first".

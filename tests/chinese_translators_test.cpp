@@ -61,6 +61,8 @@ TEST(EnglishNumberWords, DigitsToEnglish) {
       {"0000000000000000000000012", "twelve"},
       // ...but a number that needs a scale word past the quadrillions has no rendering.
       {"1000000000000000000", ""},
+      // Anything but digits has no words.
+      {"12a", ""}, {"1刻", ""}, {"3.5", ""},
   });
 }
 
@@ -114,6 +116,7 @@ TEST(TranslateOrdinal, DigitsTakeTheEnglishSuffix) {
       {"第1", "1st"}, {"第2", "2nd"}, {"第3", "3rd"}, {"第4", "4th"}, {"第11", "11th"}, {"第12", "12th"},
       {"第13", "13th"}, {"第21", "21st"}, {"第22", "22nd"}, {"第23", "23rd"}, {"第100", "100th"},
       {"第101", "101st"}, {"第111", "111th"}, {"第112", "112th"}, {"第1,000", "1,000th"},
+      {"第5日6", ""},
   });
 }
 
@@ -192,6 +195,8 @@ TEST(TranslateDate, NoMonthOrDayWithoutItsWords) {
       {"13月", ""}, {"0月", ""}, {"8月零日", ""},
       // Without a month the day starts after the year, never inside it.
       {"2008年8日", "8th  2008"},
+      // A year is ASCII digits or Chinese digits, nothing else.
+      {"5月2008年", ""}, {"两年", ""},
       {"", ""},
   });
 }
