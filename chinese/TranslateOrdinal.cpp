@@ -11,11 +11,9 @@ namespace {
 bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // English suffix of a number written in digits: 1st 2nd 3rd 4th, 11th 12th
-// 13th, 21st 22nd 23rd, 100th. A number ending in anything but a digit takes
-// "th".
+// 13th, 21st 22nd 23rd, 100th.
 const char* digitSuffix(std::string_view number) {
-  const char last = number.empty() ? '\0' : number.back();
-  if (!isAsciiDigit(last)) return "th";
+  const char last = number.back();
   const bool teen = number.size() >= 2 && number[number.size() - 2] == '1';
   if (teen) return "th";
   switch (last) {
@@ -33,9 +31,11 @@ std::string ChineseSentence::translateOrdinal(std::string text) {
   std::string number = mark == std::string::npos ? text : text.substr(mark + 2);
 
   if (!number.empty() && isAsciiDigit(number[0])) {
-    // Digits with Chinese text inside are no number to put a suffix on.
+    // Digits with Chinese text inside, or ending in a sign (25%), are no
+    // number to put a suffix on.
     for (char c : number)
       if (gbk::isLeadByte(c)) return {};
+    if (!isAsciiDigit(number.back())) return {};
     return number + digitSuffix(number);
   }
 
