@@ -51,8 +51,8 @@ inline constexpr std::size_t tensMinuteWordsEnd = 30;
 
 // The scale words above "hundred" of a number in words, from the largest. Each
 // fills a field of the sixteen-digit value string with the last digits of its
-// four-digit count, and "and a half" before it adds half a unit in the digit
-// below its field. "thousand" has rules of its own and is listed apart.
+// four-digit count, and "and a half" before it puts a 5 into the first digit of
+// the field below (half of one unit of the scale). "thousand" has rules of its own and is listed apart.
 struct EnglishScaleWord {
   std::string_view word;
   std::size_t firstDigit;   // first position of its field in the value string
@@ -74,9 +74,9 @@ inline constexpr std::string_view englishHundredWord = "hundred";
 inline constexpr LexiconList digitOrdinalSuffixList{"<th><st><nd><rd>"};
 // Words before a clock time counted from the hour ("ten past five").
 inline constexpr LexiconList clockPastWordList{"<after><past>"};
-// Fractions of an hour that stand before "past", "to" and "of".
+// Fractions of an hour that stand before "past" and "after" ("half past five").
 inline constexpr LexiconList hourFractionList{"<half><quarter><a quarter>"};
-// The same without "half", for "to" and "of".
+// The same without "half", for "to" and "of" ("a quarter to five").
 inline constexpr LexiconList hourQuarterList{"<quarter><a quarter>"};
 // Articles that make "quarter" one word with them ("a quarter", "one quarter").
 inline constexpr LexiconList quarterArticleList{"<a><one>"};
