@@ -1,8 +1,386 @@
-// Chinese recognition (not built yet).
+// Chinese entity recognition: three passes over the adjusted tokens that join
+// neighbouring records into entities and settle their final kinds.
+//
+//   Pass 1  Arabic numbers with their separators, Arabic numbers with Chinese
+//           magnitudes, ordinals, weekdays, a numeral with its date or clock unit,
+//           and numerals that are part of ordinary words.
+//   Pass 2  Latin words glued to digits, Chinese decimal numbers, and the parts of
+//           clock times, unit numbers and dates.
+//   Pass 3  The era prefix 公元 (前) in front of a date.
+//
+// Every step copies the current record and its two neighbours first (the
+// neighbour view), so the tests of one step see the records as they were before
+// that step's own changes. After a rule has joined records, the pass either
+// continues after the records the rule used, or looks at the joined record
+// again; which one is fixed per rule.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "chinese/ChineseSentence.h"
+#include "lexicon/ChineseNumeralMaps.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
-void ChineseSentence::recognize() {  }
+namespace {
+
+using Kind = ChineseEntityKind;
+
+// Numbers are compared with small limits (hours up to 24, years up to 9999). A
+// number that does not fit in 32 bits saturates here, so it fails every upper
+// limit and passes every lower one; nothing wraps.
+constexpr std::int64_t kBeyond32Bits = std::int64_t{1} << 32;
+
+// The number formed by the leading ASCII digits of text (0 when there are none),
+// saturated at kBeyond32Bits.
+std::int64_t leadingNumber(std::string_view text) {
+  std::int64_t total = 0;
+  for (const char ch : text) {
+    if (ch < '0' || ch > '9') break;
+    total = total * 10 + (ch - '0');
+    if (total >= kBeyond32Bits) return kBeyond32Bits;
+  }
+  return total;
+}
+
+// The value of a Chinese numeral text (a digit-only run counts its last digit).
+std::int64_t numeralValue(std::string_view text) {
+  return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text)));
+}
+
+bool isAsciiDigit(unsigned char b) { return b >= '0' && b <= '9'; }
+
+bool endsWith(std::string_view text, std::string_view c) {
+  return text.size() >= c.size() && text.substr(text.size() - c.size()) == c;
+}
+bool beginsWith(std::string_view text, std::string_view c) { return text.substr(0, c.size()) == c; }
+bool contains(std::string_view text, std::string_view c) { return text.find(c) != std::string_view::npos; }
+
+bool isOneOf(Kind kind, Kind a, Kind b) { return kind == a || kind == b; }
+bool isOneOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b || kind == c; }
+
+// The byte of the sentence right after a record, 0 past the end.
+unsigned char byteAfter(const ChineseSentence& s, const ChineseEntity& e) {
+  const std::int64_t at = static_cast<std::int64_t>(e.start) + e.length;
+  return at >= 0 && static_cast<std::uint64_t>(at) < s.sentence.size() ? static_cast<unsigned char>(s.sentence[at]) : 0;
+}
+
+// Whether exactly one space lies between two neighbouring records.
+bool singleSpaceBetween(const ChineseSentence& s, const ChineseEntity& before, const ChineseEntity& after) {
+  const std::int64_t end = static_cast<std::int64_t>(before.start) + before.length;
+  return after.start - end == 1 && byteAfter(s, before) == ' ';
+}
+
+// "Does the current record contain word", for a record that a pass may look at
+// again after it has grown at its end. The scan remembers the longest text of the
+// record (known by its start, which a join keeps) found without the word and only
+// searches the bytes added since, so a long chain of joins stays linear.
+class GrowingScan {
+ public:
+  explicit GrowingScan(std::string_view word) : word_(word) {}
+
+  bool contains(const ChineseEntity& e, std::string_view text) {
+    std::size_t from = 0;
+    if (e.start == start_ && clean_ <= text.size() && clean_ >= word_.size()) from = clean_ - (word_.size() - 1);
+    if (text.find(word_, from) != std::string_view::npos) return true;
+    start_ = e.start;
+    clean_ = text.size();
+    return false;
+  }
+
+ private:
+  std::string_view word_;
+  std::int32_t start_ = -1;
+  std::size_t clean_ = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Pass 1. Each step function returns the position of the next step.
+
+// A Chinese run beginning with 百, 千, 万 or 亿 after an Arabic number (5万), or
+// after such a unit number with no single space between (5千万, 5万  亿).
+std::size_t unitNumberStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  if (p > 0 && v.prev.kind == Kind::Arabic && v.cur.length == 2) {
+    s.merge(p - 1, p, Kind::ArabicWithUnit);
+    return p;
+  }
+  if (p > 0 && v.prev.kind == Kind::ArabicWithUnit && !singleSpaceBetween(s, v.prev, v.cur)) {
+    s.merge(p - 1, p, Kind::ArabicWithUnit);
+    return p;
+  }
+  s.entities[p].kind = Kind::Plain;
+  return p + 1;
+}
+
+// 第 with a number after it.
+std::size_t ordinalStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  if (isOneOf(v.next.kind, Kind::Number, Kind::Arabic)) {
+    s.merge(p, p + 1, Kind::Ordinal);
+    return p + 1;
+  }
+  s.entities[p].kind = Kind::Plain;
+  return p + 1;
+}
+
+// 周, 星期, 每周, 每星期 with a weekday character after them. A two-character
+// numeral starting with the weekday is split: 星期 五十 gives 星期五 and 十.
+std::size_t weekStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  const bool day = !v.nextText.empty() && weekdayList.hasWord(v.nextText.substr(0, 2));
+  if (day && v.next.length == 2) {
+    s.merge(p, p + 1, Kind::Week);
+    return p + 1;
+  }
+  if (day && v.next.length == 4 && isOneOf(v.next.kind, Kind::Number, Kind::Figure)) {
+    s.entities[p].length = v.next.start + 2 - v.cur.start;
+    s.entities[p + 1] = ChineseEntity{v.next.start + 2, v.next.length - 2, Kind::Number};
+    return p + 1;
+  }
+  s.entities[p].kind = Kind::Plain;
+  return p + 1;
+}
+
+// A date unit with the number before it.
+std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  const bool year = v.curText == yearUnit;
+  const bool monthOrDay = monthDayUnitList.hasWord(v.curText);
+  bool joins = false;
+  if (v.prev.kind == Kind::Figure) {
+    joins = year && numeralValue(v.prevText) <= 9999;
+  } else if (v.prev.kind == Kind::Number) {
+    joins = monthOrDay && v.prevText != numeralHalf && numeralValue(v.prevText) <= 31;
+  } else if (v.prev.kind == Kind::Arabic) {
+    joins = (year && v.prev.length >= 2 && leadingNumber(v.prevText) <= 9999) ||
+            (monthOrDay && leadingNumber(v.prevText) <= 31);
+  }
+  if (p > 0 && joins) {
+    s.merge(p - 1, p, Kind::Date);
+    return p;
+  }
+  s.entities[p].kind = Kind::Plain;
+  return p + 1;
+}
+
+// A clock unit with the number before it. Minutes and quarters need a clock
+// time two records before them (三点 十分, 三点 一刻).
+std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  const bool hour = hourUnitList.hasWord(v.curText);
+  const bool minute = v.curText == minuteUnit;
+  const bool quarter = v.curText == quarterUnit;
+  const bool clockBefore = p >= 2 && s.entities[p - 2].kind == Kind::Clock;
+  bool joins = false;
+  if (v.prev.kind == Kind::Figure) {
+    joins = v.prev.length <= 6 && contains(v.prevText, numeralZero);
+  } else if (v.prev.kind == Kind::Number) {
+    if (hour || (minute && clockBefore)) {
+      const std::int64_t value = numeralValue(v.prevText);
+      joins = hour ? value <= 24 : value <= 60;
+    } else if (quarter && clockBefore) {
+      joins = quarterCountList.hasWord(v.prevText);
+    }
+  } else if (v.prev.kind == Kind::Arabic && v.prev.length <= 2) {
+    joins = (hour && leadingNumber(v.prevText) <= 24) || (minute && clockBefore && leadingNumber(v.prevText) <= 60);
+  }
+  if (p > 0 && joins) {
+    s.merge(p - 1, p, Kind::Clock);
+    return p;
+  }
+  s.entities[p].kind = Kind::Plain;
+  return p + 1;
+}
+
+// Numerals and words that are not entities after all: a numeral glued to the word
+// after it (三个), 一 glued to the character before it (统一), and 十分 used as
+// an adverb.
+std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  if (v.cur.kind == Kind::Number && p + 1 < s.entities.size() &&
+      !isOneOf(v.next.kind, Kind::Number, Kind::Date, Kind::Clock) && byteAfter(s, v.cur) != ' ') {
+    s.merge(p, p + 1, Kind::Plain);
+    return p + 1;
+  }
+  if (v.curText == numeralOne && p > 0 && v.prevText != hourUnit &&
+      !isOneOf(v.prev.kind, Kind::Number, Kind::Date, Kind::Clock) && byteAfter(s, v.prev) != ' ' &&
+      v.prev.length == 2) {
+    s.merge(p - 1, p);
+    return p;
+  }
+  if (v.curText == magnitudeTen && v.nextText == minuteUnit && v.prev.kind != Kind::Clock) {
+    s.merge(p, p + 1, Kind::Plain);
+    return p + 1;
+  }
+  return p + 1;
+}
+
+bool allAsciiDigits(std::string_view text) {
+  for (const char ch : text) {
+    if (!isAsciiDigit(static_cast<unsigned char>(ch))) return false;
+  }
+  return true;
+}
+
+std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
+  const ChineseNeighbours v = s.neighbours(p);
+  const bool arabicAround = p > 0 && v.prev.kind == Kind::Arabic && v.next.kind == Kind::Arabic;
+
+  // Separators inside an Arabic number: 3.14, 2004/5/1, 1，000, 10：30.
+  if (arabicAround) {
+    const bool joiner = arabicJoinerList.hasWord(v.curText);
+    const bool thousands = v.curText == fullWidthComma && v.next.length == 3 && allAsciiDigits(v.nextText);
+    const bool colon = v.curText == fullWidthColon && v.prev.length == 2 && v.next.length == 2 &&
+                       allAsciiDigits(v.nextText);
+    if (joiner || thousands || colon) {
+      s.merge(p - 1, p + 1, Kind::Arabic);
+      return p;
+    }
+  }
+
+  switch (v.cur.kind) {
+    case Kind::ArabicWithUnit:
+      return unitNumberStep(s, p, v);
+    case Kind::Ordinal:
+      return ordinalStep(s, p, v);
+    case Kind::Week:
+      return weekStep(s, p, v);
+    default:
+      break;
+  }
+  if (sundayWordList.hasWord(v.curText)) {
+    s.entities[p].kind = Kind::Week;
+    return p + 1;
+  }
+  if (v.cur.kind == Kind::Date) return dateStep(s, p, v);
+  if (v.cur.kind == Kind::Clock) return clockStep(s, p, v);
+  return wordStep(s, p, v);
+}
+
+// ---------------------------------------------------------------------------
+// Pass 2.
+
+struct SecondPassScans {
+  GrowingScan bell{clockBellSuffix};
+  GrowingScan day{dayUnit};
+  GrowingScan dayNumber{dayNumberUnit};
+};
+
+bool hasLargeMagnitude(std::string_view text) {
+  return contains(text, magnitudeTenThousand) || contains(text, magnitudeHundredMillion);
+}
+
+std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& scans) {
+  const ChineseNeighbours v = s.neighbours(p);
+  const std::string_view T = v.curText;
+  const std::string_view N = v.nextText;
+  const bool nextSingleNumeral = v.next.kind == Kind::Number && v.next.length == 2;
+
+  // Latin glued to digits: MP3, 3G.
+  if (v.cur.kind == Kind::Latin) {
+    if (p > 0 && isOneOf(v.prev.kind, Kind::Arabic, Kind::Latin)) {
+      s.merge(p - 1, p, Kind::Latin);
+      return p - 1;
+    }
+    if (v.next.kind == Kind::Arabic) {
+      s.merge(p, p + 1, Kind::Latin);
+      return p + 1;
+    }
+  }
+
+  // 点 as a decimal point: 二十五点五, 三点五, 三点一四一五九.
+  if (endsWith(T, hourUnit) && N != numeralHalf && N != numeralTwo && !scans.bell.contains(v.cur, T)) {
+    if (p > 0 && isOneOf(v.prev.kind, Kind::Number, Kind::Fractional) &&
+        (nextSingleNumeral || v.next.kind == Kind::Figure)) {
+      s.merge(p - 1, p + 1, Kind::Fractional);
+      return p;
+    }
+    const bool chineseClock = v.cur.kind == Kind::Clock && !T.empty() && static_cast<unsigned char>(T[0]) >= 0x80;
+    if (chineseClock) {
+      const bool figure = v.next.kind == Kind::Figure && (v.next.length >= 6 || !beginsWith(N, numeralZero));
+      const bool largeNumber = v.next.kind == Kind::Number && hasLargeMagnitude(N);
+      if (nextSingleNumeral || figure || largeNumber) {
+        s.merge(p, p + 1, Kind::Fractional);
+        return p + 1;
+      }
+    }
+  }
+
+  // 点 after a number too large for an hour.
+  if (T == hourUnit && p > 0 && v.prev.kind == Kind::Number &&
+      (v.next.kind == Kind::Figure ||
+       (v.next.kind == Kind::Number && (v.next.length == 2 || hasLargeMagnitude(N)))) &&
+      numeralValue(v.prevText) >= 25) {
+    s.merge(p - 1, p + 1, Kind::Fractional);
+    return p;
+  }
+
+  // Arabic numbers with magnitudes separated by a space: 5万 3千.
+  if (v.cur.kind == Kind::ArabicWithUnit && v.next.kind == Kind::ArabicWithUnit) {
+    s.merge(p, p + 1);
+    return p;
+  }
+
+  if (v.cur.kind == Kind::Clock) {
+    // The hour with its minutes or quarters (三点 十分, 三点 零五).
+    if (v.next.kind == Kind::Clock ||
+        (v.next.kind == Kind::Figure && v.next.length < 6 && beginsWith(N, numeralZero))) {
+      s.merge(p, p + 1, Kind::Clock);
+      return p + 1;
+    }
+    // Minutes as a bare numeral: 三点半, 三点二十.
+    if (v.next.kind == Kind::Number &&
+        (N == numeralHalf || ((v.next.length == 4 || contains(N, magnitudeTen)) && numeralValue(N) <= 59))) {
+      s.merge(p, p + 1, Kind::Clock);
+      return p;
+    }
+    // Minutes in digits: 3点15.
+    if (!T.empty() && isAsciiDigit(static_cast<unsigned char>(T[0])) && v.next.kind == Kind::Arabic &&
+        leadingNumber(N) < 60) {
+      s.merge(p, p + 1, Kind::Clock);
+      return p;
+    }
+  }
+
+  if (v.cur.kind == Kind::Date) {
+    // The parts of a date, up to and including the day: 2004年 5月 1日.
+    if (v.next.kind == Kind::Date && !scans.day.contains(v.cur, T) && !scans.dayNumber.contains(v.cur, T)) {
+      s.merge(p, p + 1, Kind::Date);
+      return p;
+    }
+    // A month with a day number after it: 五月 二十.
+    if (endsWith(T, monthUnit) && v.next.kind == Kind::Number && v.next.length >= 4) {
+      s.merge(p, p + 1, Kind::Date);
+      return p + 1;
+    }
+  }
+
+  // Minutes or quarters without an hour are not a time.
+  if (v.cur.kind == Kind::Clock && v.cur.length <= 6 && !contains(T, hourUnit) && !contains(T, hourUnitAlt)) {
+    s.entities[p].kind = Kind::Plain;
+  }
+  return p + 1;
+}
+
+// ---------------------------------------------------------------------------
+// Pass 3: 公元 or 公元前 in front of a date.
+
+std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
+  const ChineseNeighbours v = s.neighbours(p);
+  if (v.cur.kind == Kind::Date && p > 0 && v.prev.length < 8 &&
+      (v.prevText == eraWord || (contains(v.prevText, eraWord) && contains(v.prevText, eraBeforeWord)))) {
+    s.merge(p - 1, p, Kind::Date);
+    return p;
+  }
+  return p + 1;
+}
+
+}  // namespace
+
+void ChineseSentence::recognize() {
+  for (std::size_t p = 0; p < entities.size();) p = firstPassStep(*this, p);
+
+  SecondPassScans scans;
+  for (std::size_t p = 0; p < entities.size();) p = secondPassStep(*this, p, scans);
+
+  for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
+}
 
 }  // namespace vestrilo
