@@ -217,6 +217,68 @@ TEST_F(View, EmptyInput) {
   }
 }
 
+// The pair lines of a pairs-html document, unwrapped: "source ||| translation\n" each.
+std::string unwrapPairs(const std::string& html) {
+  std::string pairs;
+  for (std::size_t at = html.find("<b style"); at != std::string::npos; at = html.find("<b style", at)) {
+    const std::size_t begin = html.find("\">", at) + 2;
+    const std::size_t end = html.find("</b><br/>", begin);
+    std::string text = html.substr(begin, end - begin);
+    for (const auto& [ref, c] : {std::pair<std::string, char>{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}})
+      for (std::size_t p; (p = text.find(ref)) != std::string::npos;) text.replace(p, ref.size(), 1, c);
+    pairs += text + "\n";
+    at = end;
+  }
+  return pairs;
+}
+
+TEST_F(View, PairsHtmlHoldsThePairsOfTheBatchTool) {
+  for (const char* direction : {"-C2E", "-E2C"}) {
+    const std::string example =
+        std::string(VESTRILO_SOURCE_DIR) + (direction[1] == 'C' ? "/examples/chinese.txt" : "/examples/english.txt");
+    ASSERT_TRUE(fileExists(example)) << example;
+    emittedPairs.clear();
+    ASSERT_EQ(view({direction, "pairs-html", example, out}).status, 0);
+    const std::string html = readFile(out);
+    emittedPairs.clear();
+    const std::string pairsFile = dir.file("pairs.txt");
+    const char* args[] = {"vestrilo", direction, example.c_str(), pairsFile.c_str()};
+    std::FILE* console = std::tmpfile();
+    ASSERT_EQ(runVestrilo(4, args, console, console), 0);
+    std::fclose(console);
+    const std::string pairs = readFile(pairsFile);
+    EXPECT_NE(pairs, "");
+    EXPECT_EQ(unwrapPairs(html), pairs) << direction;
+  }
+}
+
+// Any bytes are valid input: every format finishes, and the plain formats write
+// exactly one line per input line.
+TEST_F(View, HostileBytes) {
+  std::string bytes = "\x81\n<b>&amp; 3\n";
+  bytes += std::string("\0\x01\x7f\xff\xfe 5\t\r\n", 11);
+  bytes += "ten to\x80 five \xd0\n";
+  bytes += "\xb5\xe3 \xc8\xfd\xb5\xe3 12:30 \xa3\xac \xa1\xa3";  // 点 三点 12:30 ， 。 without a line end
+  writeFile(in, bytes);
+  for (const char* direction : {"-C2E", "-E2C"}) {
+    for (const char* format : {"tags", "html", "translated-tags", "translated-html", "pairs-html"}) {
+      const ViewRun r = view({direction, format, in, out});
+      EXPECT_EQ(r.status, 0) << direction << " " << format;
+      const std::string written = readFile(out);
+      ViewFormat f;
+      ASSERT_TRUE(parseViewFormat(format, f));
+      if (isHtmlFormat(f)) {
+        EXPECT_EQ(written.rfind("<!DOCTYPE html>\n", 0), 0u);
+        EXPECT_EQ(written.substr(written.size() - 16), "</body>\n</html>\n");
+      } else {
+        std::size_t lines = 0;
+        for (char c : written) lines += c == '\n';
+        EXPECT_EQ(lines, 5u) << direction << " " << format;
+      }
+    }
+  }
+}
+
 TEST_F(View, RenderLineRunsTheStagesOfTheDirection) {
   EXPECT_EQ(renderLine(Direction::ChineseToEnglish, ViewFormat::Tags, "会议 于 三点 开始"),
             "会议 于 <Clock>三点<\\Clock> 开始 ");
