@@ -407,14 +407,5 @@ TEST(TranslationPairs, RecordsOutsideTheLineAreClamped) {
   EXPECT_EQ(pairs[1].source, "");
 }
 
-TEST(IsRendered, OnlyPlainAndMagnitudeAreNot) {
-  using K = EnglishEntityKind;
-  for (K k : {K::Ordinal, K::MonthDate, K::Week, K::Clock, K::Figure, K::FigureOrClock, K::Arabic, K::Tens,
-              K::WordNumber, K::Fraction, K::ArabicMagnitude, K::DayDate, K::Units, K::ClockOrNumber})
-    EXPECT_TRUE(EnglishSentence::isRendered(k)) << static_cast<int>(k);
-  for (K k : {K::Plain, K::Magnitude, K::NoNeighbour, static_cast<K>(0x4000)})
-    EXPECT_FALSE(EnglishSentence::isRendered(k)) << static_cast<int>(k);
-}
-
 }  // namespace
 }  // namespace vestrilo
