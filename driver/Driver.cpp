@@ -13,6 +13,80 @@
 
 namespace vestrilo {
 
+void runStages(ChineseSentence& sentence) {
+  sentence.tokenize();
+  sentence.adjust();
+  sentence.recognize();
+}
+
+void runStages(EnglishSentence& sentence) {
+  sentence.tokenize();
+  sentence.recognize();
+  sentence.disambiguate();
+}
+
+bool parseDirection(const char* argument, Direction& direction) {
+  if (std::strcmp(argument, "-C2E") == 0) {
+    direction = Direction::ChineseToEnglish;
+    return true;
+  }
+  if (std::strcmp(argument, "-E2C") == 0) {
+    direction = Direction::EnglishToChinese;
+    return true;
+  }
+  return false;
+}
+
+int reportError(std::FILE* errors, const char* message) {
+  std::fputs(message, errors);
+  std::fflush(errors);
+  return -1;
+}
+
+RunFiles::~RunFiles() {
+  if (input_) std::fclose(input_);
+  if (output_) std::fclose(output_);
+}
+
+bool RunFiles::open(const char* inputPath, const char* outputPath) {
+  input_ = std::fopen(inputPath, "rb");
+  if (!input_) {
+    reportError(errors_, "Error: unable to open input file!\n");
+    return false;
+  }
+  output_ = std::fopen(outputPath, "w");
+  if (!output_) {
+    reportError(errors_, "Error: unable to open output file!\n");
+    return false;
+  }
+  std::setvbuf(output_, nullptr, _IOFBF, std::size_t(1) << 20);
+  std::fputs("Oskelund Documents Preprocessing - Num&Time Recognition and Translation\n", console_);
+  std::fflush(console_);
+  return true;
+}
+
+bool RunFiles::write(std::string_view bytes) {
+  if (!writeFailed_ && !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), output_) != bytes.size())
+    writeFailed_ = true;
+  return !writeFailed_;
+}
+
+int RunFiles::finish(bool readFailed) {
+  std::fclose(input_);
+  input_ = nullptr;
+  if (std::fflush(output_) != 0 || std::ferror(output_)) writeFailed_ = true;
+  if (std::fclose(output_) != 0) writeFailed_ = true;
+  output_ = nullptr;
+  if (writeFailed_ || readFailed) {
+    std::fflush(console_);
+    return reportError(errors_, writeFailed_ ? "Error: unable to write output file!\n"
+                                             : "Error: unable to read input file!\n");
+  }
+  std::fputs("\nOk! Job has been done!\n", console_);
+  std::fflush(console_);
+  return 0;
+}
+
 namespace {
 
 // Runs lines through the stages of one direction. The sentence objects are
@@ -26,17 +100,13 @@ class LineProcessor {
     if (direction_ == Direction::ChineseToEnglish) {
       chinese_.sentence.assign(line.data(), line.size());
       chinese_.entities.clear();
-      chinese_.tokenize();
-      chinese_.adjust();
-      chinese_.recognize();
+      runStages(chinese_);
       chinese_.translationPairs(pairs);
     } else {
       english_.sentence.assign(line.data(), line.size());
       english_.lowered.assign(line.data(), line.size());
       english_.entities.clear();
-      english_.tokenize();
-      english_.recognize();
-      english_.disambiguate();
+      runStages(english_);
       english_.translationPairs(pairs);
     }
   }
@@ -85,13 +155,9 @@ BatchResult processBatch(Direction direction, std::unique_ptr<LineBatch> batch) 
   return r;
 }
 
-bool writeAll(std::FILE* f, const std::string& s) {
-  return s.empty() || std::fwrite(s.data(), 1, s.size(), f) == s.size();
-}
-
 // Writes the progress messages and, through the registry, the new pairs of one
 // batch, in line order. False when the output file could not be written.
-bool emitBatch(const BatchResult& r, unsigned long long& lineNumber, std::FILE* console, std::FILE* output) {
+bool emitBatch(const BatchResult& r, unsigned long long& lineNumber, std::FILE* console, RunFiles& files) {
   std::string progress, text;
   std::size_t begin = 0;
   const TranslationPair* pairs = r.pairs.data();
@@ -101,58 +167,29 @@ bool emitBatch(const BatchResult& r, unsigned long long& lineNumber, std::FILE* 
     emittedPairs.admitLines(pairs + begin, pairs + end, text);
     begin = end;
   }
-  writeAll(console, progress);
-  return writeAll(output, text);
+  std::fwrite(progress.data(), 1, progress.size(), console);
+  return files.write(text);
 }
 
 }  // namespace
 
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
-  if (argc != 4) {
-    std::fputs("Error: 4 parameters are needed, such as \"Vestrilo.exe -C2E[-E2C] infile outfile\"", err);
-    std::fflush(err);
-    return -1;
-  }
+  if (argc != 4)
+    return reportError(err, "Error: 4 parameters are needed, such as \"Vestrilo.exe -C2E[-E2C] infile outfile\"");
   Direction direction;
-  if (std::strcmp(argv[1], "-C2E") == 0) {
-    direction = Direction::ChineseToEnglish;
-  } else if (std::strcmp(argv[1], "-E2C") == 0) {
-    direction = Direction::EnglishToChinese;
-  } else {
-    std::fputs("\nError: the 1st parameter should be \"-C2E\" or \"-E2C\"", err);
-    std::fflush(err);
-    return -1;
-  }
-  std::FILE* input = std::fopen(argv[2], "rb");
-  if (!input) {
-    std::fputs("Error: unable to open input file!\n", err);
-    std::fflush(err);
-    return -1;
-  }
-  std::FILE* output = std::fopen(argv[3], "w");
-  if (!output) {
-    std::fclose(input);
-    std::fputs("Error: unable to open output file!\n", err);
-    std::fflush(err);
-    return -1;
-  }
-  std::setvbuf(output, nullptr, _IOFBF, std::size_t(1) << 20);
+  if (!parseDirection(argv[1], direction))
+    return reportError(err, "\nError: the 1st parameter should be \"-C2E\" or \"-E2C\"");
+  RunFiles files(out, err);
+  if (!files.open(argv[2], argv[3])) return -1;
 
-  std::fputs("Oskelund Documents Preprocessing - Num&Time Recognition and Translation\n", out);
-  std::fflush(out);
-
-  LineReader reader(input);
+  LineReader reader(files.input());
   unsigned long long lineNumber = 1;
-  bool writeFailed = false;
   const unsigned threads = workerThreads();
   if (threads <= 1) {
     for (;;) {
       auto batch = std::make_unique<LineBatch>();
       if (!reader.next(*batch)) break;
-      if (!emitBatch(processBatch(direction, std::move(batch)), lineNumber, out, output)) {
-        writeFailed = true;
-        break;
-      }
+      if (!emitBatch(processBatch(direction, std::move(batch)), lineNumber, out, files)) break;
     }
   } else {
     // Batches are processed in parallel and emitted strictly in input order, so
@@ -171,24 +208,11 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
       if (inFlight.empty()) break;
       BatchResult r = inFlight.front().get();
       inFlight.pop_front();
-      if (!writeFailed && !emitBatch(r, lineNumber, out, output)) {
-        writeFailed = true;
-        more = false;
-      }
+      // After a failed write the batches still in flight are waited for, not emitted.
+      if (!files.writeFailed() && !emitBatch(r, lineNumber, out, files)) more = false;
     }
   }
-  std::fclose(input);
-  if (writeFailed || std::fflush(output) != 0 || std::ferror(output)) writeFailed = true;
-  if (std::fclose(output) != 0) writeFailed = true;
-  if (writeFailed) {
-    std::fflush(out);
-    std::fputs("Error: unable to write output file!\n", err);
-    std::fflush(err);
-    return -1;
-  }
-  std::fputs("\nOk! Job has been done!\n", out);
-  std::fflush(out);
-  return 0;
+  return files.finish(reader.failed());
 }
 
 }  // namespace vestrilo

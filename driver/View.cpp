@@ -1,7 +1,5 @@
 #include "driver/View.h"
 
-#include <cstring>
-
 #include "chinese/ChineseSentence.h"
 #include "driver/LineReader.h"
 #include "english/EnglishSentence.h"
@@ -37,16 +35,6 @@ int usageError(std::FILE* err, const char* message) {
   std::fputs(usage, err);
   std::fflush(err);
   return -1;
-}
-
-int failure(std::FILE* err, const char* message) {
-  std::fputs(message, err);
-  std::fflush(err);
-  return -1;
-}
-
-bool writeAll(std::FILE* f, std::string_view s) {
-  return s.empty() || std::fwrite(s.data(), 1, s.size(), f) == s.size();
 }
 
 std::string htmlHead(const char* direction, const char* format) {
@@ -85,9 +73,7 @@ bool isHtmlFormat(ViewFormat format) { return format != ViewFormat::Tags && form
 std::string renderLine(Direction direction, ViewFormat format, std::string_view line) {
   if (direction == Direction::ChineseToEnglish) {
     ChineseSentence s{std::string(line)};
-    s.tokenize();
-    s.adjust();
-    s.recognize();
+    runStages(s);
     switch (format) {
       case ViewFormat::Tags: return s.markupTags();
       case ViewFormat::Html: return s.markupHtml();
@@ -97,9 +83,7 @@ std::string renderLine(Direction direction, ViewFormat format, std::string_view 
     }
   } else {
     EnglishSentence s{std::string(line)};
-    s.tokenize();
-    s.recognize();
-    s.disambiguate();
+    runStages(s);
     switch (format) {
       case ViewFormat::Tags: return s.markupTags();
       case ViewFormat::Html: return s.markupHtml();
@@ -117,40 +101,26 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   if (argc != 5)
     return usageError(err, "Error: 5 parameters are needed, such as \"vestrilo-view -C2E[-E2C] FORMAT infile outfile\"\n");
   Direction direction;
-  if (std::strcmp(argv[1], "-C2E") == 0) {
-    direction = Direction::ChineseToEnglish;
-  } else if (std::strcmp(argv[1], "-E2C") == 0) {
-    direction = Direction::EnglishToChinese;
-  } else {
+  if (!parseDirection(argv[1], direction))
     return usageError(err, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\"\n");
-  }
   ViewFormat format;
   if (!parseViewFormat(argv[2], format))
     return usageError(err,
                       "Error: the 2nd parameter should be one of tags, html, translated-tags, translated-html, "
                       "pairs-html\n");
 
-  std::FILE* input = std::fopen(argv[3], "rb");
-  if (!input) return failure(err, "Error: unable to open input file!\n");
-  std::FILE* output = std::fopen(argv[4], "w");
-  if (!output) {
-    std::fclose(input);
-    return failure(err, "Error: unable to open output file!\n");
-  }
-  std::setvbuf(output, nullptr, _IOFBF, std::size_t(1) << 20);
-
-  std::fputs("Oskelund Documents Preprocessing - Num&Time Recognition and Translation\n", out);
-  std::fflush(out);
+  RunFiles files(out, err);
+  if (!files.open(argv[3], argv[4])) return -1;
 
   const bool html = isHtmlFormat(format);
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
-  bool writeFailed = html && !writeAll(output, htmlHead(argv[1], argv[2]));
+  if (html) files.write(htmlHead(argv[1], argv[2]));
 
-  LineReader reader(input);
+  LineReader reader(files.input());
   LineBatch batch;
   unsigned long long lineNumber = 1;
   std::string progress, text;
-  while (!writeFailed && reader.next(batch)) {
+  while (!files.writeFailed() && reader.next(batch)) {
     progress.clear();
     text.clear();
     for (std::string_view line : batch.lines) {
@@ -159,25 +129,11 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
       text += renderLine(direction, format, line);
       text += lineEnd;
     }
-    writeAll(out, progress);
-    if (!writeAll(output, text)) writeFailed = true;
+    std::fwrite(progress.data(), 1, progress.size(), out);
+    files.write(text);
   }
-  const bool readFailed = reader.failed();
-  std::fclose(input);
-  if (html && !writeFailed && !writeAll(output, htmlTail)) writeFailed = true;
-  if (std::fflush(output) != 0 || std::ferror(output)) writeFailed = true;
-  if (std::fclose(output) != 0) writeFailed = true;
-  if (writeFailed) {
-    std::fflush(out);
-    return failure(err, "Error: unable to write output file!\n");
-  }
-  if (readFailed) {
-    std::fflush(out);
-    return failure(err, "Error: unable to read input file!\n");
-  }
-  std::fputs("\nOk! Job has been done!\n", out);
-  std::fflush(out);
-  return 0;
+  if (html) files.write(htmlTail);
+  return files.finish(reader.failed());
 }
 
 }  // namespace vestrilo

@@ -76,6 +76,15 @@ TEST(Driver, UnopenableOutputIsAnError) {
   }
 }
 
+TEST(Driver, UnreadableInputIsAnError) {
+  // A directory opens like a file but cannot be read: that is no successful run.
+  TempDir dir;
+  const test::RunResult r = test::runVestrilo({"-C2E", dir.path(), dir.file("out.txt")});
+  EXPECT_EQ(r.status, 255);
+  EXPECT_EQ(r.err, "Error: unable to read input file!\n");
+  EXPECT_EQ(r.out.find(kDone), std::string::npos);
+}
+
 TEST(Driver, FailedWritesAreAnError) {
   TempDir dir;
   const std::string in = dir.file("in.txt");
