@@ -1,0 +1,220 @@
+#!/usr/bin/env bash
+# Throughput benchmark of the vestrilo binary. See bench/README.md.
+#
+# Builds Release in its own build directory, generates the corpora under
+# bench/out/ when they are missing or older than the generator, then measures:
+#   - MB/s and lines/s per direction with one thread and with the default
+#     thread count, beside `cat FILE > /dev/null` on the same file;
+#   - 1x, 4x and 16x the corpus (default threads): time ratios, peak memory;
+#   - one 10 MiB line against the same bytes split into ordinary lines.
+#
+# Settings (environment): BENCH_MB (corpus size per direction in MiB, 50),
+# BENCH_SEED (2004), BENCH_REPEAT (runs per 1x measurement, best is kept, 3),
+# BENCH_LONG_MB (long-line size in MiB, 10), BENCH_TIMEOUT (seconds allowed to
+# one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
+# ("-C2E -E2C"). MB in the figures is 10^6 bytes.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=${BENCH_BUILD:-$ROOT/build-bench}
+OUT=$ROOT/bench/out
+MB=${BENCH_MB:-50}
+SEED=${BENCH_SEED:-2004}
+REPEAT=${BENCH_REPEAT:-3}
+LONG_MB=${BENCH_LONG_MB:-10}
+TIMEOUT=${BENCH_TIMEOUT:-300}
+DIRECTIONS=${BENCH_DIRECTIONS:-"-C2E -E2C"}
+
+if [ ! -x /usr/bin/time ]; then
+  echo "installing GNU time (for peak memory)" >&2
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq && apt-get install -y -qq time >/dev/null
+fi
+
+# ---------------------------------------------------------------- build
+echo "== building Release in $BUILD" >&2
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DVESTRILO_TESTS=OFF >/dev/null
+cmake --build "$BUILD" --target vestrilo -j2 >/dev/null
+BIN=$BUILD/vestrilo
+GEN=$BUILD/gen_corpus
+if [ ! -x "$GEN" ] || [ "$ROOT/bench/gen_corpus.cpp" -nt "$GEN" ] || [ "$ROOT/bench/CorpusGenerator.h" -nt "$GEN" ]; then
+  g++ -O2 -std=c++17 -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=GBK -I"$ROOT" \
+    "$ROOT/bench/gen_corpus.cpp" -o "$GEN"
+fi
+
+# ---------------------------------------------------------------- corpora
+mkdir -p "$OUT"
+name() { # direction kind -> file
+  local d=zh
+  [ "$1" = -E2C ] && d=en
+  echo "$OUT/$d-$2-${MB}m-s$SEED.txt"
+}
+longname() { # direction kind -> file
+  local d=zh
+  [ "$1" = -E2C ] && d=en
+  echo "$OUT/$d-$2-${LONG_MB}m-s$SEED.txt"
+}
+generate() { # file args...
+  local file=$1
+  shift
+  if [ ! -s "$file" ] || [ "$GEN" -nt "$file" ]; then
+    echo "   generating $(basename "$file")" >&2
+    "$GEN" "$@" "$file.tmp" && mv "$file.tmp" "$file"
+  fi
+}
+echo "== corpora in $OUT" >&2
+for dir in $DIRECTIONS; do
+  generate "$(name "$dir" x1)" "$dir" "$MB" "$SEED" 1
+  generate "$(name "$dir" x4)" "$dir" "$MB" "$SEED" 4
+  generate "$(name "$dir" x16)" "$dir" "$MB" "$SEED" 16
+  generate "$(longname "$dir" lines)" "$dir" "$LONG_MB" "$SEED" 1 --dense
+  generate "$(longname "$dir" oneline)" "$dir" "$LONG_MB" "$SEED" 1 --dense --one-line
+done
+
+# ---------------------------------------------------------------- helpers
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+
+now() { date +%s.%N; }
+calc() { awk "BEGIN { printf \"$1\", $2 }"; }
+
+# run THREADS DIRECTION FILE: times one run; sets SECS, RSS_MB, PAIRS, STATUS.
+# THREADS is a number, or "default" for the unset variable.
+run() {
+  local threads=$1 dir=$2 file=$3 start end
+  local envset=(env -u VESTRILO_THREADS)
+  [ "$threads" != default ] && envset=(env VESTRILO_THREADS="$threads")
+  start=$(now)
+  set +e
+  "${envset[@]}" timeout "$TIMEOUT" /usr/bin/time -v -o "$SCRATCH/time" \
+    "$BIN" "$dir" "$file" "$SCRATCH/pairs" >/dev/null 2>"$SCRATCH/err"
+  STATUS=$?
+  set -e
+  end=$(now)
+  SECS=$(calc "%.3f" "$end - $start")
+  RSS_MB=$(awk -F': ' '/Maximum resident set size/ { printf "%.1f", $2 / 1024 }' "$SCRATCH/time" 2>/dev/null || true)
+  CPU=$(awk -F': ' '/User time|System time/ { t += $2 } END { printf "%.2f", t }' "$SCRATCH/time" 2>/dev/null || true)
+  PAIRS=$(wc -l <"$SCRATCH/pairs" 2>/dev/null || echo 0)
+  if [ "$STATUS" -ne 0 ]; then
+    RSS_MB=-
+    CPU=-
+    PAIRS=-
+    if [ "$STATUS" -eq 124 ]; then
+      SECS=">$TIMEOUT"
+    else
+      SECS=failed
+      echo "!! $dir $(basename "$file") threads=$threads exited with status $STATUS: $(head -c 300 "$SCRATCH/err")" >&2
+    fi
+  fi
+}
+
+# best THREADS DIRECTION FILE: the fastest of REPEAT runs (SECS, RSS_MB, PAIRS).
+best() {
+  local b="" brss="" bcpu="" i
+  for ((i = 0; i < REPEAT; i++)); do
+    run "$@"
+    if [ "$STATUS" -ne 0 ]; then return; fi
+    if [ -z "$b" ] || awk "BEGIN { exit !($SECS < $b) }"; then
+      b=$SECS
+      brss=$RSS_MB
+      bcpu=$CPU
+    fi
+  done
+  SECS=$b
+  RSS_MB=$brss
+  CPU=$bcpu
+}
+
+cat_time() { # FILE -> seconds of the fastest of three warm reads
+  local b="" s e t i
+  cat "$1" >/dev/null
+  for i in 1 2 3; do
+    s=$(now)
+    cat "$1" >/dev/null
+    e=$(now)
+    t=$(calc "%.4f" "$e - $s")
+    if [ -z "$b" ] || awk "BEGIN { exit !($t < $b) }"; then b=$t; fi
+  done
+  echo "$b"
+}
+
+ratio() { # a b -> a/b, or "-" when either is not a number
+  if [[ $1 =~ ^[0-9.]+$ && $2 =~ ^[0-9.]+$ ]] && awk "BEGIN { exit !($2 > 0) }"; then
+    calc "%.2f" "$1 / $2"
+  else
+    echo "-"
+  fi
+}
+
+# ---------------------------------------------------------------- measuring
+COMMIT=$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
+if [ -n "$(git -C "$ROOT" status --porcelain --untracked-files=no 2>/dev/null)" ]; then COMMIT="$COMMIT (with local changes)"; fi
+echo
+echo "Vestrilo benchmark: commit $COMMIT, $(nproc) cores, default threads $(nproc), corpus ${MB} MiB per direction, seed $SEED"
+echo "MB = 10^6 bytes; each 1x figure is the best of $REPEAT runs; output to a file, console to /dev/null"
+echo "seconds = wall clock, cpu = user + system seconds of the process; load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+
+echo "Throughput (1x corpus)"
+printf "%-5s %-8s %8s %9s %8s %7s %8s %10s %8s %8s %7s %8s %8s\n" \
+  dir threads MB lines seconds cpu MB/s lines/s cat-s cat-MB/s vs-cat peak-MB pairs
+for dir in $DIRECTIONS; do
+  file=$(name "$dir" x1)
+  bytes=$(stat -c %s "$file")
+  lines=$(wc -l <"$file")
+  mb=$(calc "%.1f" "$bytes / 1e6")
+  ct=$(cat_time "$file")
+  cmbs=$(calc "%.0f" "$bytes / 1e6 / $ct")
+  for threads in 1 default; do
+    best "$threads" "$dir" "$file"
+    if [[ $SECS =~ ^[0-9.]+$ ]]; then
+      mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
+      lps=$(calc "%.0f" "$lines / $SECS")
+    else
+      mbs=-
+      lps=-
+    fi
+    printf "%-5s %-8s %8s %9s %8s %7s %8s %10s %8s %8s %7s %8s %8s\n" \
+      "$dir" "$threads" "$mb" "$lines" "$SECS" "$CPU" "$mbs" "$lps" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" "$RSS_MB" "$PAIRS"
+    if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
+  done
+  echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
+done
+
+echo
+echo "Scaling (default threads; 4x and 16x are 4 and 16 differently seeded corpora of ${MB} MiB)"
+printf "%-5s %-6s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" dir size MB seconds MB/s ratio cpu cpu-ratio peak-MB pairs out-MB
+for dir in $DIRECTIONS; do
+  base=""
+  cbase=""
+  for x in 1 4 16; do
+    file=$(name "$dir" "x$x")
+    bytes=$(stat -c %s "$file")
+    cat "$file" >/dev/null
+    run default "$dir" "$file"
+    if [ "$x" = 1 ]; then
+      base=$SECS
+      cbase=$CPU
+    fi
+    outmb=$(calc "%.1f" "$(stat -c %s "$SCRATCH/pairs" 2>/dev/null || echo 0) / 1e6")
+    mbs=-
+    [[ $SECS =~ ^[0-9.]+$ ]] && mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
+    printf "%-5s %-6s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" "$dir" "${x}x" "$(calc "%.0f" "$bytes / 1e6")" \
+      "$SECS" "$mbs" "$(ratio "$SECS" "$base")" "$CPU" "$(ratio "$CPU" "$cbase")" "$RSS_MB" "$PAIRS" "$outmb"
+  done
+done
+
+echo
+echo "Long line (one thread): one line of ${LONG_MB} MiB against the same bytes as ordinary lines"
+printf "%-5s %9s %12s %12s %8s %10s %10s %9s\n" dir lines lines-s one-line-s ratio lines-cpu one-cpu cpu-ratio
+for dir in $DIRECTIONS; do
+  lfile=$(longname "$dir" lines)
+  ofile=$(longname "$dir" oneline)
+  cat "$lfile" "$ofile" >/dev/null
+  run 1 "$dir" "$lfile"
+  ls=$SECS
+  lc=$CPU
+  run 1 "$dir" "$ofile"
+  printf "%-5s %9s %12s %12s %8s %10s %10s %9s\n" "$dir" "$(wc -l <"$lfile")" "$ls" "$SECS" "$(ratio "$SECS" "$ls")" \
+    "$lc" "$CPU" "$(ratio "$CPU" "$lc")"
+done
