@@ -95,9 +95,7 @@ inline constexpr LexiconList eraList{"<a.d.><b.c.><bc><ad>"};
 
 // Whether word is one of the words of list. Unlike the plain word test, a word
 // holding "<" or ">" never matches across two entries of the list.
-inline bool isListedWord(const LexiconList& list, std::string_view word) {
-  return word.find_first_of("<>") == std::string_view::npos && list.hasWord(word);
-}
+inline bool isListedWord(const LexiconList& list, std::string_view word) { return list.hasWholeWord(word); }
 
 // The number that atoi reads from the front of text (leading white space, an
 // optional sign, digits), saturating at the int32 limits instead of overflowing.

@@ -12,14 +12,6 @@ std::size_t findBracketed(std::string_view text, std::string_view word) {
   return std::string_view::npos;
 }
 
-std::size_t LexiconList::wordPosition(std::string_view word) const {
-  return findBracketed(text_, word);
-}
-
-std::size_t TaggedMap::keyPosition(std::string_view key) const {
-  return findBracketed(text_, key);
-}
-
 std::string_view TaggedMap::lookup(std::string_view key) const {
   const std::size_t p = keyPosition(key);
   if (p == std::string_view::npos) return {};

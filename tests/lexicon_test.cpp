@@ -73,5 +73,47 @@ TEST(TaggedMap, ValueBeforeKeyIsNotTaken) {
   EXPECT_EQ(broken.lookup("x"), "");
 }
 
+TEST(WordIndex, AnswersLikeTheScanOfTheText) {
+  // The compile-time index must give exactly the first position that a scan
+  // for "<word>" gives, for words in the text, pieces of them and words that
+  // hold brackets (which may match across two entries).
+  static constexpr std::string_view texts[] = {
+      englishMonthList.text(), englishOrdinalList.text(), dateUnitList.text(), numeralList.text(),
+      "<a><b><a><ab>(x)<b>", "<a<b>c><d>e>", "<>(empty)<x>", "no brackets at all", "<unclosed", "",
+  };
+  static constexpr LexiconList lists[] = {
+      LexiconList{texts[0]}, LexiconList{texts[1]}, LexiconList{texts[2]}, LexiconList{texts[3]},
+      LexiconList{texts[4]}, LexiconList{texts[5]}, LexiconList{texts[6]}, LexiconList{texts[7]},
+      LexiconList{texts[8]}, LexiconList{texts[9]},
+  };
+  const char* words[] = {"may", "jun", "june", "dec", "december", "first", "thousandth", "th", "", "a", "b",
+                         "ab", "c", "a<b", "b>c", "a><b", "b><a", "月", "月份", "份", "零", "半", "x",
+                         "empty", "unclosed", "<", ">", "a>", "<a"};
+  for (std::size_t i = 0; i < std::size(lists); ++i)
+    for (const char* w : words)
+      EXPECT_EQ(lists[i].wordPosition(w), findBracketed(texts[i], w)) << texts[i] << " / " << w;
+}
+
+TEST(WordIndex, WholeWordTestNeverMatchesAcrossEntries) {
+  constexpr LexiconList l{"<at><around><before>"};
+  EXPECT_TRUE(l.hasWholeWord("around"));
+  EXPECT_FALSE(l.hasWholeWord("at><around"));
+  EXPECT_TRUE(l.hasWord("at><around"));  // the plain word test does
+  EXPECT_FALSE(l.hasWholeWord("aroun"));
+}
+
+TEST(WordIndex, LargeTextsFallBackToTheScan) {
+  // More entries than the index holds: answers still come from the scan.
+  static const std::string big = [] {
+    std::string t;
+    for (int i = 0; i < 400; ++i) t += "<w" + std::to_string(i) + ">";
+    return t;
+  }();
+  const LexiconList l{big};
+  EXPECT_EQ(l.wordPosition("w399"), big.find("<w399>"));
+  EXPECT_EQ(l.wordPosition("w4"), big.find("<w4>"));
+  EXPECT_FALSE(l.hasWord("w400"));
+}
+
 }  // namespace
 }  // namespace vestrilo
