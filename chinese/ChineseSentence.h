@@ -95,11 +95,26 @@ class ChineseSentence {
   std::string translationOf(const ChineseEntity& e) const;
 
   // The bytes a record covers (clamped to the sentence).
-  std::string_view text(const ChineseEntity& e) const;
+  std::string_view text(const ChineseEntity& e) const { return recordText(sentence, e); }
   std::string_view text(std::size_t i) const { return text(entities[i]); }
 
   // Neighbour view of record i.
-  ChineseNeighbours neighbours(std::size_t i) const;
+  ChineseNeighbours neighbours(std::size_t i) const {
+    ChineseNeighbours v;
+    if (i < entities.size()) {
+      v.cur = entities[i];
+      v.curText = text(v.cur);
+    }
+    if (i > 0 && i - 1 < entities.size()) {
+      v.prev = entities[i - 1];
+      v.prevText = text(v.prev);
+    }
+    if (i + 1 < entities.size()) {
+      v.next = entities[i + 1];
+      v.nextText = text(v.next);
+    }
+    return v;
+  }
 
   // Merges record first with the later record last (see mergeRecords), optionally
   // giving the merged record a new kind.

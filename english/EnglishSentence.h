@@ -114,7 +114,22 @@ class EnglishSentence {
   std::string_view workingText(std::size_t i) const { return workingText(entities[i]); }
 
   // Neighbour view of record i.
-  EnglishNeighbours neighbours(std::size_t i) const;
+  EnglishNeighbours neighbours(std::size_t i) const {
+    EnglishNeighbours v;
+    if (i < entities.size()) {
+      v.cur = entities[i];
+      v.curText = workingText(v.cur);
+    }
+    if (i > 0 && i - 1 < entities.size()) {
+      v.prev = entities[i - 1];
+      v.prevText = workingText(v.prev);
+    }
+    if (i + 1 < entities.size()) {
+      v.next = entities[i + 1];
+      v.nextText = workingText(v.next);
+    }
+    return v;
+  }
 
   // Merges records first..last as kind (see mergeRecords).
   void merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
