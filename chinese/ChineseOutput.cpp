@@ -3,6 +3,8 @@
 // written only the first time it occurs in the run.
 #include "chinese/ChineseSentence.h"
 
+#include "driver/TranslationCache.h"
+
 namespace vestrilo {
 
 namespace {
@@ -56,9 +58,13 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
 }
 
 void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  thread_local TranslationCache cache;
   for (const ChineseEntity& e : entities) {
     if (!isTranslated(e.kind)) continue;
-    out.push_back(TranslationPair{std::string(text(e)), translationOf(e), false});
+    const std::string_view source = text(e);
+    const Rendering& r = cache.get(static_cast<std::int32_t>(e.kind), source,
+                                   [&] { return Rendering{translationOf(e), {}}; });
+    out.push_back(TranslationPair{std::string(source), r.translation, false});
   }
 }
 

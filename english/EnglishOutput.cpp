@@ -2,6 +2,8 @@
 // record, and the pair lines of a sentence filtered through the run's registry.
 #include "english/EnglishSentence.h"
 
+#include "driver/TranslationCache.h"
+
 namespace vestrilo {
 
 namespace {
@@ -87,14 +89,23 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
 }
 
 void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  std::string candidate;
+  thread_local TranslationCache cache;
   for (const EnglishEntity& e : entities) {
     if (!isRendered(e.kind)) continue;
     const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
-    std::string translation = translationOf(e, twoReadings ? &candidate : nullptr);
     const std::string_view source = sourceText(e);
-    out.push_back(TranslationPair{std::string(source), std::move(translation), false});
-    if (twoReadings) out.push_back(TranslationPair{std::string(source), std::move(candidate), true});
+    if (e.kind == EnglishEntityKind::Arabic) {
+      out.push_back(TranslationPair{std::string(source), std::string(source), false});
+      continue;
+    }
+    // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
+    const Rendering& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
+      Rendering fresh;
+      fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
+      return fresh;
+    });
+    out.push_back(TranslationPair{std::string(source), r.translation, false});
+    if (twoReadings) out.push_back(TranslationPair{std::string(source), r.candidate, true});
   }
 }
 
