@@ -70,29 +70,30 @@ bool parseViewFormat(std::string_view name, ViewFormat& format) {
 
 bool isHtmlFormat(ViewFormat format) { return format != ViewFormat::Tags && format != ViewFormat::TranslatedTags; }
 
+namespace {
+
+template <class Sentence>
+std::string render(Sentence& s, ViewFormat format) {
+  runStages(s);
+  switch (format) {
+    case ViewFormat::Tags: return s.markupTags();
+    case ViewFormat::Html: return s.markupHtml();
+    case ViewFormat::TranslatedTags: return s.translationLineTagged();
+    case ViewFormat::TranslatedHtml: return s.translationLineHtml();
+    case ViewFormat::PairsHtml: return s.translationLineHtmlPairs();
+  }
+  return {};
+}
+
+}  // namespace
+
 std::string renderLine(Direction direction, ViewFormat format, std::string_view line) {
   if (direction == Direction::ChineseToEnglish) {
     ChineseSentence s{std::string(line)};
-    runStages(s);
-    switch (format) {
-      case ViewFormat::Tags: return s.markupTags();
-      case ViewFormat::Html: return s.markupHtml();
-      case ViewFormat::TranslatedTags: return s.translationLineTagged();
-      case ViewFormat::TranslatedHtml: return s.translationLineHtml();
-      case ViewFormat::PairsHtml: return s.translationLineHtmlPairs();
-    }
-  } else {
-    EnglishSentence s{std::string(line)};
-    runStages(s);
-    switch (format) {
-      case ViewFormat::Tags: return s.markupTags();
-      case ViewFormat::Html: return s.markupHtml();
-      case ViewFormat::TranslatedTags: return s.translationLineTagged();
-      case ViewFormat::TranslatedHtml: return s.translationLineHtml();
-      case ViewFormat::PairsHtml: return s.translationLineHtmlPairs();
-    }
+    return render(s, format);
   }
-  return {};
+  EnglishSentence s{std::string(line)};
+  return render(s, format);
 }
 
 // The input and output handling and the console messages are those of the batch

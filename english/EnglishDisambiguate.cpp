@@ -22,11 +22,6 @@ namespace {
 
 using Kind = EnglishEntityKind;
 
-std::size_t continueAfter(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
-  s.merge(first, last, kind);
-  return first + 1;
-}
-
 std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
 
 bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
@@ -38,30 +33,30 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
   // A number of minutes before "past", "to" or "of": a units or tens word up to thirty.
   auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(tp) <= 30; };
 
-  if (kc == Kind::WordNumber && kn == Kind::Ordinal) return continueAfter(s, i, i + 1, Kind::Ordinal);
-  if (kc == Kind::Arabic && tn == "%") return continueAfter(s, i, i + 1, Kind::Arabic);
+  if (kc == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i, i + 1, Kind::Ordinal);
+  if (kc == Kind::Arabic && tn == "%") return s.merge(i, i + 1, Kind::Arabic);
   if (isListedWord(clockPastWordList, t) && isUnitsOrClock(kn)) {
-    if (minutesBefore()) return continueAfter(s, i - 1, i + 1, Kind::Clock);
-    if (isListedWord(hourFractionList, tp)) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+    if (minutesBefore()) return s.merge(i - 1, i + 1, Kind::Clock);
+    if (isListedWord(hourFractionList, tp)) return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (t == "to") {
     if (kn == Kind::Units && minutesBefore()) {
       const bool range = i >= 2 && s.workingText(i - 2) == "from";
-      return continueAfter(s, i - 1, i + 1, range ? Kind::Figure : Kind::FigureOrClock);
+      return s.merge(i - 1, i + 1, range ? Kind::Figure : Kind::FigureOrClock);
     }
-    if (isListedWord(hourQuarterList, tp) && isUnitsOrClock(kn)) return continueAfter(s, i - 1, i + 1, Kind::Clock);
+    if (isListedWord(hourQuarterList, tp) && isUnitsOrClock(kn)) return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (t == "of") {
-    if (kp == Kind::Ordinal && kn == Kind::MonthDate) return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
+    if (kp == Kind::Ordinal && kn == Kind::MonthDate) return s.merge(i - 1, i + 1, Kind::MonthDate);
     if (isUnitsOrClock(kn) && (minutesBefore() || isListedWord(hourQuarterList, tp)))
-      return continueAfter(s, i - 1, i + 1, Kind::Clock);
+      return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (isListedWord(neverAloneList, t)) s.entities[i].kind = Kind::Plain;
   if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(tn) <= 24)
     s.entities[i + 1].kind = Kind::ClockOrNumber;
-  if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return continueAfter(s, i - 1, i + 1, Kind::Ordinal);
+  if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
   if (t == "percent" && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))
-    return continueAfter(s, i - 1, i, Kind::Fraction);
+    return s.merge(i - 1, i, Kind::Fraction);
   return i + 1;
 }
 

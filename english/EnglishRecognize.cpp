@@ -20,12 +20,6 @@ namespace {
 
 using Kind = EnglishEntityKind;
 
-// Merges first..last as kind; the pass goes on with the record after it.
-std::size_t continueAfter(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
-  s.merge(first, last, kind);
-  return first + 1;
-}
-
 // Merges first..last as kind; the pass looks at the merged entity again.
 std::size_t again(EnglishSentence& s, std::size_t first, std::size_t last, Kind kind) {
   s.merge(first, last, kind);
@@ -45,7 +39,7 @@ std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValu
 std::size_t joinTens(EnglishSentence& s, std::size_t i, const EnglishEntity& next, Kind kind) {
   const std::int32_t at = next.start - 1;
   if (at >= 0 && static_cast<std::size_t>(at) < s.lowered.size()) s.lowered[static_cast<std::size_t>(at)] = '-';
-  return continueAfter(s, i, i + 1, kind);
+  return s.merge(i, i + 1, kind);
 }
 
 // "a.m" followed by a token that begins with "." takes that dot (and whatever
@@ -72,20 +66,20 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
 
   if (t == "-") {
-    if (kp == Kind::Tens && kn == Kind::Units) return continueAfter(s, i - 1, i + 1, Kind::Units);
+    if (kp == Kind::Tens && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Units);
     if (kp == Kind::Units && (englishOrdinalList.hasWord(withoutLastByte(tn)) || kn == Kind::Ordinal))
-      return continueAfter(s, i - 1, i + 1, Kind::Fraction);
-    if (kp == Kind::Tens && kn == Kind::Ordinal) return continueAfter(s, i - 1, i + 1, Kind::Ordinal);
+      return s.merge(i - 1, i + 1, Kind::Fraction);
+    if (kp == Kind::Tens && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
   }
-  if (t == "o" && kp == Kind::Units && kn == Kind::Units) return continueAfter(s, i - 1, i + 1, Kind::Clock);
-  if (t == "o'clock" && kp == Kind::Units) return continueAfter(s, i - 1, i, Kind::Clock);
-  if (t == "quarter" && isListedWord(quarterArticleList, tp)) return continueAfter(s, i - 1, i, Kind::Plain);
+  if (t == "o" && kp == Kind::Units && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Clock);
+  if (t == "o'clock" && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
+  if (t == "quarter" && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
   if (t != "first" && t.find("second") == std::string_view::npos && kp == Kind::Units) {
     const std::string_view fractions = englishOrdinalList.text().substr(ordinalFractionWordsFrom);
     if (findBracketed(fractions, withoutLastByte(t)) != std::string_view::npos || kc == Kind::Ordinal)
-      return continueAfter(s, i - 1, i, Kind::Fraction);
+      return s.merge(i - 1, i, Kind::Fraction);
   }
-  if (kc == Kind::Magnitude && kp == Kind::Arabic) return continueAfter(s, i - 1, i, Kind::ArabicMagnitude);
+  if (kc == Kind::Magnitude && kp == Kind::Arabic) return s.merge(i - 1, i, Kind::ArabicMagnitude);
   if (kc == Kind::Tens && kn == Kind::Units && englishUnitsList.wordPosition(tn) < unitsDigitWordsEnd)
     return joinTens(s, i, v.next, Kind::Units);
   if (kc == Kind::Tens && kn == Kind::Ordinal && englishOrdinalList.wordPosition(tn) < ordinalDigitWordsEnd)
@@ -93,13 +87,13 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
   if ((isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) && !tn.empty() && tn.front() == '.')
     return takeDot(s, i, v);
   if (englishUnitsList.hasWord(t) && englishUnitsList.hasWord(tp) && englishUnitsList.hasWord(tn))
-    return continueAfter(s, i - 1, i + 1, Kind::Figure);
-  if (englishUnitsList.hasWord(t) && kp == Kind::Figure) return continueAfter(s, i - 1, i, Kind::Figure);
+    return s.merge(i - 1, i + 1, Kind::Figure);
+  if (englishUnitsList.hasWord(t) && kp == Kind::Figure) return s.merge(i - 1, i, Kind::Figure);
   if (kc == Kind::MonthDate) {
     const bool dayBefore = kp == Kind::Ordinal || (kp == Kind::Arabic && v.prev.length <= 2);
     if (dayBefore && v.next.length == 4 && (kn == Kind::Arabic || kp == Kind::Ordinal))
-      return continueAfter(s, i - 1, i + 1, Kind::DayDate);
-    if (dayBefore) return continueAfter(s, i - 1, i, Kind::DayDate);
+      return s.merge(i - 1, i + 1, Kind::DayDate);
+    if (dayBefore) return s.merge(i - 1, i, Kind::DayDate);
   }
   return i + 1;
 }
@@ -112,9 +106,9 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
 
   if (kc == Kind::MonthDate && isAnyOf(kn, Kind::Ordinal, Kind::Arabic))
-    return continueAfter(s, i, i + 1, Kind::MonthDate);
+    return s.merge(i, i + 1, Kind::MonthDate);
   if (t == "." && isAnyOf(kn, Kind::Ordinal, Kind::Units, Kind::Arabic) && kp == Kind::MonthDate)
-    return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
+    return s.merge(i - 1, i + 1, Kind::MonthDate);
   if (t == "point" && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
     s.merge(i - 1, i + 1, Kind::Units);
     while (i < s.entities.size() && s.entities[i].kind == Kind::Units) s.merge(i - 1, i, Kind::Units);
@@ -138,8 +132,8 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
 
   if (t == "," && kn == Kind::Arabic && v.next.length == 4 && saturatingAtoi(tn) <= 9999) {
-    if (kp == Kind::MonthDate) return continueAfter(s, i - 1, i + 1, Kind::MonthDate);
-    if (kp == Kind::DayDate) return continueAfter(s, i - 1, i + 1, Kind::DayDate);
+    if (kp == Kind::MonthDate) return s.merge(i - 1, i + 1, Kind::MonthDate);
+    if (kp == Kind::DayDate) return s.merge(i - 1, i + 1, Kind::DayDate);
   }
   if (kc == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
     return again(s, i, i + 1, Kind::WordNumber);

@@ -131,8 +131,9 @@ class EnglishSentence {
     return v;
   }
 
-  // Merges records first..last as kind (see mergeRecords).
-  void merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
+  // Merges records first..last as kind (see mergeRecords). Returns the position
+  // after the merged record, where a pass that continues after it goes on.
+  std::size_t merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
 
   // English number words to digit strings.
   static std::string hundredsToDigits(std::string text);
