@@ -7,15 +7,14 @@ namespace vestrilo {
 EmittedPairs emittedPairs;
 
 // The source length leads the key, so that (source, translation) is recovered
-// exactly whatever bytes the two texts hold.
-std::string EmittedPairs::key(std::string_view source, std::string_view translation) {
-  std::string k;
-  k.reserve(sizeof(std::uint64_t) + source.size() + translation.size());
-  std::uint64_t n = source.size();
-  k.append(reinterpret_cast<const char*>(&n), sizeof n);
-  k.append(source);
-  k.append(translation);
-  return k;
+// exactly whatever bytes the two texts hold. The key is built in a buffer kept
+// between calls, so a lookup allocates nothing.
+const std::string& EmittedPairs::key(std::string_view source, std::string_view translation) const {
+  const std::uint64_t n = source.size();
+  scratch_.assign(reinterpret_cast<const char*>(&n), sizeof n);
+  scratch_.append(source);
+  scratch_.append(translation);
+  return scratch_;
 }
 
 bool EmittedPairs::contains(std::string_view source, std::string_view translation) const {

@@ -69,8 +69,9 @@ class EmittedPairs {
   void admitLines(const TranslationPair* first, const TranslationPair* last, std::string& out);
 
  private:
-  static std::string key(std::string_view source, std::string_view translation);
+  const std::string& key(std::string_view source, std::string_view translation) const;
   std::unordered_set<std::string> keys_;
+  mutable std::string scratch_;  // the registry is used by one thread at a time
 };
 
 // The program-wide registry: never cleared during a run, so a pair written for

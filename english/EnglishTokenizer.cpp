@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
+#include <unordered_map>
 
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishNumberMaps.h"
@@ -69,19 +70,52 @@ Kind hyphenCompound(std::string_view t, Kind kind) {
   return kind;
 }
 
-Kind wordClass(std::string_view t, Kind kind) {
-  static constexpr struct {
-    const LexiconList* list;
-    Kind kind;
-  } classes[] = {
-      {&englishUnitsList, Kind::Units},     {&englishTensList, Kind::Tens},
-      {&englishMagnitudeList, Kind::Magnitude}, {&englishOrdinalList, Kind::Ordinal},
-      {&englishWeekdayList, Kind::Week},    {&englishMonthList, Kind::MonthDate},
-  };
-  for (const auto& c : classes) {
-    if (c.list->hasWord(t)) return c.kind;
+// The word classes in the order they are tried: the first list holding the
+// token gives its class.
+struct WordClass {
+  const LexiconList* list;
+  Kind kind;
+};
+constexpr WordClass wordClasses[] = {
+    {&englishUnitsList, Kind::Units},         {&englishTensList, Kind::Tens},
+    {&englishMagnitudeList, Kind::Magnitude}, {&englishOrdinalList, Kind::Ordinal},
+    {&englishWeekdayList, Kind::Week},        {&englishMonthList, Kind::MonthDate},
+};
+
+// Every token is tried against all six lists, so their words are gathered once
+// into one table that gives the class of the first list holding a word. A token
+// holding "<" or ">" (which the word test may match across two words of a list)
+// is tried list by list.
+class WordClassTable {
+ public:
+  WordClassTable() {
+    for (const WordClass& c : wordClasses) {
+      const std::string_view text = c.list->text();
+      for (std::size_t p = text.find('<'); p != std::string_view::npos; p = text.find('<', p + 1)) {
+        const std::size_t q = text.find('>', p);
+        if (q == std::string_view::npos) break;
+        table_.emplace(text.substr(p + 1, q - p - 1), c.kind);  // keeps the first class
+      }
+    }
   }
-  return kind;
+
+  Kind classOf(std::string_view t, Kind kind) const {
+    if (std::any_of(t.begin(), t.end(), [](char ch) { return ch == '<' || ch == '>'; })) {
+      for (const WordClass& c : wordClasses)
+        if (c.list->hasWord(t)) return c.kind;
+      return kind;
+    }
+    const auto it = table_.find(t);
+    return it == table_.end() ? kind : it->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, Kind> table_;
+};
+
+Kind wordClass(std::string_view t, Kind kind) {
+  static const WordClassTable table;
+  return table.classOf(t, kind);
 }
 
 Kind classify(std::string_view t) {
