@@ -154,7 +154,10 @@ ratio() { # a b -> a/b, or "-" when either is not a number
 
 # ---------------------------------------------------------------- measuring
 COMMIT=$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
-if [ -n "$(git -C "$ROOT" status --porcelain --untracked-files=no 2>/dev/null)" ]; then COMMIT="$COMMIT (with local changes)"; fi
+# Only the sources of the binary matter here.
+if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver lexicon chinese english 2>/dev/null)" ]; then
+  COMMIT="$COMMIT (with local changes to the tool's sources)"
+fi
 echo
 echo "Vestrilo benchmark: commit $COMMIT, $(nproc) cores, default threads $(nproc), corpus ${MB} MiB per direction, seed $SEED"
 echo "MB = 10^6 bytes; each 1x figure is the best of $REPEAT runs; output to a file, console to /dev/null"
