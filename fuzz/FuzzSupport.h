@@ -14,9 +14,14 @@
 
 namespace vestrilo::fuzz {
 
+// When set, a failed check calls this instead of aborting (the regression test
+// turns failures into exceptions). It must not return.
+inline void (*failureHook)(const std::string& what, std::string_view detail) = nullptr;
+
 // Prints what went wrong (with the text involved, escaped) and aborts, which
 // libFuzzer reports as a crash and saves the input for.
 [[noreturn]] inline void fail(const char* what, std::string_view detail = {}) {
+  if (failureHook) failureHook(what, detail);
   std::fprintf(stderr, "\n==fuzz check failed: %s\n", what);
   if (!detail.empty()) {
     std::fputs("  text: \"", stderr);
@@ -80,13 +85,13 @@ inline bool samePairs(const std::vector<TranslationPair>& a, const std::vector<T
 // pairs. Leaves the registry empty.
 inline void checkTranslationLine(std::string_view line, const std::string& written,
                                  const std::vector<TranslationPair>& pairs, const std::string& again) {
-  // Sources are cut from the line, so without a line feed in the line every
-  // listing line must be whole.
-  if (line.find('\n') == std::string_view::npos)
+  // The driver never hands over a line feed. Without one in the line, every
+  // listing line must be whole: no source or translation may bring one in.
+  if (line.find('\n') == std::string_view::npos) {
     check(wellFormedListing(written), "translationLine wrote a malformed pair line", written);
-  for (const TranslationPair& p : pairs) {
-    if (p.translation.find('\n') != std::string::npos)
-      fail("a translation holds a line feed", p.translation);
+    for (const TranslationPair& p : pairs) {
+      if (p.translation.find('\n') != std::string::npos) fail("a translation holds a line feed", p.translation);
+    }
   }
   // translationLine is the sentence's pairs filtered through the registry.
   emittedPairs.clear();

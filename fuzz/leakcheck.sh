@@ -12,6 +12,9 @@
 # <repo>/build-leakcheck-asan then).
 set -euo pipefail
 
+# The whole script is one block, read before it runs, so that editing the file
+# while it runs cannot change what a running instance does.
+{
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TOOL=${LEAKCHECK_TOOL:-}
 if [ -z "$TOOL" ]; then
@@ -65,3 +68,4 @@ run() {  # direction input
 run -C2E "$WORK/chinese.txt"
 run -E2C "$WORK/english.txt"
 exit "$status"
+}

@@ -22,6 +22,9 @@
 set -euo pipefail
 set -f  # no globbing: seed words are split on spaces only
 
+# The whole script is one block, read before it runs, so that editing the file
+# while it runs cannot change what a running instance does.
+{
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}
 DURATION=${1:-30}
@@ -44,14 +47,20 @@ done
 
 # --- build -------------------------------------------------------------------
 # The library needs GCC (GBK string literals); clang only links libFuzzer in.
+mkdir -p "$BUILD"
+build_log=$BUILD/fuzz-build.log
+: > "$build_log"
+quiet() {  # command...: runs it, showing its output only when it fails
+  "$@" >> "$build_log" 2>&1 || { tail -n 60 "$build_log"; echo "fuzz build failed (log: $build_log)" >&2; exit 1; }
+}
 if [ ! -f "$BUILD/CMakeCache.txt" ]; then
-  CC=${FUZZ_CC:-clang} CXX=g++ cmake -S "$ROOT" -B "$BUILD" \
-    -DCMAKE_BUILD_TYPE=Debug -DVESTRILO_FUZZ=ON -DVESTRILO_TESTS=OFF -DVESTRILO_SANITIZE=OFF >/dev/null
+  quiet env CC="${FUZZ_CC:-clang}" CXX=g++ cmake -S "$ROOT" -B "$BUILD" \
+    -DCMAKE_BUILD_TYPE=Debug -DVESTRILO_FUZZ=ON -DVESTRILO_TESTS=OFF -DVESTRILO_SANITIZE=OFF
 fi
 build_targets=(vestrilo_fuzz_dicts)
 for t in "${TARGETS[@]}"; do build_targets+=("fuzz_$t"); done
 for bt in "${build_targets[@]}"; do
-  cmake --build "$BUILD" --target "$bt" -j "${FUZZ_BUILD_JOBS:-2}" >/dev/null
+  quiet cmake --build "$BUILD" --target "$bt" -j "${FUZZ_BUILD_JOBS:-2}"
 done
 
 OUT=$BUILD/fuzz
@@ -103,6 +112,14 @@ for f in "${extra_inputs[@]}"; do
     seed_line "$SEEDS/chinese_line" "$line"
     seed_line "$SEEDS/english_line" "$line"
   done < <(lines_of "$f" 100)
+done
+# Inputs that once found a fault (replayed by tests/fuzz_regressions_test.cpp).
+for t in "${TARGETS[@]}"; do
+  if [ -d "$ROOT/fuzz/regressions/$t" ]; then
+    mkdir -p "$SEEDS/$t"
+    while IFS= read -r -d '' f; do n=$((n + 1)); cp "$f" "$SEEDS/$t/seed-$n"; done < <(
+      find "$ROOT/fuzz/regressions/$t" -type f -print0)
+  fi
 done
 # Line splitting: whole files behind block-size bytes (3 bytes, 16 bytes, 4 KiB),
 # with LF and with CR LF line ends.
@@ -169,3 +186,4 @@ wait || true
 status=0
 for t in "${TARGETS[@]}"; do summary "$t" || status=1; done
 exit "$status"
+}

@@ -1,0 +1,221 @@
+// The fuzz targets' bodies, one function per target. The libFuzzer entry points
+// (*_fuzzer.cpp) call them, and the regression test replays saved inputs
+// through them, so both run exactly the same operations and checks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "chinese/ChineseSentence.h"
+#include "driver/Driver.h"
+#include "driver/LineReader.h"
+#include "english/EnglishSentence.h"
+#include "fuzz/FuzzSupport.h"
+
+namespace vestrilo::fuzz {
+
+namespace detail {
+
+inline ChineseSentence preparedChinese(const std::string& line) {
+  ChineseSentence s{line};
+  s.tokenize();
+  checkRecords(s.entities, line.size(), "tokenize");
+  s.adjust();
+  checkRecords(s.entities, line.size(), "adjust");
+  s.recognize();
+  checkRecords(s.entities, line.size(), "recognize");
+  check(s.sentence == line, "the stages changed the sentence", s.sentence);
+  return s;
+}
+
+inline EnglishSentence preparedEnglish(const std::string& line) {
+  EnglishSentence s{line};
+  s.tokenize();
+  checkRecords(s.entities, line.size(), "tokenize");
+  s.recognize();
+  checkRecords(s.entities, line.size(), "recognize");
+  s.disambiguate();
+  checkRecords(s.entities, line.size(), "disambiguate");
+  check(s.sentence == line, "the stages changed the sentence", s.sentence);
+  check(s.lowered.size() == s.sentence.size(), "the working copy lost its length", s.lowered);
+  return s;
+}
+
+// A whole line through the stages and every output operation, each operation on
+// a sentence object of its own (they share nothing but the registry).
+template <class Sentence>
+void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(const std::string&),
+               Direction direction) {
+  const std::string line(reinterpret_cast<const char*>(data), size);
+  emittedPairs.clear();
+
+  std::string written, again;
+  std::vector<TranslationPair> pairs;
+  {
+    const Sentence s = prepared(line);
+    written = s.translationLine();
+    again = s.translationLine();
+  }
+  {
+    const Sentence s = prepared(line);
+    s.translationPairs(pairs);
+  }
+  checkTranslationLine(line, written, pairs, again);
+
+  // The driver's own path gives the same pairs.
+  std::vector<TranslationPair> driverPairs;
+  collectLinePairs(direction, line, driverPairs);
+  check(samePairs(pairs, driverPairs), "collectLinePairs differs from translationPairs", line);
+
+  { const std::string out = prepared(line).translationLineHtml(); (void)out; }
+  { const std::string out = prepared(line).translationLineTagged(); (void)out; }
+  { const std::string out = prepared(line).translationLineHtmlPairs(); (void)out; }
+  { const std::string out = prepared(line).markupHtml(); (void)out; }
+  { const std::string out = prepared(line).markupTags(); (void)out; }
+  emittedPairs.clear();
+}
+
+// A function taking any text and, for the conversions that always give a
+// fixed-width digit string, that width (0: any text).
+struct Entry {
+  std::string (*function)(std::string);
+  std::size_t digits;
+};
+
+inline std::string wordsValueText(std::string text) {
+  return std::to_string(EnglishSentence::wordsValue(std::move(text)));
+}
+
+inline constexpr Entry kChineseFunctions[] = {
+    {&ChineseSentence::chineseNumeralToDigits4, 0},
+    {&ChineseSentence::chineseNumeralToDigits8, 0},
+    {&ChineseSentence::chineseNumeralToArabic, 16},
+    {&ChineseSentence::chineseDigitsToArabic, 0},
+    {&ChineseSentence::hundredsToEnglish, 0},
+    {&ChineseSentence::digitsToEnglish, 0},
+    {&ChineseSentence::translateNumber, 0},
+    {&ChineseSentence::translateFigure, 0},
+    {&ChineseSentence::translateDate, 0},
+    {&ChineseSentence::translateClock, 0},
+    {&ChineseSentence::translateFractional, 0},
+    {&ChineseSentence::translateOrdinal, 0},
+    {&ChineseSentence::translateWeek, 0},
+    {&ChineseSentence::convertPunctuation, 0},
+    {&ChineseSentence::translateUnitNumber, 0},
+};
+
+inline constexpr Entry kEnglishFunctions[] = {
+    {&EnglishSentence::hundredsToDigits, 4},
+    {&EnglishSentence::wordsToArabic, 16},
+    {&wordsValueText, 0},
+    {&EnglishSentence::fourDigitsToChinese, 0},
+    {&EnglishSentence::eightDigitsToChinese, 0},
+    {&EnglishSentence::sixteenDigitsToChinese, 0},
+    {&EnglishSentence::translateNumber, 0},
+    {&EnglishSentence::translateArabicMagnitude, 0},
+    {&EnglishSentence::translateFigure, 0},
+    {&EnglishSentence::translateMonthDate, 0},
+    {&EnglishSentence::translateDayDate, 0},
+    {&EnglishSentence::translateClock, 0},
+    {&EnglishSentence::translateFraction, 0},
+    {&EnglishSentence::translateOrdinal, 0},
+    {&EnglishSentence::translateWeek, 0},
+};
+
+template <std::size_t N>
+void oneFunction(const Entry (&functions)[N], const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return;
+  const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const Entry& entry = functions[data[0] % N];
+  const std::string out = entry.function(text);
+  if (entry.digits != 0) {
+    check(out.size() == entry.digits && out.find_first_not_of("0123456789") == std::string::npos,
+          "a digit-string conversion gave something else", out);
+  }
+}
+
+// Joining the lines with line feeds gives the bytes back: a final line feed is
+// the only thing splitting drops (an empty last piece is no line).
+inline void checkReconstructs(std::string_view bytes, const std::vector<std::string>& lines, const char* who) {
+  std::string joined;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) joined += '\n';
+    joined += lines[i];
+  }
+  if (!bytes.empty() && bytes.back() == '\n') joined += '\n';
+  check(joined == bytes, who, joined);
+}
+
+inline bool inside(std::string_view part, const std::string& whole) {
+  const auto p = reinterpret_cast<std::uintptr_t>(part.data());
+  const auto w = reinterpret_cast<std::uintptr_t>(whole.data());
+  return part.empty() || (p >= w && p + part.size() <= w + whole.size());
+}
+
+}  // namespace detail
+
+// A whole -C2E line.
+inline void chineseLine(const std::uint8_t* data, std::size_t size) {
+  detail::wholeLine<ChineseSentence>(data, size, &detail::preparedChinese, Direction::ChineseToEnglish);
+}
+
+// A whole -E2C line.
+inline void englishLine(const std::uint8_t* data, std::size_t size) {
+  detail::wholeLine<EnglishSentence>(data, size, &detail::preparedEnglish, Direction::EnglishToChinese);
+}
+
+// Every number conversion and translator of one side, called directly with
+// arbitrary bytes: the first byte picks the function, the rest is its argument.
+// The library may hand these functions texts that recognition never produces.
+inline void chineseFunctions(const std::uint8_t* data, std::size_t size) {
+  detail::oneFunction(detail::kChineseFunctions, data, size);
+}
+inline void englishFunctions(const std::uint8_t* data, std::size_t size) {
+  detail::oneFunction(detail::kEnglishFunctions, data, size);
+}
+
+// The driver's line splitting: LineReader over an in-memory file, with block
+// sizes small enough that lines straddle many blocks (first byte: 1..64 bytes,
+// or 4 KiB for the top values), checked against splitLines over the whole
+// input and against the bytes themselves.
+inline void lineReader(const std::uint8_t* data, std::size_t size) {
+  using detail::inside;
+  if (size == 0) return;
+  const std::size_t blockSize = data[0] >= 0xF0 ? 4096 : 1 + data[0] % 64;
+  const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+  std::vector<std::string_view> views;
+  splitLines(bytes, views);
+  std::vector<std::string> expected(views.begin(), views.end());
+  for (std::string_view v : views) check(inside(v, bytes), "splitLines gave a view outside its bytes");
+  detail::checkReconstructs(bytes, expected, "splitLines lost or added bytes");
+
+  // fmemopen needs a writable buffer even for reading.
+  std::string buffer = bytes;
+  std::FILE* file = fmemopen(buffer.data(), buffer.size(), "rb");
+  if (!file) return;
+  LineReader reader(file, blockSize);
+  std::vector<std::string> got;
+  LineBatch batch;
+  std::size_t batches = 0;
+  while (reader.next(batch)) {
+    ++batches;
+    check(!batch.lines.empty(), "a batch without lines was reported");
+    for (std::string_view v : batch.lines) {
+      check(inside(v, batch.bytes), "a line view points outside its batch");
+      got.emplace_back(v);
+    }
+    check(batches <= bytes.size() + 1, "the reader does not come to an end");
+  }
+  check(!reader.next(batch), "the reader gave lines after its end");
+  check(!reader.failed(), "a read from memory was reported as failed");
+  std::fclose(file);
+  check(got == expected, "LineReader and splitLines disagree", bytes);
+}
+
+}  // namespace vestrilo::fuzz
