@@ -193,7 +193,7 @@ done
 echo
 echo "Scaling (default threads; 4x and 16x are 4 and 16 differently seeded corpora of ${MB} MiB,"
 echo "16x-rep is the 1x corpus 16 times: its pairs are all known after the first copy, so the registry stays as at 1x)"
-printf "%-5s %-6s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" dir size MB seconds MB/s ratio cpu cpu-ratio peak-MB pairs out-MB
+printf "%-7s %-8s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" dir size MB seconds MB/s ratio cpu cpu-ratio peak-MB pairs out-MB
 for dir in $DIRECTIONS; do
   base=""
   cbase=""
@@ -210,7 +210,9 @@ for dir in $DIRECTIONS; do
     outmb=$(calc "%.1f" "$(stat -c %s "$SCRATCH/pairs" 2>/dev/null || echo 0) / 1e6")
     mbs=-
     [[ $SECS =~ ^[0-9.]+$ ]] && mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
-    printf "%-5s %-6s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" "$dir" "${x}x" "$(calc "%.0f" "$bytes / 1e6")" \
+    label=${x}x
+    [ "$x" = 16-rep ] && label=16x-rep
+    printf "%-7s %-8s %8s %9s %8s %8s %8s %9s %8s %9s %9s\n" "$dir" "$label" "$(calc "%.0f" "$bytes / 1e6")" \
       "$SECS" "$mbs" "$(ratio "$SECS" "$base")" "$CPU" "$(ratio "$CPU" "$cbase")" "$RSS_MB" "$PAIRS" "$outmb"
   done
 done
