@@ -101,15 +101,16 @@ class ChineseSentence {
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
     ChineseNeighbours v;
-    if (i < entities.size()) {
+    const std::size_t n = entities.size();
+    if (i < n) {
       v.cur = entities[i];
       v.curText = text(v.cur);
     }
-    if (i > 0 && i - 1 < entities.size()) {
+    if (i > 0 && i - 1 < n) {
       v.prev = entities[i - 1];
       v.prevText = text(v.prev);
     }
-    if (i + 1 < entities.size()) {
+    if (i + 1 < n) {
       v.next = entities[i + 1];
       v.nextText = text(v.next);
     }

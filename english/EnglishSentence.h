@@ -116,15 +116,16 @@ class EnglishSentence {
   // Neighbour view of record i.
   EnglishNeighbours neighbours(std::size_t i) const {
     EnglishNeighbours v;
-    if (i < entities.size()) {
+    const std::size_t n = entities.size();
+    if (i < n) {
       v.cur = entities[i];
       v.curText = workingText(v.cur);
     }
-    if (i > 0 && i - 1 < entities.size()) {
+    if (i > 0 && i - 1 < n) {
       v.prev = entities[i - 1];
       v.prevText = workingText(v.prev);
     }
-    if (i + 1 < entities.size()) {
+    if (i + 1 < n) {
       v.next = entities[i + 1];
       v.nextText = workingText(v.next);
     }

@@ -22,9 +22,10 @@ template <class T>
 class EntityList {
  public:
   EntityList() = default;
-  EntityList(std::initializer_list<T> items) : buf_(items), gapBegin_(buf_.size()), gapEnd_(buf_.size()) {}
+  EntityList(std::initializer_list<T> items)
+      : buf_(items), gapBegin_(buf_.size()), gapEnd_(buf_.size()), size_(buf_.size()) {}
 
-  std::size_t size() const { return buf_.size() - (gapEnd_ - gapBegin_); }
+  std::size_t size() const { return size_; }
   bool empty() const { return size() == 0; }
 
   T& operator[](std::size_t i) { return buf_[physical(i)]; }
@@ -36,7 +37,7 @@ class EntityList {
 
   void clear() {
     buf_.clear();
-    gapBegin_ = gapEnd_ = 0;
+    gapBegin_ = gapEnd_ = size_ = 0;
   }
   void reserve(std::size_t n) { buf_.reserve(n); }
 
@@ -48,7 +49,7 @@ class EntityList {
     if (gapBegin_ == gapEnd_) {
       if (pos == buf_.size()) {
         buf_.push_back(item);
-        gapBegin_ = gapEnd_ = buf_.size();
+        gapBegin_ = gapEnd_ = size_ = buf_.size();
         return;
       }
       // Open a new gap proportional to the list, so insertions stay amortised O(1).
@@ -60,6 +61,7 @@ class EntityList {
       moveGap(pos);
     }
     buf_[gapBegin_++] = item;
+    ++size_;
   }
 
   // Removes elements [first, last).
@@ -69,6 +71,7 @@ class EntityList {
     if (first >= last) return;
     moveGap(last);
     gapBegin_ -= last - first;
+    size_ -= last - first;
   }
   void erase(std::size_t pos) { erase(pos, pos + 1); }
 
@@ -139,6 +142,7 @@ class EntityList {
   std::vector<T> buf_;
   std::size_t gapBegin_ = 0;
   std::size_t gapEnd_ = 0;
+  std::size_t size_ = 0;  // elements outside the gap
 };
 
 // Merging record `first` with the later record `last`: `first` keeps its start and
@@ -158,9 +162,11 @@ void mergeRecords(EntityList<Entity>& list, std::size_t first, std::size_t last)
 // outside its line, whatever its fields hold.
 template <class Entity>
 std::string_view recordText(std::string_view s, const Entity& e) {
-  const std::size_t start = e.start < 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(e.start), s.size());
-  const std::size_t length = e.length < 0 ? 0 : static_cast<std::size_t>(e.length);
-  return s.substr(start, std::min(length, s.size() - start));
+  std::size_t start = e.start < 0 ? 0 : static_cast<std::size_t>(e.start);
+  if (start > s.size()) start = s.size();
+  std::size_t length = e.length < 0 ? 0 : static_cast<std::size_t>(e.length);
+  if (length > s.size() - start) length = s.size() - start;
+  return std::string_view(s.data() + start, length);
 }
 
 }  // namespace vestrilo
