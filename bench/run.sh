@@ -13,7 +13,9 @@
 # BENCH_SEED (2004), BENCH_REPEAT (runs per 1x measurement, best is kept, 3),
 # BENCH_LONG_MB (long-line size in MiB, 10), BENCH_TIMEOUT (seconds allowed to
 # one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
-# ("-C2E -E2C"). MB in the figures is 10^6 bytes.
+# ("-C2E -E2C"), BENCH_NICE (a nice value for the measured runs, e.g. -10 on a
+# machine shared with other work; needs root for negative values). MB in the
+# figures is 10^6 bytes.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,6 +27,8 @@ REPEAT=${BENCH_REPEAT:-3}
 LONG_MB=${BENCH_LONG_MB:-10}
 TIMEOUT=${BENCH_TIMEOUT:-300}
 DIRECTIONS=${BENCH_DIRECTIONS:-"-C2E -E2C"}
+NICE=()
+[ -n "${BENCH_NICE:-}" ] && NICE=(nice -n "$BENCH_NICE")
 
 if [ ! -x /usr/bin/time ]; then
   echo "installing GNU time (for peak memory)" >&2
@@ -92,7 +96,7 @@ run() {
   [ "$threads" != default ] && envset=(env VESTRILO_THREADS="$threads")
   start=$(now)
   set +e
-  "${envset[@]}" timeout "$TIMEOUT" /usr/bin/time -v -o "$SCRATCH/time" \
+  "${envset[@]}" "${NICE[@]}" timeout "$TIMEOUT" /usr/bin/time -v -o "$SCRATCH/time" \
     "$BIN" "$dir" "$file" "$SCRATCH/pairs" >/dev/null 2>"$SCRATCH/err"
   STATUS=$?
   set -e
@@ -161,12 +165,13 @@ fi
 echo
 echo "Vestrilo benchmark: commit $COMMIT, $(nproc) cores, default threads $(nproc), corpus ${MB} MiB per direction, seed $SEED"
 echo "MB = 10^6 bytes; each 1x figure is the best of $REPEAT runs; output to a file, console to /dev/null"
-echo "seconds = wall clock, cpu = user + system seconds of the process; load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "seconds = wall clock, cpu = user + system seconds of the process, cpu-MB/s = MB per cpu second"
+echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)${BENCH_NICE:+; measured runs at nice $BENCH_NICE}"
 echo
 
 echo "Throughput (1x corpus)"
-printf "%-5s %-8s %8s %9s %8s %7s %8s %10s %8s %8s %7s %8s %8s\n" \
-  dir threads MB lines seconds cpu MB/s lines/s cat-s cat-MB/s vs-cat peak-MB pairs
+printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+  dir threads MB lines seconds MB/s lines/s cpu cpu-MB/s cat-s cat-MB/s vs-cat peak-MB pairs
 for dir in $DIRECTIONS; do
   file=$(name "$dir" x1)
   bytes=$(stat -c %s "$file")
@@ -179,12 +184,15 @@ for dir in $DIRECTIONS; do
     if [[ $SECS =~ ^[0-9.]+$ ]]; then
       mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
       lps=$(calc "%.0f" "$lines / $SECS")
+      cmb=$(calc "%.1f" "$bytes / 1e6 / $CPU")
     else
       mbs=-
       lps=-
+      cmb=-
     fi
-    printf "%-5s %-8s %8s %9s %8s %7s %8s %10s %8s %8s %7s %8s %8s\n" \
-      "$dir" "$threads" "$mb" "$lines" "$SECS" "$CPU" "$mbs" "$lps" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" "$RSS_MB" "$PAIRS"
+    printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+      "$dir" "$threads" "$mb" "$lines" "$SECS" "$mbs" "$lps" "$CPU" "$cmb" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" \
+      "$RSS_MB" "$PAIRS"
     if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
   done
   echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
