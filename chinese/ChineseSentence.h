@@ -57,13 +57,9 @@ struct ChineseEntity {
   }
 };
 
-// The copies a pass takes at the start of a step: the current record and its two
-// neighbours with their texts. A missing neighbour reads as {0, 0, Plain} with
-// empty text. The copies do not follow changes made during the step.
-struct ChineseNeighbours {
-  ChineseEntity prev, cur, next;
-  std::string_view prevText, curText, nextText;
-};
+// The neighbour view the passes take at the start of a step (see neighbourView);
+// a missing neighbour reads as {0, 0, Plain} with empty text.
+using ChineseNeighbours = NeighbourView<ChineseEntity>;
 
 class ChineseSentence {
  public:
@@ -100,21 +96,7 @@ class ChineseSentence {
 
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
-    ChineseNeighbours v;
-    const std::size_t n = entities.size();
-    if (i < n) {
-      v.cur = entities[i];
-      v.curText = text(v.cur);
-    }
-    if (i > 0 && i - 1 < n) {
-      v.prev = entities[i - 1];
-      v.prevText = text(v.prev);
-    }
-    if (i + 1 < n) {
-      v.next = entities[i + 1];
-      v.nextText = text(v.next);
-    }
-    return v;
+    return neighbourView(entities, i, sentence, ChineseEntity{0, 0, ChineseEntityKind::Plain});
   }
 
   // Merges record first with the later record last (see mergeRecords), optionally

@@ -64,16 +64,10 @@ struct EnglishEntity {
   }
 };
 
-// The copies a pass takes at the start of a step: the current record and its two
-// neighbours with their texts cut from `lowered`. A missing neighbour reads as
-// {0, 0, NoNeighbour} with empty text. The copies do not follow changes made
-// during the step.
-struct EnglishNeighbours {
-  EnglishEntity prev{0, 0, EnglishEntityKind::NoNeighbour};
-  EnglishEntity cur;
-  EnglishEntity next{0, 0, EnglishEntityKind::NoNeighbour};
-  std::string_view prevText, curText, nextText;
-};
+// The neighbour view the passes take at the start of a step (see neighbourView),
+// texts cut from `lowered`; a missing neighbour reads as {0, 0, NoNeighbour}
+// with empty text.
+using EnglishNeighbours = NeighbourView<EnglishEntity>;
 
 class EnglishSentence {
  public:
@@ -115,21 +109,7 @@ class EnglishSentence {
 
   // Neighbour view of record i.
   EnglishNeighbours neighbours(std::size_t i) const {
-    EnglishNeighbours v;
-    const std::size_t n = entities.size();
-    if (i < n) {
-      v.cur = entities[i];
-      v.curText = workingText(v.cur);
-    }
-    if (i > 0 && i - 1 < n) {
-      v.prev = entities[i - 1];
-      v.prevText = workingText(v.prev);
-    }
-    if (i + 1 < n) {
-      v.next = entities[i + 1];
-      v.nextText = workingText(v.next);
-    }
-    return v;
+    return neighbourView(entities, i, lowered, EnglishEntity{0, 0, EnglishEntityKind::NoNeighbour});
   }
 
   // Merges records first..last as kind (see mergeRecords). Returns the position

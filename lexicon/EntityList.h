@@ -169,4 +169,35 @@ std::string_view recordText(std::string_view s, const Entity& e) {
   return std::string_view(s.data() + start, length);
 }
 
+// The copies a pass takes at the start of a step: the current record and its two
+// neighbours with their texts. The copies do not follow changes made during the
+// step.
+template <class Entity>
+struct NeighbourView {
+  Entity prev, cur, next;
+  std::string_view prevText, curText, nextText;
+};
+
+// The neighbour view of record i of list, texts cut from line; a missing
+// neighbour reads as `missing` with empty text.
+template <class Entity>
+NeighbourView<Entity> neighbourView(const EntityList<Entity>& list, std::size_t i, std::string_view line,
+                                    const Entity& missing) {
+  NeighbourView<Entity> v{missing, Entity{}, missing, {}, {}, {}};
+  const std::size_t n = list.size();
+  if (i < n) {
+    v.cur = list[i];
+    v.curText = recordText(line, v.cur);
+  }
+  if (i > 0 && i - 1 < n) {
+    v.prev = list[i - 1];
+    v.prevText = recordText(line, v.prev);
+  }
+  if (i + 1 < n) {
+    v.next = list[i + 1];
+    v.nextText = recordText(line, v.next);
+  }
+  return v;
+}
+
 }  // namespace vestrilo
