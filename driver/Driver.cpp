@@ -137,27 +137,30 @@ namespace {
 
 // The pairs of every line of one batch, unfiltered; line k owns
 // pairs[lineEnds[k-1] .. lineEnds[k]).
-struct BatchResult {
-  std::unique_ptr<LineBatch> batch;
+// One batch of lines with the pairs of every line, unfiltered; line k owns
+// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled, so their buffers
+// are allocated once per run rather than once per batch.
+struct Batch {
+  LineBatch lines;
   std::vector<TranslationPair> pairs;
   std::vector<std::size_t> lineEnds;
 };
+using BatchPtr = std::unique_ptr<Batch>;
 
-BatchResult processBatch(Direction direction, std::unique_ptr<LineBatch> batch) {
-  BatchResult r;
+BatchPtr processBatch(Direction direction, BatchPtr b) {
   LineProcessor processor(direction);
-  r.lineEnds.reserve(batch->lines.size());
-  for (std::string_view line : batch->lines) {
-    processor.collect(line, r.pairs);
-    r.lineEnds.push_back(r.pairs.size());
+  b->pairs.clear();
+  b->lineEnds.clear();
+  for (std::string_view line : b->lines.lines) {
+    processor.collect(line, b->pairs);
+    b->lineEnds.push_back(b->pairs.size());
   }
-  r.batch = std::move(batch);
-  return r;
+  return b;
 }
 
 // Writes the progress messages and, through the registry, the new pairs of one
 // batch, in line order. False when the output file could not be written.
-bool emitBatch(const BatchResult& r, unsigned long long& lineNumber, std::FILE* console, RunFiles& files) {
+bool emitBatch(const Batch& r, unsigned long long& lineNumber, std::FILE* console, RunFiles& files) {
   std::string progress, text;
   std::size_t begin = 0;
   const TranslationPair* pairs = r.pairs.data();
@@ -186,30 +189,38 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
   unsigned long long lineNumber = 1;
   const unsigned threads = workerThreads();
   if (threads <= 1) {
-    for (;;) {
-      auto batch = std::make_unique<LineBatch>();
-      if (!reader.next(*batch)) break;
-      if (!emitBatch(processBatch(direction, std::move(batch)), lineNumber, out, files)) break;
+    auto batch = std::make_unique<Batch>();
+    while (reader.next(batch->lines)) {
+      batch = processBatch(direction, std::move(batch));
+      if (!emitBatch(*batch, lineNumber, out, files)) break;
     }
   } else {
     // Batches are processed in parallel and emitted strictly in input order, so
     // the output and the console text are those of a single-threaded run.
-    std::deque<std::future<BatchResult>> inFlight;
+    std::deque<std::future<BatchPtr>> inFlight;
+    std::vector<BatchPtr> spare;
     bool more = true;
     while (more || !inFlight.empty()) {
       while (more && inFlight.size() < threads) {
-        auto batch = std::make_unique<LineBatch>();
-        if (!reader.next(*batch)) {
+        BatchPtr batch;
+        if (spare.empty()) {
+          batch = std::make_unique<Batch>();
+        } else {
+          batch = std::move(spare.back());
+          spare.pop_back();
+        }
+        if (!reader.next(batch->lines)) {
           more = false;
           break;
         }
         inFlight.push_back(std::async(std::launch::async, processBatch, direction, std::move(batch)));
       }
       if (inFlight.empty()) break;
-      BatchResult r = inFlight.front().get();
+      BatchPtr done = inFlight.front().get();
       inFlight.pop_front();
       // After a failed write the batches still in flight are waited for, not emitted.
-      if (!files.writeFailed() && !emitBatch(r, lineNumber, out, files)) more = false;
+      if (!files.writeFailed() && !emitBatch(*done, lineNumber, out, files)) more = false;
+      spare.push_back(std::move(done));
     }
   }
   return files.finish(reader.failed());
