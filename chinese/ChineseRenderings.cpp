@@ -20,12 +20,7 @@ enum class Form { Tagged, Html };
 std::string wholeSentence(const ChineseSentence& s, Form form) {
   std::string out;
   const bool html = form == Form::Html;
-  auto put = [&](std::string_view text) {
-    if (html)
-      appendHtmlText(out, text);
-    else
-      out += text;
-  };
+  auto put = [&](std::string_view text) { appendText(out, text, html); };
   for (const ChineseEntity& e : s.entities) {
     const std::string_view source = s.text(e);
     const ChineseMarkupRow* row = ChineseSentence::isTranslated(e.kind) ? chineseMarkupRow(e.kind) : nullptr;

@@ -16,12 +16,7 @@ enum class Form { Tags, Html };
 std::string markup(const EnglishSentence& s, Form form) {
   std::string out;
   const bool html = form == Form::Html;
-  auto put = [&](std::string_view text) {
-    if (html)
-      appendHtmlText(out, text);
-    else
-      out += text;
-  };
+  auto put = [&](std::string_view text) { appendText(out, text, html); };
   for (const EnglishEntity& e : s.entities) {
     const std::string_view text = s.sourceText(e);
     const EnglishMarkupRow* row = englishMarkupRow(e.kind);

@@ -30,12 +30,7 @@ std::string wholeSentence(const EnglishSentence& s, Form form) {
   std::string out;
   const bool html = form == Form::Html;
   const std::string_view bars = html ? " ||| " : "|||";
-  auto put = [&](std::string_view text) {
-    if (html)
-      appendHtmlText(out, text);
-    else
-      out += text;
-  };
+  auto put = [&](std::string_view text) { appendText(out, text, html); };
   const std::size_t n = s.entities.size();
   for (std::size_t i = 0; i < n; ++i) {
     const EnglishEntity& e = s.entities[i];

@@ -295,4 +295,13 @@ inline void appendHtmlText(std::string& out, std::string_view text) {
   out.append(text.data() + from, text.size() - from);
 }
 
+// Input text placed into a rendering: escaped in the HTML forms, as it stands in
+// the plain ones.
+inline void appendText(std::string& out, std::string_view text, bool html) {
+  if (html)
+    appendHtmlText(out, text);
+  else
+    out += text;
+}
+
 }  // namespace vestrilo
