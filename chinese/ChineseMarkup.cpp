@@ -1,7 +1,7 @@
 // Chinese recognition markup: the sentence record by record, each entity framed
 // by the tag of its kind, without translations.
 #include "chinese/ChineseSentence.h"
-#include "lexicon/MarkupTags.h"
+#include "chinese/ChineseMarkupTags.h"
 
 namespace vestrilo {
 

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
@@ -96,8 +97,6 @@ void readDigits8(std::string_view text, char* out) {
   }
 }
 
-bool isAsciiSpace(char b) { return b == ' ' || b == '\t' || b == '\n' || b == '\v' || b == '\f' || b == '\r'; }
-
 }  // namespace
 
 std::string ChineseSentence::chineseNumeralToDigits4(std::string text) {
@@ -117,7 +116,7 @@ std::string ChineseSentence::chineseNumeralToDigits8(std::string text) {
 // within the 亿 group; a single numeral after 亿 is spoken for its ten millions
 // (三亿五 is 350000000).
 std::string ChineseSentence::chineseNumeralToArabic(std::string text) {
-  text.erase(std::remove_if(text.begin(), text.end(), isAsciiSpace), text.end());
+  text.erase(std::remove_if(text.begin(), text.end(), ascii::isSpace), text.end());
   const std::string_view view(text);
   std::string out(16, '0');
   const std::size_t yi = findChar(view, magnitudeHundredMillion);

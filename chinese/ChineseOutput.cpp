@@ -1,15 +1,12 @@
 // Chinese translation output: for each entity, its source text and its English
-// translation, filtered through the program-wide registry so that a pair is
+// translation, filtered through a run's registry so that a pair is
 // written only the first time it occurs in the run.
 #include "chinese/ChineseSentence.h"
-
-#include "driver/TranslationCache.h"
+#include "core/Bytes.h"
 
 namespace vestrilo {
 
 namespace {
-
-bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 // What a translator reads: the source without any ASCII white space, so that
 // 三 百 reads as 三百.
@@ -17,7 +14,7 @@ std::string translatorInput(std::string_view source) {
   std::string out;
   out.reserve(source.size());
   for (char c : source)
-    if (!isAsciiSpace(c)) out += c;
+    if (!ascii::isSpace(c)) out += c;
   return out;
 }
 
@@ -40,6 +37,23 @@ bool ChineseSentence::isTranslated(ChineseEntityKind kind) {
   }
 }
 
+std::string_view ChineseSentence::kindName(ChineseEntityKind kind) {
+  switch (kind) {
+    case ChineseEntityKind::Plain: return "Plain";
+    case ChineseEntityKind::Number: return "Number";
+    case ChineseEntityKind::Figure: return "Figure";
+    case ChineseEntityKind::Ordinal: return "Ordinal";
+    case ChineseEntityKind::Week: return "Week";
+    case ChineseEntityKind::Date: return "Date";
+    case ChineseEntityKind::Clock: return "Clock";
+    case ChineseEntityKind::Arabic: return "Arabic";
+    case ChineseEntityKind::Latin: return "Latin";
+    case ChineseEntityKind::ArabicWithUnit: return "ArabicWithUnit";
+    case ChineseEntityKind::Fractional: return "Fractional";
+  }
+  return "Plain";
+}
+
 std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
   const std::string_view source = text(e);
   switch (e.kind) {
@@ -57,21 +71,25 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
   }
 }
 
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  thread_local TranslationCache cache;
+void ChineseSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
   for (const ChineseEntity& e : entities) {
     if (!isTranslated(e.kind)) continue;
     const std::string_view source = text(e);
-    const Rendering& r = cache.get(static_cast<std::int32_t>(e.kind), source,
-                                   [&] { return Rendering{translationOf(e), {}}; });
+    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), source,
+                                   [&] { return CachedTranslation{translationOf(e), {}}; });
     out.push_back(TranslationPair{std::string(source), r.translation, false});
   }
 }
 
-std::string ChineseSentence::translationLine() const {
+void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  TranslationCache cache;
+  translationPairs(out, cache);
+}
+
+std::string ChineseSentence::translationLine(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
-  return emittedPairs.admitLines(pairs);
+  return registry.admitLines(pairs);
 }
 
 }  // namespace vestrilo

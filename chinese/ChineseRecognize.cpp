@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -49,8 +50,6 @@ std::int64_t leadingNumber(std::string_view text) {
 std::int64_t numeralValue(std::string_view text) {
   return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text)));
 }
-
-bool isAsciiDigit(unsigned char b) { return b >= '0' && b <= '9'; }
 
 bool endsWith(std::string_view text, std::string_view c) {
   return text.size() >= c.size() && text.substr(text.size() - c.size()) == c;
@@ -214,7 +213,7 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
 
 bool allAsciiDigits(std::string_view text) {
   for (const char ch : text) {
-    if (!isAsciiDigit(static_cast<unsigned char>(ch))) return false;
+    if (!ascii::isDigit(ch)) return false;
   }
   return true;
 }
@@ -332,7 +331,7 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
       return p;
     }
     // Minutes in digits: 3点15.
-    if (!T.empty() && isAsciiDigit(static_cast<unsigned char>(T[0])) && v.next.kind == Kind::Arabic &&
+    if (!T.empty() && ascii::isDigit(T[0]) && v.next.kind == Kind::Arabic &&
         leadingNumber(N) < 60) {
       s.merge(p, p + 1, Kind::Clock);
       return p;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
-#include "lexicon/MarkupTags.h"
+#include "chinese/ChineseMarkupTags.h"
 
 namespace vestrilo {
 
@@ -51,7 +51,7 @@ std::string ChineseSentence::translationLineTagged() const { return wholeSentenc
 
 // The pairs of translationLine, through the same registry, each written as a
 // coloured line "source ||| translation</b><br/>".
-std::string ChineseSentence::translationLineHtmlPairs() const {
+std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
 
@@ -72,7 +72,7 @@ std::string ChineseSentence::translationLineHtmlPairs() const {
   }
 
   std::string out;
-  emittedPairs.admit(pairs, [&](const TranslationPair& p) {
+  registry.admit(pairs, [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - pairs.data());
     const ChineseMarkupRow* row = k < rows.size() ? rows[k] : nullptr;
     out += row ? row->colourPrefix : std::string_view("<b>");

@@ -28,8 +28,9 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/EmittedPairs.h"
-#include "lexicon/EntityList.h"
+#include "core/EmittedPairs.h"
+#include "core/EntityList.h"
+#include "core/TranslationCache.h"
 
 namespace vestrilo {
 
@@ -69,18 +70,26 @@ class ChineseSentence {
   ChineseSentence() = default;
   explicit ChineseSentence(std::string line);
 
-  // Stages.
+  // Starts over on a new line: the line is copied and the records cleared;
+  // buffers are kept, so one object can serve line after line.
+  void assign(std::string_view line);
+
+  // Stages, and all of them in their fixed order (tokenize, adjust, recognize);
+  // after runStages the sentence is ready for any output builder.
   void tokenize();
   void adjust();
   void recognize();
+  void runStages();
 
-  // Output builders. translationLine filters through the program-wide registry
-  // emittedPairs; translationPairs gives the same pairs unfiltered, in order.
-  std::string translationLine() const;
+  // Output builders. translationLine filters the sentence's pairs through a
+  // run's registry; translationPairs gives the same pairs unfiltered, in order,
+  // looking renderings up in (and adding them to) a memo of translations.
+  std::string translationLine(EmittedPairs& registry) const;
+  void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
   std::string translationLineHtml() const;
   std::string translationLineTagged() const;
-  std::string translationLineHtmlPairs() const;
+  std::string translationLineHtmlPairs(EmittedPairs& registry) const;
   std::string markupHtml() const;
   std::string markupTags() const;
 
@@ -88,6 +97,8 @@ class ChineseSentence {
   // translation of record e (its text with white space removed, through the
   // translator of its kind; Arabic records give their source text).
   static bool isTranslated(ChineseEntityKind kind);
+  // The kind's name as written in code ("Date", "ArabicWithUnit"); stable.
+  static std::string_view kindName(ChineseEntityKind kind);
   std::string translationOf(const ChineseEntity& e) const;
 
   // The bytes a record covers (clamped to the sentence).

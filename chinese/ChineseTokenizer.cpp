@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -55,9 +56,6 @@ class Line {
 // can never match the bracket that closes a neighbouring word.
 bool isNumeral(std::string_view c) { return numeralList.hasWord(c); }
 bool isMagnitude(std::string_view c) { return unitList.hasWord(c); }
-
-bool isDigit(unsigned char b) { return b >= '0' && b <= '9'; }
-bool isLetter(unsigned char b) { return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z'); }
 
 ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
   return ChineseEntity{static_cast<std::int32_t>(start), static_cast<std::int32_t>(last - start + 1), kind};
@@ -142,14 +140,14 @@ void ChineseSentence::tokenize() {
     if (b >= 0x80) {
       const std::string_view c = line.character(i, buf);
       i = (isNumeral(c) || c == magnitudeTen) ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
-    } else if (isDigit(b)) {
+    } else if (ascii::isDigit(b)) {
       const std::size_t start = i;
-      while (isDigit(line.byte(i))) ++i;
+      while (ascii::isDigit(line.byte(i))) ++i;
       if (line.byte(i) == '%') ++i;
       entities.push_back(record(start, i - 1, Kind::Arabic));
-    } else if (isLetter(b)) {
+    } else if (ascii::isLetter(b)) {
       const std::size_t start = i;
-      while (isLetter(line.byte(i))) ++i;
+      while (ascii::isLetter(line.byte(i))) ++i;
       entities.push_back(record(start, i - 1, Kind::Latin));
     } else if (b > 0x20) {
       entities.push_back(record(i, i, Kind::Plain));

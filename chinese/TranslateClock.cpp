@@ -2,6 +2,7 @@
 // 三点零五分 "five past three", 三点一刻 "three fifteen". Hours and minutes in
 // ASCII digits are read as numbers (3点20分 "three twenty").
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
@@ -10,13 +11,10 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
 // The words of a number text: digits are read as a number, anything else as a
 // Chinese numeral.
 std::string numberWords(const std::string& text) {
-  if (!text.empty() && isAsciiDigit(text[0])) return ChineseSentence::digitsToEnglish(text);
+  if (!text.empty() && ascii::isDigit(text[0])) return ChineseSentence::digitsToEnglish(text);
   return ChineseSentence::translateNumber(text);
 }
 
@@ -33,7 +31,7 @@ std::string ChineseSentence::translateClock(std::string text) {
   // 三点零五分: the closing 分 goes, so the minutes are read by the 零 rule.
   if (gbk::contains(text, "分") && gbk::contains(text, "零")) {
     text.erase(gbk::lastCharOffset(text));
-    while (!text.empty() && isAsciiSpace(text.back())) text.pop_back();
+    while (!text.empty() && ascii::isSpace(text.back())) text.pop_back();
   }
 
   // Whole hours: the first form whose marker ends the text decides.
@@ -56,7 +54,7 @@ std::string ChineseSentence::translateClock(std::string text) {
   if (const std::size_t fen = gbk::find(text, "分", after); fen != npos) {
     minuteText = text.substr(after, fen - after);
     minuteWords = numberWords(minuteText);
-  } else if (!minuteText.empty() && isAsciiDigit(minuteText[0])) {
+  } else if (!minuteText.empty() && ascii::isDigit(minuteText[0])) {
     minuteWords = numberWords(minuteText);
   } else {
     if (gbk::contains(minuteText, "十")) minuteWords = numberWords(minuteText);

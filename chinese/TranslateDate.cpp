@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
@@ -12,8 +13,6 @@ namespace vestrilo {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
-
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string ordinalDay(std::string_view dayText) {
   return ChineseSentence::translateOrdinal("第" + std::string(dayText));
@@ -70,7 +69,7 @@ std::string ChineseSentence::translateDate(std::string text) {
   std::string yearText, yearDigits;
   if (nian != npos) {
     yearText = text.substr(0, nian);
-    yearDigits = !yearText.empty() && isAsciiDigit(yearText[0]) ? yearText : chineseDigitsToArabic(yearText);
+    yearDigits = !yearText.empty() && ascii::isDigit(yearText[0]) ? yearText : chineseDigitsToArabic(yearText);
     // A year is written in ASCII: a year text that mixes in Chinese (a month
     // before it, 5月2008年) has no rendering.
     if (yearDigits.empty()) return {};

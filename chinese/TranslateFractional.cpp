@@ -2,6 +2,7 @@
 // (百分之五十 "50%"), proportions in tenths (三成 "thirty percent") and
 // Chinese decimals (三点五 "3.5", 三点五万 "thirty-five thousand").
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {

@@ -5,6 +5,7 @@
 // digits (三四百 "three or four hundred", 十七八 "seventeen or eighteen").
 // A Figure is read digit by digit (二零零八 "two zero zero eight").
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {

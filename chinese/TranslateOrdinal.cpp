@@ -2,13 +2,12 @@
 // "3rd", 每周五 "every Friday", and the full-width comma or colon of an Arabic
 // number made ASCII.
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
 
 namespace {
-
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 // English suffix of a number written in digits: 1st 2nd 3rd 4th, 11th 12th
 // 13th, 21st 22nd 23rd, 100th.
@@ -30,12 +29,12 @@ std::string ChineseSentence::translateOrdinal(std::string text) {
   const std::size_t mark = gbk::find(text, "第");
   std::string number = mark == std::string::npos ? text : text.substr(mark + 2);
 
-  if (!number.empty() && isAsciiDigit(number[0])) {
+  if (!number.empty() && ascii::isDigit(number[0])) {
     // Digits with Chinese text inside, or ending in a sign (25%), are no
     // number to put a suffix on.
     for (char c : number)
       if (gbk::isLeadByte(c)) return {};
-    if (!isAsciiDigit(number.back())) return {};
+    if (!ascii::isDigit(number.back())) return {};
     return number + digitSuffix(number);
   }
 

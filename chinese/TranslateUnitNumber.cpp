@@ -8,17 +8,16 @@
 // A magnitude that governs several groups (3千5百亿: both 3千 and 5百 count in
 // 亿) is first written out after each of them (3千亿5百亿).
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
 
 namespace {
 
-bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool allDigits(std::string_view s) {
   for (char c : s)
-    if (!isAsciiDigit(c)) return false;
+    if (!ascii::isDigit(c)) return false;
   return true;
 }
 

@@ -5,25 +5,14 @@
 #include <deque>
 #include <future>
 #include <memory>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
-#include "chinese/ChineseSentence.h"
 #include "driver/LineReader.h"
-#include "english/EnglishSentence.h"
 
 namespace vestrilo {
-
-void runStages(ChineseSentence& sentence) {
-  sentence.tokenize();
-  sentence.adjust();
-  sentence.recognize();
-}
-
-void runStages(EnglishSentence& sentence) {
-  sentence.tokenize();
-  sentence.recognize();
-  sentence.disambiguate();
-}
 
 bool parseDirection(const char* argument, Direction& direction) {
   if (std::strcmp(argument, "-C2E") == 0) {
@@ -87,72 +76,73 @@ int RunFiles::finish(bool readFailed) {
   return 0;
 }
 
-namespace {
-
-// Runs lines through the stages of one direction. The sentence objects are
-// reused from line to line so that their buffers are allocated once per batch,
-// not once per line; each line still starts from an empty entity list.
-class LineProcessor {
- public:
-  explicit LineProcessor(Direction direction) : direction_(direction) {}
-
-  void collect(std::string_view line, std::vector<TranslationPair>& pairs) {
-    if (direction_ == Direction::ChineseToEnglish) {
-      chinese_.sentence.assign(line.data(), line.size());
-      chinese_.entities.clear();
-      runStages(chinese_);
-      chinese_.translationPairs(pairs);
-    } else {
-      english_.sentence.assign(line.data(), line.size());
-      english_.lowered.assign(line.data(), line.size());
-      english_.entities.clear();
-      runStages(english_);
-      english_.translationPairs(pairs);
-    }
+bool answerInfoRequest(int argc, const char* const* argv, const char* program, const char* usage, std::FILE* out) {
+  if (argc != 2) return false;
+  if (std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(usage, out);
+  } else if (std::strcmp(argv[1], "--version") == 0) {
+    std::fprintf(out, "%s %s\n", program, version());
+  } else {
+    return false;
   }
-
- private:
-  Direction direction_;
-  ChineseSentence chinese_;
-  EnglishSentence english_;
-};
-
-}  // namespace
-
-void collectLinePairs(Direction direction, std::string_view line, std::vector<TranslationPair>& pairs) {
-  LineProcessor(direction).collect(line, pairs);
+  std::fflush(out);
+  return true;
 }
 
-unsigned workerThreads() {
-  if (const char* v = std::getenv("VESTRILO_THREADS")) {
+bool workerThreads(unsigned& threads) {
+  const char* v = std::getenv("VESTRILO_THREADS");
+  if (v && *v) {
     char* end = nullptr;
     const long n = std::strtol(v, &end, 10);
-    if (end != v && *end == '\0' && n > 0) return n > 256 ? 256u : static_cast<unsigned>(n);
+    if (end == v || *end != '\0' || n <= 0) return false;
+    threads = n > 256 ? 256u : static_cast<unsigned>(n);
+    return true;
   }
   const unsigned cores = std::thread::hardware_concurrency();
-  return cores == 0 ? 1 : cores;
+  threads = cores == 0 ? 1 : cores;
+  return true;
 }
 
 namespace {
 
-// The pairs of every line of one batch, unfiltered; line k owns
-// pairs[lineEnds[k-1] .. lineEnds[k]).
+constexpr const char* usage =
+    "Usage: vestrilo -C2E|-E2C infile outfile\n"
+    "\n"
+    "Finds number and time expressions (numbers, figures, fractions, percentages,\n"
+    "ordinals, weekdays, dates, clock times) in infile, translates each one, and\n"
+    "writes every distinct pair \"source ||| translation\" to outfile, one per line,\n"
+    "in the order in which the pairs first occur.\n"
+    "\n"
+    "  -C2E      infile is word-segmented Chinese; translations are English\n"
+    "  -E2C      infile is English; translations are Chinese\n"
+    "  infile    GBK text, one sentence per line (LF or CR LF line ends)\n"
+    "  outfile   created or replaced; receives the pairs (GBK)\n"
+    "\n"
+    "Progress goes to standard output; errors go to standard error with exit status 255.\n"
+    "\n"
+    "Environment:\n"
+    "  VESTRILO_THREADS   worker threads, a positive number (default: one per core)\n"
+    "\n"
+    "  --help      show this text\n"
+    "  --version   show the program's version\n";
+
 // One batch of lines with the pairs of every line, unfiltered; line k owns
-// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled, so their buffers
-// are allocated once per run rather than once per batch.
+// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled with their
+// extractor, so buffers and the memo of translations outlive a batch.
 struct Batch {
   LineBatch lines;
-  std::vector<TranslationPair> pairs;
+  std::optional<Extractor> extractor;
+  std::vector<Pair> pairs;
   std::vector<std::size_t> lineEnds;
 };
 using BatchPtr = std::unique_ptr<Batch>;
 
 BatchPtr processBatch(Direction direction, BatchPtr b) {
-  LineProcessor processor(direction);
+  if (!b->extractor) b->extractor.emplace(direction);
   b->pairs.clear();
   b->lineEnds.clear();
   for (std::string_view line : b->lines.lines) {
-    processor.collect(line, b->pairs);
+    b->extractor->collect(line, b->pairs);
     b->lineEnds.push_back(b->pairs.size());
   }
   return b;
@@ -160,14 +150,15 @@ BatchPtr processBatch(Direction direction, BatchPtr b) {
 
 // Writes the progress messages and, through the registry, the new pairs of one
 // batch, in line order. False when the output file could not be written.
-bool emitBatch(const Batch& r, unsigned long long& lineNumber, std::FILE* console, RunFiles& files) {
+bool emitBatch(const Batch& r, Registry& registry, unsigned long long& lineNumber, std::FILE* console,
+               RunFiles& files) {
   std::string progress, text;
   std::size_t begin = 0;
-  const TranslationPair* pairs = r.pairs.data();
+  const Pair* pairs = r.pairs.data();
   for (std::size_t end : r.lineEnds) {
     progress += "\nProcessing Line ";
     progress += std::to_string(lineNumber++);
-    emittedPairs.admitLines(pairs + begin, pairs + end, text);
+    registry.admitLines(pairs + begin, pairs + end, text);
     begin = end;
   }
   std::fwrite(progress.data(), 1, progress.size(), console);
@@ -177,22 +168,26 @@ bool emitBatch(const Batch& r, unsigned long long& lineNumber, std::FILE* consol
 }  // namespace
 
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+  if (answerInfoRequest(argc, argv, "vestrilo", usage, out)) return 0;
   if (argc != 4)
     return reportError(err, "Error: 4 parameters are needed, such as \"Vestrilo.exe -C2E[-E2C] infile outfile\"");
   Direction direction;
   if (!parseDirection(argv[1], direction))
     return reportError(err, "\nError: the 1st parameter should be \"-C2E\" or \"-E2C\"");
+  unsigned threads = 1;
+  if (!workerThreads(threads)) return reportError(err, "Error: VESTRILO_THREADS must be a positive number\n");
   RunFiles files(out, err);
   if (!files.open(argv[2], argv[3])) return -1;
 
+  // The run's registry: a pair written for one line is suppressed on every later line.
+  Registry registry;
   LineReader reader(files.input());
   unsigned long long lineNumber = 1;
-  const unsigned threads = workerThreads();
   if (threads <= 1) {
     auto batch = std::make_unique<Batch>();
     while (reader.next(batch->lines)) {
       batch = processBatch(direction, std::move(batch));
-      if (!emitBatch(*batch, lineNumber, out, files)) break;
+      if (!emitBatch(*batch, registry, lineNumber, out, files)) break;
     }
   } else {
     // Batches are processed in parallel and emitted strictly in input order, so
@@ -219,7 +214,7 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
       BatchPtr done = inFlight.front().get();
       inFlight.pop_front();
       // After a failed write the batches still in flight are waited for, not emitted.
-      if (!files.writeFailed() && !emitBatch(*done, lineNumber, out, files)) more = false;
+      if (!files.writeFailed() && !emitBatch(*done, registry, lineNumber, out, files)) more = false;
       spare.push_back(std::move(done));
     }
   }

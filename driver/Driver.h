@@ -2,23 +2,11 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
 #include <string_view>
-#include <vector>
 
-#include "driver/EmittedPairs.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
-
-class ChineseSentence;
-class EnglishSentence;
-
-enum class Direction { ChineseToEnglish, EnglishToChinese };
-
-// The recognition stages of each direction, in their fixed order; after them a
-// sentence is ready for any output builder.
-void runStages(ChineseSentence& sentence);
-void runStages(EnglishSentence& sentence);
 
 // "-C2E" or "-E2C", compared byte for byte; false for anything else.
 bool parseDirection(const char* argument, Direction& direction);
@@ -58,17 +46,18 @@ class RunFiles {
 // Writes an error message and returns the exit status -1.
 int reportError(std::FILE* errors, const char* message);
 
-// Runs one line through the stages of the direction and appends its pairs, in
-// order and not yet filtered through the registry, to `pairs`.
-void collectLinePairs(Direction direction, std::string_view line, std::vector<TranslationPair>& pairs);
+// The answer to a lone "--help" or "--version" argument: writes the usage text
+// or "program version" to `out` and returns true; false for any other command line.
+bool answerInfoRequest(int argc, const char* const* argv, const char* program, const char* usage, std::FILE* out);
+
+// The number of worker threads of the line loop: VESTRILO_THREADS when set (an
+// empty value counts as unset), else the number of cores. False when the
+// variable holds anything but a positive decimal number.
+bool workerThreads(unsigned& threads);
 
 // The whole program: `vestrilo -C2E|-E2C infile outfile`. Messages go to `out`
 // and `err`; the result is the exit status (0, or -1 after an error).
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err);
 inline int runVestrilo(int argc, char** argv) { return runVestrilo(argc, argv, stdout, stderr); }
-
-// The number of worker threads the line loop uses: VESTRILO_THREADS when it is
-// set to a positive number, else the number of cores.
-unsigned workerThreads();
 
 }  // namespace vestrilo

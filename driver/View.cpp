@@ -1,8 +1,8 @@
 #include "driver/View.h"
 
-#include "chinese/ChineseSentence.h"
+#include <string>
+
 #include "driver/LineReader.h"
-#include "english/EnglishSentence.h"
 
 namespace vestrilo {
 
@@ -10,15 +10,15 @@ namespace {
 
 struct FormatName {
   std::string_view name;
-  ViewFormat format;
+  Rendering format;
 };
 
 constexpr FormatName formatNames[] = {
-    {"tags", ViewFormat::Tags},
-    {"html", ViewFormat::Html},
-    {"translated-tags", ViewFormat::TranslatedTags},
-    {"translated-html", ViewFormat::TranslatedHtml},
-    {"pairs-html", ViewFormat::PairsHtml},
+    {"tags", Rendering::Tags},
+    {"html", Rendering::Html},
+    {"translated-tags", Rendering::TranslatedTags},
+    {"translated-html", Rendering::TranslatedHtml},
+    {"pairs-html", Rendering::PairsHtml},
 };
 
 constexpr const char* usage =
@@ -29,6 +29,25 @@ constexpr const char* usage =
     "  translated-tags  the sentence with each entity and its translation in plain tags\n"
     "  translated-html  the same as an HTML document\n"
     "  pairs-html       the new translation pairs of each line as an HTML document\n";
+
+// The text of --help: the usage, then what the arguments and the output are.
+std::string helpText() {
+  return std::string(usage) +
+    "\n"
+    "Runs every line of infile through the recognition and translation of vestrilo\n"
+    "and writes one rendering per input line to outfile (the HTML formats write one\n"
+    "document, each line's rendering followed by <br/>).\n"
+    "\n"
+    "  -C2E      infile is word-segmented Chinese; translations are English\n"
+    "  -E2C      infile is English; translations are Chinese\n"
+    "  infile    GBK text, one sentence per line (LF or CR LF line ends)\n"
+    "  outfile   created or replaced; receives the renderings (GBK)\n"
+    "\n"
+    "Progress goes to standard output; errors go to standard error with exit status 255.\n"
+    "\n"
+    "  --help      show this text\n"
+    "  --version   show the program's version\n";
+}
 
 int usageError(std::FILE* err, const char* message) {
   std::fputs(message, err);
@@ -58,7 +77,7 @@ constexpr std::string_view htmlTail = "</body>\n</html>\n";
 
 }  // namespace
 
-bool parseViewFormat(std::string_view name, ViewFormat& format) {
+bool parseViewFormat(std::string_view name, Rendering& format) {
   for (const FormatName& f : formatNames) {
     if (f.name == name) {
       format = f.format;
@@ -68,43 +87,18 @@ bool parseViewFormat(std::string_view name, ViewFormat& format) {
   return false;
 }
 
-bool isHtmlFormat(ViewFormat format) { return format != ViewFormat::Tags && format != ViewFormat::TranslatedTags; }
-
-namespace {
-
-template <class Sentence>
-std::string render(Sentence& s, ViewFormat format) {
-  runStages(s);
-  switch (format) {
-    case ViewFormat::Tags: return s.markupTags();
-    case ViewFormat::Html: return s.markupHtml();
-    case ViewFormat::TranslatedTags: return s.translationLineTagged();
-    case ViewFormat::TranslatedHtml: return s.translationLineHtml();
-    case ViewFormat::PairsHtml: return s.translationLineHtmlPairs();
-  }
-  return {};
-}
-
-}  // namespace
-
-std::string renderLine(Direction direction, ViewFormat format, std::string_view line) {
-  if (direction == Direction::ChineseToEnglish) {
-    ChineseSentence s{std::string(line)};
-    return render(s, format);
-  }
-  EnglishSentence s{std::string(line)};
-  return render(s, format);
-}
+bool isHtmlFormat(Rendering format) { return format != Rendering::Tags && format != Rendering::TranslatedTags; }
 
 // The input and output handling and the console messages are those of the batch
 // tool; the arguments carry the format in addition.
 int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
+  if (answerInfoRequest(argc, argv, "vestrilo-view", helpText().c_str(), out)) return 0;
   if (argc != 5)
     return usageError(err, "Error: 5 parameters are needed, such as \"vestrilo-view -C2E[-E2C] FORMAT infile outfile\"\n");
   Direction direction;
   if (!parseDirection(argv[1], direction))
     return usageError(err, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\"\n");
-  ViewFormat format;
+  Rendering format;
   if (!parseViewFormat(argv[2], format))
     return usageError(err,
                       "Error: the 2nd parameter should be one of tags, html, translated-tags, translated-html, "
@@ -117,6 +111,7 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
   if (html) files.write(htmlHead(argv[1], argv[2]));
 
+  Extractor extractor(direction);
   LineReader reader(files.input());
   LineBatch batch;
   unsigned long long lineNumber = 1;
@@ -127,7 +122,7 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
     for (std::string_view line : batch.lines) {
       progress += "\nProcessing Line ";
       progress += std::to_string(lineNumber++);
-      text += renderLine(direction, format, line);
+      text += extractor.render(line, format);
       text += lineEnd;
     }
     std::fwrite(progress.data(), 1, progress.size(), out);

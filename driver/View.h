@@ -7,30 +7,17 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
 #include <string_view>
 
 #include "driver/Driver.h"
 
 namespace vestrilo {
 
-enum class ViewFormat {
-  Tags,            // entities marked with plain tags
-  Html,            // entities marked with coloured tags
-  TranslatedTags,  // the sentence with entities and their translations, plain tags
-  TranslatedHtml,  // the same in coloured HTML
-  PairsHtml,       // the line's new translation pairs, coloured HTML
-};
+// The rendering named on the command line; false for an unknown name.
+bool parseViewFormat(std::string_view name, Rendering& format);
 
-// The format named on the command line; false for an unknown name.
-bool parseViewFormat(std::string_view name, ViewFormat& format);
-
-// Whether the format writes an HTML document (else one text line per input line).
-bool isHtmlFormat(ViewFormat format);
-
-// Runs one line through the stages of the direction and returns its rendering
-// in the format. PairsHtml goes through the program-wide registry emittedPairs.
-std::string renderLine(Direction direction, ViewFormat format, std::string_view line);
+// Whether the rendering is written as an HTML document (else one text line per input line).
+bool isHtmlFormat(Rendering format);
 
 // The whole program. Messages go to `out` and `err`; the result is the exit
 // status (0, or -1 after an error).

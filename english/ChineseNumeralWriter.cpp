@@ -6,6 +6,7 @@
 // other input has no numeral and gives the empty string.
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -24,11 +25,6 @@ bool startsWith(std::string_view s, std::string_view p) { return s.substr(0, p.s
 
 bool endsWith(std::string_view s, std::string_view p) {
   return s.size() >= p.size() && s.substr(s.size() - p.size()) == p;
-}
-
-// Bytes of the character at i: two for a GBK lead byte, else one.
-std::size_t charWidth(std::string_view s, std::size_t i) {
-  return static_cast<unsigned char>(s[i]) >= 0x80 && i + 1 < s.size() ? 2 : 1;
 }
 
 }  // namespace
@@ -87,7 +83,7 @@ std::string EnglishSentence::sixteenDigitsToChinese(std::string digits) {
       i += zhWord::zero.size() + zhWord::hundredMillion.size();
       continue;
     }
-    const std::size_t w = charWidth(e, i);
+    const std::size_t w = gbk::charLength(e, i);
     scanned.append(e, i, w);
     i += w;
   }

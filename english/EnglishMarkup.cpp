@@ -2,7 +2,7 @@
 // by the tag of its kind (and the candidate kinds followed by their second
 // reading), without translations.
 #include "english/EnglishSentence.h"
-#include "lexicon/MarkupTags.h"
+#include "english/EnglishMarkupTags.h"
 
 namespace vestrilo {
 

@@ -1,14 +1,11 @@
 // The English translation output: which kinds are rendered, the rendering of one
 // record, and the pair lines of a sentence filtered through the run's registry.
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
-
-#include "driver/TranslationCache.h"
 
 namespace vestrilo {
 
 namespace {
-
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 // The text a translator is given: each run of blanks (of any kind) is one space,
 // so "ten  past  five" renders like "ten past five".
@@ -16,9 +13,9 @@ std::string translatorInput(std::string_view working) {
   std::string out;
   out.reserve(working.size());
   for (std::size_t i = 0; i < working.size();) {
-    if (isSpace(working[i])) {
+    if (ascii::isSpace(working[i])) {
       out += ' ';
-      while (i < working.size() && isSpace(working[i])) ++i;
+      while (i < working.size() && ascii::isSpace(working[i])) ++i;
     } else {
       out += working[i++];
     }
@@ -48,6 +45,29 @@ bool EnglishSentence::isRendered(EnglishEntityKind kind) {
     default:
       return false;
   }
+}
+
+std::string_view EnglishSentence::kindName(EnglishEntityKind kind) {
+  switch (kind) {
+    case EnglishEntityKind::NoNeighbour: return "NoNeighbour";
+    case EnglishEntityKind::Plain: return "Plain";
+    case EnglishEntityKind::Ordinal: return "Ordinal";
+    case EnglishEntityKind::MonthDate: return "MonthDate";
+    case EnglishEntityKind::Week: return "Week";
+    case EnglishEntityKind::Magnitude: return "Magnitude";
+    case EnglishEntityKind::Clock: return "Clock";
+    case EnglishEntityKind::Figure: return "Figure";
+    case EnglishEntityKind::FigureOrClock: return "FigureOrClock";
+    case EnglishEntityKind::Arabic: return "Arabic";
+    case EnglishEntityKind::Tens: return "Tens";
+    case EnglishEntityKind::WordNumber: return "WordNumber";
+    case EnglishEntityKind::Fraction: return "Fraction";
+    case EnglishEntityKind::ArabicMagnitude: return "ArabicMagnitude";
+    case EnglishEntityKind::DayDate: return "DayDate";
+    case EnglishEntityKind::Units: return "Units";
+    case EnglishEntityKind::ClockOrNumber: return "ClockOrNumber";
+  }
+  return "Plain";
 }
 
 std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const {
@@ -88,8 +108,7 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
   }
 }
 
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  thread_local TranslationCache cache;
+void EnglishSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
   for (const EnglishEntity& e : entities) {
     if (!isRendered(e.kind)) continue;
     const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
@@ -99,8 +118,8 @@ void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const 
       continue;
     }
     // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
-    const Rendering& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
-      Rendering fresh;
+    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
+      CachedTranslation fresh;
       fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
       return fresh;
     });
@@ -109,10 +128,15 @@ void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const 
   }
 }
 
-std::string EnglishSentence::translationLine() const {
+void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  TranslationCache cache;
+  translationPairs(out, cache);
+}
+
+std::string EnglishSentence::translationLine(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
-  return emittedPairs.admitLines(pairs);
+  return registry.admitLines(pairs);
 }
 
 }  // namespace vestrilo

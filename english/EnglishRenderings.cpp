@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "english/EnglishSentence.h"
-#include "lexicon/MarkupTags.h"
+#include "english/EnglishMarkupTags.h"
 
 namespace vestrilo {
 
@@ -82,7 +82,7 @@ std::string EnglishSentence::translationLineTagged() const { return wholeSentenc
 // The pairs of translationLine, through the same registry, each written as a
 // coloured line "source ||| translation</b><br/>" and a line feed; a candidate
 // takes the colour of its own reading.
-std::string EnglishSentence::translationLineHtmlPairs() const {
+std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
 
@@ -110,7 +110,7 @@ std::string EnglishSentence::translationLineHtmlPairs() const {
   }
 
   std::string out;
-  emittedPairs.admit(pairs, [&](const TranslationPair& p) {
+  registry.admit(pairs, [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - pairs.data());
     out += k < prefixes.size() ? prefixes[k] : std::string_view("<b>");
     appendHtmlText(out, p.source);

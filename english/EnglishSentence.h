@@ -28,8 +28,9 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/EmittedPairs.h"
-#include "lexicon/EntityList.h"
+#include "core/EmittedPairs.h"
+#include "core/EntityList.h"
+#include "core/TranslationCache.h"
 
 namespace vestrilo {
 
@@ -78,19 +79,27 @@ class EnglishSentence {
   EnglishSentence() = default;
   explicit EnglishSentence(std::string line);
 
-  // Stages.
+  // Starts over on a new line: the line and its working copy are copied and
+  // the records cleared; buffers are kept, so one object can serve line after line.
+  void assign(std::string_view line);
+
+  // Stages, and all of them in their fixed order (tokenize, recognize,
+  // disambiguate); after runStages the sentence is ready for any output builder.
   void tokenize();
   void recognize();
   void disambiguate();
+  void runStages();
 
-  // Output builders. translationLine filters through the program-wide registry
-  // emittedPairs; translationPairs gives the same pairs (candidates marked)
-  // unfiltered, in order.
-  std::string translationLine() const;
+  // Output builders. translationLine filters the sentence's pairs through a
+  // run's registry; translationPairs gives the same pairs (candidates marked)
+  // unfiltered, in order, looking renderings up in (and adding them to) a memo
+  // of translations.
+  std::string translationLine(EmittedPairs& registry) const;
+  void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
   std::string translationLineHtml() const;
   std::string translationLineTagged() const;
-  std::string translationLineHtmlPairs() const;
+  std::string translationLineHtmlPairs(EmittedPairs& registry) const;
   std::string markupHtml() const;
   std::string markupTags() const;
 
@@ -99,6 +108,8 @@ class EnglishSentence {
   // kind; Arabic records give their source text). For the two candidate kinds
   // the second reading is stored in *candidate when that is given.
   static bool isRendered(EnglishEntityKind kind);
+  // The kind's name as written in code ("MonthDate", "FigureOrClock"); stable.
+  static std::string_view kindName(EnglishEntityKind kind);
   std::string translationOf(const EnglishEntity& e, std::string* candidate = nullptr) const;
 
   // A record's source text (from `sentence`) and working text (from `lowered`),

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
@@ -18,12 +19,6 @@ namespace {
 using Kind = EnglishEntityKind;
 
 // ASCII classes on single bytes; bytes of 0x80 and above are in none of them.
-bool isSpaceByte(unsigned char b) { return b == ' ' || (b >= '\t' && b <= '\r'); }
-bool isPunctByte(unsigned char b) {
-  return (b >= 0x21 && b <= 0x2F) || (b >= 0x3A && b <= 0x40) || (b >= 0x5B && b <= 0x60) ||
-         (b >= 0x7B && b <= 0x7E);
-}
-bool isDigitByte(unsigned char b) { return b >= '0' && b <= '9'; }
 
 // Digits with "." and ",", at least one digit: an Arabic number. Any other byte
 // makes the token plain.
@@ -32,8 +27,8 @@ Kind arabicShape(std::string_view t, Kind kind) {
   bool digitSeen = false;
   for (const char ch : t) {
     const unsigned char b = static_cast<unsigned char>(ch);
-    if (!isDigitByte(b) && b != '.' && b != ',') return Kind::Plain;
-    digitSeen = digitSeen || isDigitByte(b);
+    if (!ascii::isDigit(b) && b != '.' && b != ',') return Kind::Plain;
+    digitSeen = digitSeen || ascii::isDigit(b);
     if (digitSeen) kind = Kind::Arabic;
   }
   return kind;
@@ -44,7 +39,7 @@ Kind arabicShape(std::string_view t, Kind kind) {
 Kind digitOrdinalShape(std::string_view t, Kind kind) {
   if (t.size() < 2 || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
   for (const char ch : t.substr(0, t.size() - 2)) {
-    if (!isDigitByte(static_cast<unsigned char>(ch))) return Kind::Plain;
+    if (!ascii::isDigit(ch)) return Kind::Plain;
     kind = Kind::Ordinal;
   }
   return kind;
@@ -52,7 +47,7 @@ Kind digitOrdinalShape(std::string_view t, Kind kind) {
 
 // "10:30" or "9:45"; the digits are not range-checked.
 bool isClockShape(std::string_view t) {
-  auto digitAt = [&](std::size_t i) { return isDigitByte(static_cast<unsigned char>(t[i])); };
+  auto digitAt = [&](std::size_t i) { return ascii::isDigit(t[i]); };
   if (t.size() == 5) return t[2] == ':' && digitAt(0) && digitAt(1) && digitAt(3) && digitAt(4);
   if (t.size() == 4) return t[1] == ':' && digitAt(0) && digitAt(2) && digitAt(3);
   return false;
@@ -139,8 +134,8 @@ void EnglishSentence::tokenize() {
   auto byteAt = [&](const std::string& s, std::size_t i) -> unsigned char {
     return i < length && i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
   };
-  auto space = [&](std::size_t i) { return isSpaceByte(byteAt(sentence, i)); };
-  auto punct = [&](std::size_t i) { return isPunctByte(byteAt(lowered, i)); };
+  auto space = [&](std::size_t i) { return ascii::isSpace(byteAt(sentence, i)); };
+  auto punct = [&](std::size_t i) { return ascii::isPunct(byteAt(lowered, i)); };
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
   };

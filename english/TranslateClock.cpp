@@ -7,6 +7,7 @@
 // empty.
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -15,8 +16,6 @@ namespace vestrilo {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Bytes of s from `from` to `to`, clamped to s.
 std::string cut(const std::string& s, std::size_t from, std::size_t to = npos) {
@@ -93,7 +92,7 @@ std::string EnglishSentence::translateClock(std::string text) {
   }
 
   // Digits stand as written: 10:30.
-  if (!text.empty() && isDigit(text[0])) return period + " " + text;
+  if (!text.empty() && ascii::isDigit(text[0])) return period + " " + text;
 
   // The hour word, then the minutes: "seven fifteen", "seven twenty-five",
   // "ten o five".

@@ -8,6 +8,7 @@
 #include <limits>
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -19,16 +20,10 @@ constexpr std::size_t npos = std::string::npos;
 constexpr std::int32_t maxDay = 31;
 constexpr std::int32_t maxYear = 9999;
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isPunctuation(char c) {
-  return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0x7E);
-}
-
 bool isDigits(std::string_view s) {
   if (s.empty()) return false;
   for (char c : s)
-    if (!isDigit(c)) return false;
+    if (!ascii::isDigit(c)) return false;
   return true;
 }
 
@@ -36,11 +31,11 @@ bool isDigits(std::string_view s) {
 // of overflowing.
 std::int32_t leadingValue(std::string_view s) {
   std::size_t i = 0;
-  while (i < s.size() && isSpace(s[i])) ++i;
+  while (i < s.size() && ascii::isSpace(s[i])) ++i;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
   std::int64_t v = 0;
-  for (; i < s.size() && isDigit(s[i]); ++i) {
+  for (; i < s.size() && ascii::isDigit(s[i]); ++i) {
     v = v * 10 + (s[i] - '0');
     if (v > std::numeric_limits<std::int32_t>::max()) {
       v = std::numeric_limits<std::int32_t>::max();
@@ -105,7 +100,7 @@ struct DateParts {
   // False when d names no day.
   bool setDay(const std::string& d) {
     if (d.empty()) return false;
-    if (isDigit(d[0])) {
+    if (ascii::isDigit(d[0])) {
       if (hasOrdinalSuffix(d)) {
         day = d.substr(0, d.size() - 2) + std::string(zhWord::day);
       } else if (leadingValue(d) > maxDay) {
@@ -138,7 +133,7 @@ struct DateParts {
 // Cuts text at `at`, after stepping back over the punctuation and blanks
 // before it ("may 5, " before the year of "may 5, 2004" leaves "may 5").
 void cutBefore(std::string& text, std::size_t at) {
-  while (at > 0 && (isPunctuation(text[at - 1]) || isSpace(text[at - 1]))) --at;
+  while (at > 0 && (ascii::isPunct(text[at - 1]) || ascii::isSpace(text[at - 1]))) --at;
   text.erase(at);
 }
 
@@ -158,7 +153,7 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
   // comma; a number above 9999 is no year.
   if (const std::size_t comma = text.find(','); comma == npos) {
     const std::size_t n = text.size();
-    if (n >= 3 && isDigit(text[n - 3]) && isDigit(text[n - 1])) {
+    if (n >= 3 && ascii::isDigit(text[n - 3]) && ascii::isDigit(text[n - 1])) {
       const std::size_t space = text.rfind(' ');
       const std::size_t start = space == npos ? 0 : space + 1;
       if (leadingValue(std::string_view(text).substr(start)) <= maxYear) {

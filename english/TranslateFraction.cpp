@@ -5,6 +5,7 @@
 // the result is empty.
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -14,13 +15,10 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 std::string trimmed(std::string_view s) {
   std::size_t b = 0, e = s.size();
-  while (b < e && isSpace(s[b])) ++b;
-  while (e > b && isSpace(s[e - 1])) --e;
+  while (b < e && ascii::isSpace(s[b])) ++b;
+  while (e > b && ascii::isSpace(s[e - 1])) --e;
   return std::string(s.substr(b, e - b));
 }
 
@@ -28,7 +26,7 @@ std::string trimmed(std::string_view s) {
 bool isArabicNumber(std::string_view s) {
   bool digit = false;
   for (char c : s) {
-    if (isDigit(c))
+    if (ascii::isDigit(c))
       digit = true;
     else if (c != '.' && c != ',')
       return false;

@@ -7,6 +7,7 @@
 // digits than fit the sixteen places) has no rendering: the result is empty.
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -17,19 +18,16 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 constexpr std::size_t valueWidth = 16;
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool isDigits(std::string_view s) {
   for (char c : s)
-    if (!isDigit(c)) return false;
+    if (!ascii::isDigit(c)) return false;
   return true;
 }
 
 std::string trimmed(std::string_view s) {
   std::size_t b = 0, e = s.size();
-  while (b < e && isSpace(s[b])) ++b;
-  while (e > b && isSpace(s[e - 1])) --e;
+  while (b < e && ascii::isSpace(s[b])) ++b;
+  while (e > b && ascii::isSpace(s[e - 1])) --e;
   return std::string(s.substr(b, e - b));
 }
 

@@ -6,6 +6,7 @@
 // result is empty.
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
@@ -14,8 +15,6 @@ namespace vestrilo {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool hasOrdinalSuffix(std::string_view s) {
   if (s.size() < 2) return false;
@@ -27,7 +26,7 @@ bool hasOrdinalSuffix(std::string_view s) {
 }  // namespace
 
 std::string EnglishSentence::translateOrdinal(std::string text) {
-  if (!text.empty() && isDigit(text[0])) {
+  if (!text.empty() && ascii::isDigit(text[0])) {
     // Digits keep their digits: 21st = 第21.
     if (!hasOrdinalSuffix(text)) return {};
     return std::string(zhWord::ordinalPrefix) + text.substr(0, text.size() - 2);

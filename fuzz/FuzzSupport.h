@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "driver/EmittedPairs.h"
+#include "core/EmittedPairs.h"
 
 namespace vestrilo::fuzz {
 
@@ -72,7 +72,8 @@ void checkRecords(const List& entities, std::size_t lineSize, const char* stage)
   }
 }
 
-inline bool samePairs(const std::vector<TranslationPair>& a, const std::vector<TranslationPair>& b) {
+template <class A, class B>
+bool samePairs(const std::vector<A>& a, const std::vector<B>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
     if (a[i].source != b[i].source || a[i].translation != b[i].translation || a[i].candidate != b[i].candidate)
@@ -82,7 +83,7 @@ inline bool samePairs(const std::vector<TranslationPair>& a, const std::vector<T
 
 // The checks every direction's translationLine must pass, given the line it came
 // from, what it returned with an empty registry, and the sentence's unfiltered
-// pairs. Leaves the registry empty.
+// pairs.
 inline void checkTranslationLine(std::string_view line, const std::string& written,
                                  const std::vector<TranslationPair>& pairs, const std::string& again) {
   // The driver never hands over a line feed. Without one in the line, every
@@ -93,13 +94,12 @@ inline void checkTranslationLine(std::string_view line, const std::string& writt
       if (p.translation.find('\n') != std::string::npos) fail("a translation holds a line feed", p.translation);
     }
   }
-  // translationLine is the sentence's pairs filtered through the registry.
-  emittedPairs.clear();
-  const std::string expected = emittedPairs.admitLines(pairs);
+  // translationLine is the sentence's pairs filtered through an empty registry.
+  EmittedPairs registry;
+  const std::string expected = registry.admitLines(pairs);
   check(written == expected, "translationLine differs from admitLines(translationPairs)", written);
   // Everything written is registered: the same line adds nothing a second time.
   check(again.empty(), "translationLine wrote a pair twice", again);
-  emittedPairs.clear();
 }
 
 }  // namespace vestrilo::fuzz

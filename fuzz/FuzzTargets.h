@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
-#include "driver/Driver.h"
 #include "driver/LineReader.h"
 #include "english/EnglishSentence.h"
 #include "fuzz/FuzzSupport.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo::fuzz {
 
@@ -47,19 +47,20 @@ inline EnglishSentence preparedEnglish(const std::string& line) {
 }
 
 // A whole line through the stages and every output operation, each operation on
-// a sentence object of its own (they share nothing but the registry).
+// a sentence object of its own, then through the public extractor, which must
+// give the same pairs and entities whose spans cut their text out of the line.
 template <class Sentence>
 void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(const std::string&),
                Direction direction) {
   const std::string line(reinterpret_cast<const char*>(data), size);
-  emittedPairs.clear();
 
   std::string written, again;
   std::vector<TranslationPair> pairs;
   {
+    EmittedPairs registry;
     const Sentence s = prepared(line);
-    written = s.translationLine();
-    again = s.translationLine();
+    written = s.translationLine(registry);
+    again = s.translationLine(registry);
   }
   {
     const Sentence s = prepared(line);
@@ -67,17 +68,30 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   }
   checkTranslationLine(line, written, pairs, again);
 
-  // The driver's own path gives the same pairs.
-  std::vector<TranslationPair> driverPairs;
-  collectLinePairs(direction, line, driverPairs);
-  check(samePairs(pairs, driverPairs), "collectLinePairs differs from translationPairs", line);
+  Extractor extractor(direction);
+  std::vector<Pair> found;
+  extractor.collect(line, found);
+  check(samePairs(pairs, found), "Extractor::collect differs from translationPairs", line);
+  std::string viaExtractor;
+  for (const Pair& p : extractor.pairs(line)) EmittedPairs::appendPairLine(viaExtractor, p.source, p.translation);
+  check(viaExtractor == written, "Extractor::pairs differs from translationLine", viaExtractor);
+  check(extractor.pairs(line).empty(), "Extractor::pairs gave a pair twice", line);
+  std::size_t end = 0;
+  for (const Entity& e : extractor.entities(line)) {
+    check(e.start >= end && e.start < e.end && e.end <= line.size(), "an entity's span breaks the line", line);
+    check(line.compare(e.start, e.end - e.start, e.text) == 0, "an entity's text is not its span", e.text);
+    end = e.end;
+  }
 
   { const std::string out = prepared(line).translationLineHtml(); (void)out; }
   { const std::string out = prepared(line).translationLineTagged(); (void)out; }
-  { const std::string out = prepared(line).translationLineHtmlPairs(); (void)out; }
+  {
+    EmittedPairs registry;
+    const std::string out = prepared(line).translationLineHtmlPairs(registry);
+    (void)out;
+  }
   { const std::string out = prepared(line).markupHtml(); (void)out; }
   { const std::string out = prepared(line).markupTags(); (void)out; }
-  emittedPairs.clear();
 }
 
 // A function taking any text and, for the conversions that always give a

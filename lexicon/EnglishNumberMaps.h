@@ -49,6 +49,14 @@ inline constexpr std::size_t ordinalFractionWordsFrom = 14;
 // englishTensList ("sixty" is at 31): the tens that can be minutes of a clock time.
 inline constexpr std::size_t tensMinuteWordsEnd = 30;
 
+static_assert(englishUnitsList.text().find("<ten>") == unitsDigitWordsEnd);
+static_assert(englishOrdinalList.text().find("<ninth>") < ordinalDigitWordsEnd &&
+              englishOrdinalList.text().find("<tenth>") > ordinalDigitWordsEnd);
+static_assert(englishOrdinalList.text().find("<third>") == ordinalFractionWordsFrom + 1 &&
+              englishOrdinalList.text().find("<second>") < ordinalFractionWordsFrom);
+static_assert(englishTensList.text().find("fifty") < tensMinuteWordsEnd &&
+              englishTensList.text().find("sixty") > tensMinuteWordsEnd);
+
 // The scale words above "hundred" of a number in words, from the largest. Each
 // fills a field of the sixteen-digit value string with the last digits of its
 // four-digit count, and "and a half" before it puts a 5 into the first digit of

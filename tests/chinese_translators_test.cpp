@@ -263,8 +263,7 @@ ChineseSentence sentenceWith(std::string line, std::vector<ChineseEntity> record
 
 class TranslationLine : public ::testing::Test {
  protected:
-  void SetUp() override { emittedPairs.clear(); }
-  void TearDown() override { emittedPairs.clear(); }
+  EmittedPairs registry;  // the run's registry, fresh for each test
 };
 
 TEST_F(TranslationLine, EveryTranslatedKindGoesThroughItsTranslator) {
@@ -311,7 +310,7 @@ TEST_F(TranslationLine, PairsKeepTheSourceBytes) {
   EXPECT_FALSE(pairs[0].candidate);
   EXPECT_EQ(pairs[1].source, "3.14");
   EXPECT_EQ(pairs[1].translation, "3.14");
-  EXPECT_EQ(s.translationLine(), "三 百 ||| three hundred\n3.14 ||| 3.14\n");
+  EXPECT_EQ(s.translationLine(registry), "三 百 ||| three hundred\n3.14 ||| 3.14\n");
 }
 
 TEST_F(TranslationLine, RepeatsAreWrittenOnce) {
@@ -321,9 +320,9 @@ TEST_F(TranslationLine, RepeatsAreWrittenOnce) {
                                                 {8, 4, ChineseEntityKind::Clock},
                                                 {13, 2, ChineseEntityKind::Plain},
                                                 {16, 3, ChineseEntityKind::Clock}});
-  EXPECT_EQ(s.translationLine(), "三点 ||| three o'clock\n3点 ||| three o'clock\n");
+  EXPECT_EQ(s.translationLine(registry), "三点 ||| three o'clock\n3点 ||| three o'clock\n");
   // A later sentence with the same pairs writes nothing.
-  EXPECT_EQ(s.translationLine(), "");
+  EXPECT_EQ(s.translationLine(registry), "");
 }
 
 TEST_F(TranslationLine, EmptyTranslationsAreNeitherWrittenNorRegistered) {
@@ -333,13 +332,13 @@ TEST_F(TranslationLine, EmptyTranslationsAreNeitherWrittenNorRegistered) {
   s.translationPairs(pairs);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[0].translation, "");
-  EXPECT_EQ(s.translationLine(), "八月 |||  August\n");
-  EXPECT_EQ(emittedPairs.size(), 1u);
+  EXPECT_EQ(s.translationLine(registry), "八月 |||  August\n");
+  EXPECT_EQ(registry.size(), 1u);
 }
 
 TEST_F(TranslationLine, RecordsPastTheLineAreClamped) {
   const ChineseSentence s = sentenceWith("三", {{0, 40, ChineseEntityKind::Number}, {30, 5, ChineseEntityKind::Figure}});
-  EXPECT_EQ(s.translationLine(), "三 ||| three\n");
+  EXPECT_EQ(s.translationLine(registry), "三 ||| three\n");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "lexicon/EntityList.h"
+#include "core/EntityList.h"
 
 namespace vestrilo {
 namespace {

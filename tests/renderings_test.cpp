@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
-#include "driver/EmittedPairs.h"
+#include "core/EmittedPairs.h"
 #include "english/EnglishSentence.h"
 
 namespace vestrilo {
@@ -44,8 +44,7 @@ EnglishSentence english(const std::string& line, const std::vector<std::pair<std
 
 class Renderings : public ::testing::Test {
  protected:
-  void SetUp() override { emittedPairs.clear(); }
-  void TearDown() override { emittedPairs.clear(); }
+  EmittedPairs registry;  // the run's registry, fresh for each test
 };
 
 // --- Chinese -----------------------------------------------------------------
@@ -84,7 +83,7 @@ TEST_F(Renderings, ChineseWholeSentence) {
     EXPECT_EQ(s.translationLineHtml(), c.html) << c.name;
   }
   // The whole-sentence renderings neither read nor fill the registry.
-  EXPECT_EQ(emittedPairs.size(), 0u);
+  EXPECT_EQ(registry.size(), 0u);
 }
 
 TEST_F(Renderings, ChineseHtmlPairsShareTheRegistryOfTranslationLine) {
@@ -93,21 +92,21 @@ TEST_F(Renderings, ChineseHtmlPairsShareTheRegistryOfTranslationLine) {
               {{"今天", CK::Plain}, {"是", CK::Plain}, {"2004年5月1日", CK::Date}, {",", CK::Plain},
                {"2004年5月1日", CK::Date}, {"和", CK::Plain}, {"1，000", CK::Arabic}});
   // A repeated pair is written once; Arabic records give their source unchanged.
-  EXPECT_EQ(s.translationLineHtmlPairs(),
+  EXPECT_EQ(s.translationLineHtmlPairs(registry),
             "<b style = \"color:green\">2004年5月1日 ||| 1st May 2004</b><br/>"
             "<b style = \"color:teal\">1，000 ||| 1，000</b><br/>");
-  EXPECT_EQ(s.translationLineHtmlPairs(), "");
-  EXPECT_EQ(s.translationLine(), "");
+  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
+  EXPECT_EQ(s.translationLine(registry), "");
 
-  emittedPairs.clear();
-  EXPECT_EQ(s.translationLine(), "2004年5月1日 ||| 1st May 2004\n1，000 ||| 1，000\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(), "");
+  registry.clear();
+  EXPECT_EQ(s.translationLine(registry), "2004年5月1日 ||| 1st May 2004\n1，000 ||| 1，000\n");
+  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
 }
 
 TEST_F(Renderings, ChineseHtmlPairsTakeTheColourOfTheirRecord) {
   // Two records with the same text but different kinds keep their own colours.
   const ChineseSentence s = chinese("第三 三 三点", {{"第三", CK::Ordinal}, {"三", CK::Number}, {"三点", CK::Clock}});
-  EXPECT_EQ(s.translationLineHtmlPairs(),
+  EXPECT_EQ(s.translationLineHtmlPairs(registry),
             "<b style = \"color:red\">第三 ||| third</b><br/>"
             "<b style = \"color:olive\">三 ||| three</b><br/>"
             "<b style = \"color:navy\">三点 ||| three o'clock</b><br/>");
@@ -156,7 +155,7 @@ TEST_F(Renderings, EnglishWholeSentence) {
     EXPECT_EQ(s.translationLineTagged(), c.tagged) << c.name;
     EXPECT_EQ(s.translationLineHtml(), c.html) << c.name;
   }
-  EXPECT_EQ(emittedPairs.size(), 0u);
+  EXPECT_EQ(registry.size(), 0u);
 }
 
 TEST_F(Renderings, EnglishWholeSentenceSkipsEmptyAndClampedRecords) {
@@ -173,21 +172,21 @@ TEST_F(Renderings, EnglishHtmlPairs) {
                                      {"3.5%", EK::Arabic},
                                      {"and", EK::Plain},
                                      {"ten to five", EK::FigureOrClock}});
-  EXPECT_EQ(s.translationLineHtmlPairs(),
+  EXPECT_EQ(s.translationLineHtmlPairs(registry),
             "<b style=\"color:maroon\">ten to five ||| 十 到 五</b><br/>\n"
             "<b style=\"color:navy\">ten to five ||| 差 十分 五点</b><br/>\n"
             "<b style=\"color:teal\">3.5% ||| 3.5%</b><br/>\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(), "");
-  EXPECT_EQ(s.translationLine(), "");
+  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
+  EXPECT_EQ(s.translationLine(registry), "");
 
-  emittedPairs.clear();
-  EXPECT_EQ(s.translationLine(), "ten to five ||| 十 到 五\nten to five ||| 差 十分 五点\n3.5% ||| 3.5%\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(), "");
+  registry.clear();
+  EXPECT_EQ(s.translationLine(registry), "ten to five ||| 十 到 五\nten to five ||| 差 十分 五点\n3.5% ||| 3.5%\n");
+  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
 }
 
 TEST_F(Renderings, EnglishHtmlPairsCandidateColours) {
   const EnglishSentence s = english("at five", {{"at", EK::Plain}, {"five", EK::ClockOrNumber}});
-  EXPECT_EQ(s.translationLineHtmlPairs(),
+  EXPECT_EQ(s.translationLineHtmlPairs(registry),
             "<b style=\"color:navy\">five |||  五点 </b><br/>\n"
             "<b style=\"color:olive\">five ||| 五</b><br/>\n");
 }

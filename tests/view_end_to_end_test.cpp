@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/EmittedPairs.h"
+#include "core/EmittedPairs.h"
 #include "driver/View.h"
 #include "tests/TestSupport.h"
 
@@ -56,8 +56,6 @@ std::string htmlDocument(const std::string& direction, const std::string& format
 
 class View : public ::testing::Test {
  protected:
-  void SetUp() override { emittedPairs.clear(); }
-  void TearDown() override { emittedPairs.clear(); }
   TempDir dir;
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
 };
@@ -191,7 +189,6 @@ TEST_F(View, EveryFormatOfEitherDirection) {
                     "<br/>\n")},
   };
   for (const Case& c : cases) {
-    emittedPairs.clear();
     writeFile(in, c.input);
     const ViewRun r = view({c.direction, c.format, in, out});
     EXPECT_EQ(r.status, 0) << c.direction << " " << c.format << ": " << r.err;
@@ -237,10 +234,8 @@ TEST_F(View, PairsHtmlHoldsThePairsOfTheBatchTool) {
     const std::string example =
         std::string(VESTRILO_SOURCE_DIR) + (direction[1] == 'C' ? "/examples/chinese.txt" : "/examples/english.txt");
     ASSERT_TRUE(fileExists(example)) << example;
-    emittedPairs.clear();
     ASSERT_EQ(view({direction, "pairs-html", example, out}).status, 0);
     const std::string html = readFile(out);
-    emittedPairs.clear();
     const std::string pairsFile = dir.file("pairs.txt");
     const char* args[] = {"vestrilo", direction, example.c_str(), pairsFile.c_str()};
     std::FILE* console = std::tmpfile();
@@ -265,7 +260,7 @@ TEST_F(View, HostileBytes) {
       const ViewRun r = view({direction, format, in, out});
       EXPECT_EQ(r.status, 0) << direction << " " << format;
       const std::string written = readFile(out);
-      ViewFormat f;
+      Rendering f;
       ASSERT_TRUE(parseViewFormat(format, f));
       if (isHtmlFormat(f)) {
         EXPECT_EQ(written.rfind("<!DOCTYPE html>\n", 0), 0u);
@@ -279,16 +274,16 @@ TEST_F(View, HostileBytes) {
   }
 }
 
-TEST_F(View, RenderLineRunsTheStagesOfTheDirection) {
-  EXPECT_EQ(renderLine(Direction::ChineseToEnglish, ViewFormat::Tags, "会议 于 三点 开始"),
+TEST_F(View, RenderRunsTheStagesOfTheDirection) {
+  EXPECT_EQ(Extractor(Direction::ChineseToEnglish).render("会议 于 三点 开始", Rendering::Tags),
             "会议 于 <Clock>三点<\\Clock> 开始 ");
-  EXPECT_EQ(renderLine(Direction::EnglishToChinese, ViewFormat::Tags, "We meet at half past five ."),
+  EXPECT_EQ(Extractor(Direction::EnglishToChinese).render("We meet at half past five .", Rendering::Tags),
             "We meet at <CLOCK>half past five<\\CLOCK> . ");
-  ViewFormat f = ViewFormat::Tags;
+  Rendering f = Rendering::Tags;
   EXPECT_TRUE(parseViewFormat("pairs-html", f));
-  EXPECT_EQ(f, ViewFormat::PairsHtml);
+  EXPECT_EQ(f, Rendering::PairsHtml);
   EXPECT_TRUE(isHtmlFormat(f));
-  EXPECT_FALSE(isHtmlFormat(ViewFormat::TranslatedTags));
+  EXPECT_FALSE(isHtmlFormat(Rendering::TranslatedTags));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "driver/EmittedPairs.h"
+#include "core/EmittedPairs.h"
 
 #include <cstdint>
 
 namespace vestrilo {
-
-EmittedPairs emittedPairs;
 
 // The source length leads the key, so that (source, translation) is recovered
 // exactly whatever bytes the two texts hold. The key is built in a buffer kept
@@ -25,19 +23,11 @@ bool EmittedPairs::insert(std::string_view source, std::string_view translation)
   return keys_.insert(key(source, translation)).second;
 }
 
-void EmittedPairs::admitLines(const TranslationPair* first, const TranslationPair* last, std::string& out) {
-  admit(first, last, [&out](const TranslationPair& p) {
-    out += p.source;
-    out += " ||| ";
-    out += p.translation;
-    out += '\n';
-  });
-}
-
-std::string EmittedPairs::admitLines(const std::vector<TranslationPair>& pairs) {
-  std::string out;
-  admitLines(pairs.data(), pairs.data() + pairs.size(), out);
-  return out;
+void EmittedPairs::appendPairLine(std::string& out, std::string_view source, std::string_view translation) {
+  out += source;
+  out += " ||| ";
+  out += translation;
+  out += '\n';
 }
 
 }  // namespace vestrilo

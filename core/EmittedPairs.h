@@ -1,5 +1,5 @@
-// The registry of translation pairs written during a run, shared by both
-// directions, and the rule that filters a sentence's pairs through it.
+// The registry of translation pairs written during a run, and the rule that
+// filters a sentence's pairs through it.
 #pragma once
 
 #include <cstddef>
@@ -28,22 +28,21 @@ class EmittedPairs {
   std::size_t size() const { return keys_.size(); }
   void clear() { keys_.clear(); }
 
-  // Runs the sentence's pairs, in order, through the registry and calls
+  // Runs a sentence's pairs, in order, through the registry and calls
   // write(pair) for each one that is to be written, registering it:
   // - a pair with an empty translation is neither written nor registered;
   // - a pair already registered is skipped, and so is the candidate after it;
   // - a candidate after a written pair is written and registered untested;
   // - a candidate whose main pair had an empty translation stands on its own
   //   (tested like any other pair).
-  template <class Write>
-  void admit(const std::vector<TranslationPair>& pairs, Write&& write) {
-    admit(pairs.data(), pairs.data() + pairs.size(), write);
-  }
-  template <class Write>
-  void admit(const TranslationPair* first, const TranslationPair* last, Write&& write) {
+  // A candidate only ever follows its main pair, so the pairs of several whole
+  // sentences may be given in one call. Pair is any type with the members
+  // source, translation and candidate.
+  template <class Pair, class Write>
+  void admit(const Pair* first, const Pair* last, Write&& write) {
     enum class Last { Written, Skipped, Empty } previous = Last::Skipped;
     for (; first != last; ++first) {
-      const TranslationPair& p = *first;
+      const Pair& p = *first;
       if (p.translation.empty()) {
         if (!p.candidate) previous = Last::Empty;
         continue;
@@ -62,20 +61,29 @@ class EmittedPairs {
       }
     }
   }
+  template <class Pair, class Write>
+  void admit(const std::vector<Pair>& pairs, Write&& write) {
+    admit(pairs.data(), pairs.data() + pairs.size(), write);
+  }
 
-  // The pair lines "source ||| translation\n" of the pairs admitted.
-  std::string admitLines(const std::vector<TranslationPair>& pairs);
-  // The same, appended to out, for the pairs [first, last).
-  void admitLines(const TranslationPair* first, const TranslationPair* last, std::string& out);
+  // Appends the pair line "source ||| translation\n" of each pair admitted.
+  template <class Pair>
+  void admitLines(const Pair* first, const Pair* last, std::string& out) {
+    admit(first, last, [&out](const Pair& p) { appendPairLine(out, p.source, p.translation); });
+  }
+  template <class Pair>
+  std::string admitLines(const std::vector<Pair>& pairs) {
+    std::string out;
+    admitLines(pairs.data(), pairs.data() + pairs.size(), out);
+    return out;
+  }
+
+  static void appendPairLine(std::string& out, std::string_view source, std::string_view translation);
 
  private:
   const std::string& key(std::string_view source, std::string_view translation) const;
   std::unordered_set<std::string> keys_;
   mutable std::string scratch_;  // the registry is used by one thread at a time
 };
-
-// The program-wide registry: never cleared during a run, so a pair written for
-// one line is suppressed on every later line, in either direction.
-extern EmittedPairs emittedPairs;
 
 }  // namespace vestrilo

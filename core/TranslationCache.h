@@ -12,7 +12,7 @@
 
 namespace vestrilo {
 
-struct Rendering {
+struct CachedTranslation {
   std::string translation;
   std::string candidate;  // the second reading of the two-candidate kinds
 };
@@ -20,7 +20,7 @@ struct Rendering {
 class TranslationCache {
  public:
   template <class Compute>
-  const Rendering& get(std::int32_t kind, std::string_view text, Compute&& compute) {
+  const CachedTranslation& get(std::int32_t kind, std::string_view text, Compute&& compute) {
     key_.resize(sizeof kind);
     std::memcpy(key_.data(), &kind, sizeof kind);
     key_.append(text);
@@ -33,7 +33,7 @@ class TranslationCache {
  private:
   static constexpr std::size_t kLimit = std::size_t(1) << 16;
   std::string key_;
-  std::unordered_map<std::string, Rendering> map_;
+  std::unordered_map<std::string, CachedTranslation> map_;
 };
 
 }  // namespace vestrilo

@@ -1,5 +1,5 @@
-// The tags and colours that frame entities in the markup and the alternative
-// renderings of both directions, as data.
+// The tags and colours that frame English entities in the markup and the
+// alternative renderings, as data.
 //
 // The strings are written out whole, as the renderings emit them:
 // - an HTML opening is a coloured bold element followed by "&#60" (a "<" for the
@@ -8,62 +8,13 @@
 //   typed instead of reading it as markup.
 #pragma once
 
-#include <cstddef>
-#include <string>
 #include <string_view>
 
-#include "chinese/ChineseSentence.h"
+#include "core/Markup.h"
 #include "english/EnglishSentence.h"
 
 namespace vestrilo {
 
-// An opening and a closing string around a piece of text.
-struct MarkupFrame {
-  std::string_view opening;
-  std::string_view closing;
-};
-
-// ---------------------------------------------------------------------------
-// Chinese side. Markup and whole-sentence renderings share the frames; the
-// closing ends with a blank, and the HTML forms add "</b>" after it.
-
-struct ChineseMarkupRow {
-  ChineseEntityKind kind;
-  std::string_view colourPrefix;  // the bold element alone (HTML pair lines)
-  std::string_view htmlOpening;
-  std::string_view tagOpening;
-  std::string_view closing;
-};
-
-inline constexpr ChineseMarkupRow chineseMarkupRows[] = {
-    {ChineseEntityKind::Ordinal, "<b style = \"color:red\">", "<b style = \"color:red\">&#60Ordinal>", "<Ordinal>",
-     "<\\Ordinal> "},
-    {ChineseEntityKind::Clock, "<b style = \"color:navy\">", "<b style = \"color:navy\">&#60Clock>", "<Clock>",
-     "<\\Clock> "},
-    {ChineseEntityKind::Date, "<b style = \"color:green\">", "<b style = \"color:green\">&#60Date>", "<Date>",
-     "<\\Date> "},
-    {ChineseEntityKind::Week, "<b style = \"color:blue\">", "<b style = \"color:blue\">&#60Week>", "<Week>",
-     "<\\Week> "},
-    {ChineseEntityKind::Number, "<b style = \"color:olive\">", "<b style = \"color:olive\">&#60Number>", "<Number>",
-     "<\\Number> "},
-    {ChineseEntityKind::ArabicWithUnit, "<b style = \"color:olive\">", "<b style = \"color:olive\">&#60Number>",
-     "<Number>", "<\\Number> "},
-    {ChineseEntityKind::Fractional, "<b style = \"color:olive\">", "<b style = \"color:olive\">&#60Number>",
-     "<Number>", "<\\Number> "},
-    {ChineseEntityKind::Figure, "<b style = \"color:maroon\">", "<b style = \"color:maroon\">&#60Figure>",
-     "<Figure>", "<\\Figure> "},
-    {ChineseEntityKind::Arabic, "<b style = \"color:teal\">", "<b style = \"color:teal\">&#60Arabic>", "<Arabic>",
-     "<\\Arabic> "},
-};
-
-// The row of a kind, or nullptr for records that are not entities (Plain, Latin).
-inline const ChineseMarkupRow* chineseMarkupRow(ChineseEntityKind kind) {
-  for (const ChineseMarkupRow& row : chineseMarkupRows)
-    if (row.kind == kind) return &row;
-  return nullptr;
-}
-
-// ---------------------------------------------------------------------------
 // English side, recognition markup: upper-case tag words ("ARBIAL" for digits,
 // the plain figure tags in mixed case), closings ending with a blank. The two
 // candidate kinds add a second reading in parentheses after the first.
@@ -156,7 +107,6 @@ inline const EnglishMarkupRow* englishMarkupRow(EnglishEntityKind kind) {
   return nullptr;
 }
 
-// ---------------------------------------------------------------------------
 // English side, translation renderings: mixed-case tag words, closings without
 // a blank (the whole-sentence renderings keep the input's own separators).
 
@@ -276,32 +226,6 @@ inline const EnglishRenderingRow* englishRenderingRow(EnglishEntityKind kind) {
   for (const EnglishRenderingRow& row : englishRenderingRows)
     if (row.kind == kind) return &row;
   return nullptr;
-}
-
-// ---------------------------------------------------------------------------
-// Text from the input placed into an HTML rendering: "&", "<" and ">" become
-// character references, so that a line holding markup-like text is shown as it
-// stands instead of being read as markup. (None of the three bytes can be the
-// second byte of a GBK character, so the escape works byte by byte.)
-inline void appendHtmlText(std::string& out, std::string_view text) {
-  std::size_t from = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '&' && c != '<' && c != '>') continue;
-    out.append(text.data() + from, i - from);
-    out += c == '&' ? "&amp;" : c == '<' ? "&lt;" : "&gt;";
-    from = i + 1;
-  }
-  out.append(text.data() + from, text.size() - from);
-}
-
-// Input text placed into a rendering: escaped in the HTML forms, as it stands in
-// the plain ones.
-inline void appendText(std::string& out, std::string_view text, bool html) {
-  if (html)
-    appendHtmlText(out, text);
-  else
-    out += text;
 }
 
 }  // namespace vestrilo

@@ -1,4 +1,4 @@
-#include "lexicon/Lexicon.h"
+#include "core/WordList.h"
 
 namespace vestrilo {
 

@@ -1,0 +1,148 @@
+// Word lists and tagged key/value maps: the two text formats in which lexicon/
+// holds all of Vestrilo's word knowledge, and their membership and lookup tests.
+//
+// A word list is "<w1><w2>...<wn>"; a tagged map is "<key1>(value1)<key2>(value2)...".
+// Every test is a byte-wise substring search of the text from its start, so the
+// answers (including first positions and duplicate words) are those of the texts
+// exactly as written.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vestrilo {
+
+// Offset of the first "<" + word + ">" in text, or npos; no allocation.
+std::size_t findBracketed(std::string_view text, std::string_view word);
+
+// A hash index, built at compile time, of the bracketed words of a list or map
+// text. It answers "where is the first <word>" in a few comparisons instead of a
+// scan of the text, with exactly the answers of the scan: a word free of "<"
+// and ">" can only match one whole bracketed segment, and the index keeps the
+// first segment of each spelling. Words holding a bracket (which may match
+// across segments) and texts too large for the index take the scan.
+class WordIndex {
+ public:
+  constexpr explicit WordIndex(std::string_view text) {
+    if (text.size() >= 0xFFFF) {
+      complete_ = false;
+      return;
+    }
+    std::size_t count = 0;
+    for (std::size_t p = 0; p < text.size(); ++p) {
+      if (text[p] != '<') continue;
+      std::size_t q = p + 1;
+      while (q < text.size() && text[q] != '>' && text[q] != '<') ++q;
+      if (q >= text.size()) break;
+      if (text[q] == '<') continue;  // the segment starts at the later "<"
+      const std::string_view word = text.substr(p + 1, q - p - 1);
+      if (word.size() > maxWord_) maxWord_ = word.size();
+      if (++count > kSlots * 3 / 4) {
+        complete_ = false;
+        return;
+      }
+      std::size_t slot = hash(word) & (kSlots - 1);
+      while (slots_[slot] != 0 && !matches(text, slots_[slot] - 1, word)) slot = (slot + 1) & (kSlots - 1);
+      if (slots_[slot] == 0) slots_[slot] = static_cast<std::uint16_t>(p + 1);
+    }
+  }
+
+  std::size_t find(std::string_view text, std::string_view word) const {
+    if (word.size() + 2 > text.size()) return std::string_view::npos;
+    if (!complete_ || hasBracket(word)) return findBracketed(text, word);
+    return findSegment(text, word);
+  }
+
+  // The first segment that holds exactly word; a word with a bracket holds none.
+  std::size_t findWhole(std::string_view text, std::string_view word) const {
+    if (word.size() + 2 > text.size() || hasBracket(word)) return std::string_view::npos;
+    if (!complete_) return findBracketed(text, word);
+    return findSegment(text, word);
+  }
+
+ private:
+  std::size_t findSegment(std::string_view text, std::string_view word) const {
+    if (word.size() > maxWord_) return std::string_view::npos;
+    for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
+      const std::size_t p = slots_[slot] - 1u;
+      if (p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' && std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0)
+        return p;
+    }
+    return std::string_view::npos;
+  }
+
+  static constexpr std::size_t kSlots = 256;
+
+  static constexpr std::uint32_t hash(std::string_view word) {
+    std::uint32_t h = 2166136261u;
+    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h ^ (h >> 15);
+  }
+  static constexpr bool hasBracket(std::string_view word) {
+    for (char c : word)
+      if (c == '<' || c == '>') return true;
+    return false;
+  }
+  // Whether the segment whose "<" stands at p holds exactly word.
+  static constexpr bool matches(std::string_view text, std::size_t p, std::string_view word) {
+    return p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' &&
+           text.substr(p + 1, word.size()) == word;
+  }
+
+  std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
+  std::size_t maxWord_ = 0;
+  bool complete_ = true;
+};
+
+class LexiconList {
+ public:
+  constexpr explicit LexiconList(std::string_view text) : text_(text), index_(text) {}
+
+  // Whole-word membership: the list contains "<" + word + ">".
+  bool hasWord(std::string_view word) const { return wordPosition(word) != std::string_view::npos; }
+
+  // Plain substring test of the bare text (holds for the empty text).
+  bool hasText(std::string_view piece) const { return text_.find(piece) != std::string_view::npos; }
+
+  // Whether word is one whole word of the list. Unlike the word test, a word
+  // holding "<" or ">" never matches across two words of the list.
+  bool hasWholeWord(std::string_view word) const { return index_.findWhole(text_, word) != std::string_view::npos; }
+
+  // Byte offset of the first "<" + word + ">", or npos.
+  std::size_t wordPosition(std::string_view word) const { return index_.find(text_, word); }
+
+  constexpr std::string_view text() const { return text_; }
+
+ private:
+  std::string_view text_;
+  WordIndex index_;
+};
+
+class TaggedMap {
+ public:
+  constexpr explicit TaggedMap(std::string_view text) : text_(text), index_(text) {}
+
+  // The value written in parentheses after the first "<" + key + ">", or the
+  // empty text when the key is missing (or has no well-formed value after it).
+  std::string_view lookup(std::string_view key) const;
+
+  // The lookup as a new string, for callers that build text from it.
+  std::string value(std::string_view key) const { return std::string(lookup(key)); }
+
+  // Offset of the first "<" + key + ">", or npos.
+  std::size_t keyPosition(std::string_view key) const { return index_.find(text_, key); }
+  bool hasKey(std::string_view key) const { return keyPosition(key) != std::string_view::npos; }
+
+  // Plain substring test of the bare text.
+  bool hasText(std::string_view piece) const { return text_.find(piece) != std::string_view::npos; }
+
+  constexpr std::string_view text() const { return text_; }
+
+ private:
+  std::string_view text_;
+  WordIndex index_;
+};
+
+}  // namespace vestrilo
