@@ -20,6 +20,7 @@
 //   ChineseOutput.cpp        translationLine and the per-kind translation
 //   ChineseRenderings.cpp    alternative renderings (whole-sentence, HTML pairs)
 //   ChineseMarkup.cpp        recognition markup
+//   ChineseMarkupTags.h      the tags and colours of markup and renderings
 #pragma once
 
 #include <cstddef>

@@ -20,6 +20,7 @@
 //   EnglishOutput.cpp          translationLine and the per-kind rendering
 //   EnglishRenderings.cpp      alternative renderings (whole-sentence, HTML pairs)
 //   EnglishMarkup.cpp          recognition markup
+//   EnglishMarkupTags.h        the tags and colours of markup and renderings
 #pragma once
 
 #include <cstddef>

@@ -6,6 +6,7 @@
 
 #include "driver/Driver.h"
 #include "driver/LineReader.h"
+#include "driver/View.h"
 #include "tests/TestSupport.h"
 
 namespace vestrilo {
@@ -31,9 +32,11 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
   TempDir dir;
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
   writeFile(in, "三点\n");
+  const std::string threadsError = "Error: VESTRILO_THREADS must be a positive number\n";
   struct Case {
     std::vector<std::string> args;
     std::string err;
+    std::vector<std::string> env = {};
   } cases[] = {
       {{}, kCountError},
       {{"-C2E", in}, kCountError},
@@ -42,9 +45,16 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
       {{"-c2e", in, out}, kDirectionError},
       {{"C2E", in, out}, kDirectionError},
       {{"-E2C ", in, out}, kDirectionError},
+      {{"--help", in, out}, kDirectionError},  // --help only as the one argument
+      // The thread count is checked after the arguments, before any file.
+      {{"-c2e", in, out}, kDirectionError, {"VESTRILO_THREADS=0"}},
+      {{"-C2E", in, out}, threadsError, {"VESTRILO_THREADS=0"}},
+      {{"-C2E", in, out}, threadsError, {"VESTRILO_THREADS=-3"}},
+      {{"-E2C", in, out}, threadsError, {"VESTRILO_THREADS=abc"}},
+      {{"-E2C", in, out}, threadsError, {"VESTRILO_THREADS=2x"}},
   };
   for (const Case& c : cases) {
-    const test::RunResult r = test::runVestrilo(c.args);
+    const test::RunResult r = test::runVestrilo(c.args, c.env);
     EXPECT_EQ(r.status, 255);
     EXPECT_EQ(r.err, c.err);
     EXPECT_EQ(r.out, "");
@@ -125,20 +135,62 @@ TEST(Driver, ConsoleShowsOneProgressLinePerInputLine) {
   }
 }
 
+// Runs an entry point in this process; the exit status and what it wrote to
+// standard output.
+std::pair<int, std::string> runInProcess(int (*entry)(int, const char* const*, std::FILE*, std::FILE*),
+                                         std::vector<const char*> argv) {
+  std::FILE* console = std::tmpfile();
+  std::FILE* errors = std::tmpfile();
+  const int status = entry(static_cast<int>(argv.size()), argv.data(), console, errors);
+  std::rewind(console);
+  std::string text(1 << 16, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), console));
+  std::fclose(console);
+  std::fclose(errors);
+  return {status, text};
+}
+
 TEST(Driver, TestableEntryPointWritesTheSameConsoleText) {
   TempDir dir;
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
   writeFile(in, "x\ny\n");
-  std::FILE* console = std::tmpfile();
-  std::FILE* errors = std::tmpfile();
-  const char* argv[] = {"vestrilo", "-E2C", in.c_str(), out.c_str()};
-  EXPECT_EQ(runVestrilo(4, argv, console, errors), 0);
-  std::rewind(console);
-  std::string text(4096, '\0');
-  text.resize(std::fread(text.data(), 1, text.size(), console));
+  const auto [status, text] = runInProcess(&runVestrilo, {"vestrilo", "-E2C", in.c_str(), out.c_str()});
+  EXPECT_EQ(status, 0);
   EXPECT_EQ(text, kBanner + progress(2) + kDone);
-  std::fclose(console);
-  std::fclose(errors);
+}
+
+TEST(Driver, TwoRunsInOneProcessWriteTheSamePairs) {
+  TempDir dir;
+  for (const char* direction : {"-C2E", "-E2C"}) {
+    const std::string example =
+        std::string(VESTRILO_SOURCE_DIR) + (direction[1] == 'C' ? "/examples/chinese.txt" : "/examples/english.txt");
+    const std::string first = dir.file("first.txt"), second = dir.file("second.txt");
+    ASSERT_EQ(runInProcess(&runVestrilo, {"vestrilo", direction, example.c_str(), first.c_str()}).first, 0);
+    ASSERT_EQ(runInProcess(&runVestrilo, {"vestrilo", direction, example.c_str(), second.c_str()}).first, 0);
+    EXPECT_NE(readFile(first), "") << direction;
+    EXPECT_EQ(readFile(second), readFile(first)) << direction;
+  }
+}
+
+TEST(Driver, HelpAndVersionOfBothPrograms) {
+  using Entry = int (*)(int, const char* const*, std::FILE*, std::FILE*);
+  const struct {
+    const char* program;
+    Entry entry;
+    std::vector<std::string> helpMentions;
+  } programs[] = {
+      {"vestrilo", &runVestrilo, {"Usage: vestrilo -C2E|-E2C infile outfile", "-E2C", "outfile", "VESTRILO_THREADS"}},
+      {"vestrilo-view", &runVestriloView, {"Usage: vestrilo-view -C2E|-E2C FORMAT", "-E2C", "pairs-html", "outfile"}},
+  };
+  for (const auto& p : programs) {
+    const auto [helpStatus, help] = runInProcess(p.entry, {p.program, "--help"});
+    EXPECT_EQ(helpStatus, 0) << p.program;
+    for (const std::string& mention : p.helpMentions) EXPECT_NE(help.find(mention), std::string::npos) << mention;
+    const auto [versionStatus, versionText] = runInProcess(p.entry, {p.program, "--version"});
+    EXPECT_EQ(versionStatus, 0) << p.program;
+    EXPECT_EQ(versionText, std::string(p.program) + " " + version() + "\n");
+  }
+  EXPECT_EQ(test::runVestrilo({"--version"}).out, std::string("vestrilo ") + version() + "\n");
 }
 
 TEST(LineReader, SplitsLinesAcrossBlocks) {
