@@ -181,6 +181,29 @@ TEST(TranslateDate, DayMonthYear) {
   });
 }
 
+TEST(TranslateDate, MonthsWrittenWithFen) {
+  expectAll(ChineseSentence::translateDate, {
+      // The day follows 月份 as it follows 月.
+      {"八月份11日", "11th August"}, {"2004年8月份11日", "11th August 2004"},
+      {"一九九二年八月份11日", "11th August 1992"}, {"四月份9号", "9th April"}, {"八月份十五日", "fifteenth August"},
+      {"八月份十五", "fifteenth August"}, {"8月份5号6号", "5th and 6th August"},
+      // Without a day.
+      {"三月份", " March"}, {"2004年8月份", " August 2004"},
+  });
+}
+
+TEST(TranslateDate, ArabicMonthsAndDaysLoseLeadingZeros) {
+  expectAll(ChineseSentence::translateDate, {
+      {"2005年03月03日", "3rd March 2005"}, {"3月03日", "3rd March"}, {"2024年01月", " January 2024"},
+      {"2005年3月3日", "3rd March 2005"}, {"012月", " December"}, {"8月05日06日", "5th and 6th August"},
+      {"05号", "5th "},
+      // A lone 0 stays 0, and 00 is 0.
+      {"3月0日", "0th March"}, {"3月00日", "0th March"}, {"0月", ""}, {"00月", ""},
+      // The year keeps its digits.
+      {"0800年", "  0800"},
+  });
+}
+
 TEST(TranslateDate, ListsOfDays) {
   expectAll(ChineseSentence::translateDate, {
       {"8月5号6号7号", "5th , 6th and 7th August"}, {"8月5日6日", "5th and 6th August"},
