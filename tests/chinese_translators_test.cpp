@@ -178,6 +178,8 @@ TEST(TranslateDate, DayMonthYear) {
       {"8月1日", "1st August"}, {"8月22日", "22nd August"}, {"11月11日", "11th November"}, {"5号", "5th "},
       // A day without 日 or 号 is read only with 十.
       {"五月五", " May"},
+      // Digit-by-digit years read 两 as two.
+      {"两零零八年", "  2008"},
   });
 }
 
@@ -219,7 +221,7 @@ TEST(TranslateDate, NoMonthOrDayWithoutItsWords) {
       // Without a month the day starts after the year, never inside it.
       {"2008年8日", "8th  2008"},
       // A year is ASCII digits or Chinese digits, nothing else.
-      {"5月2008年", ""}, {"两年", ""},
+      {"5月2008年", ""}, {"十年", ""}, {"半年", ""},
       {"", ""},
   });
 }
@@ -251,7 +253,7 @@ TEST(TranslateFractional, PercentagesAndDecimals) {
   expectAll(ChineseSentence::translateFractional, {
       {"百分之五十", "50%"}, {"百分之百", "one hundred percent"}, {"百分之三点五", "3.5%"},
       {"百分之零点五", "0.5%"}, {"百分之一百二十", "120%"}, {"百分之零", "0%"},
-      {"三点五", "3.5"}, {"三点一四", "3.14"}, {"零点五", "0.5"}, {"二十五点五", "25.5"},
+      {"三点五", "3.5"}, {"三点一四", "3.14"}, {"零点五", "0.5"}, {"二十五点五", "25.5"}, {"三点两五", "3.25"},
       {"三点五万", "thirty-five thousand"}, {"一点二五亿", "one hundred and twenty-five million"},
       {"三点", ""}, {"三分之一点五", ""},
   });
