@@ -155,10 +155,12 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
   replaceFirst(text, ", ", ",");
 
   // A year: the last word when it ends like a number, or whatever follows a
-  // comma; a number above 9999 is no year.
+  // comma; a number above 9999 is no year. The number test looks at the third
+  // last and the last character, or at the first and the last of a shorter
+  // text, so that the short years of an era are years too (53 b.c.).
   if (const std::size_t comma = text.find(','); comma == npos) {
     const std::size_t n = text.size();
-    if (n >= 3 && isDigit(text[n - 3]) && isDigit(text[n - 1])) {
+    if (n > 0 && isDigit(text[n >= 3 ? n - 3 : 0]) && isDigit(text[n - 1])) {
       const std::size_t space = text.rfind(' ');
       const std::size_t start = space == npos ? 0 : space + 1;
       if (leadingValue(std::string_view(text).substr(start)) <= maxYear) {

@@ -200,6 +200,19 @@ TEST(TranslateMonthDate, MonthLedDates) {
              {"december 31st", "12月31日"}});
 }
 
+TEST(TranslateMonthDate, YearsBeforeAnEra) {
+  expectAll(EnglishSentence::translateMonthDate,
+            {{"53 b.c.", "公元前53年"},
+             {"4 b.c.", "公元前4年"},
+             {"63 bc", "公元前63年"},
+             {"5 a.d.", "公元5年"},
+             {"99 ad", "公元99年"},
+             {"500 b.c.", "公元前500年"},
+             {"1941 b.c.", "公元前1941年"},
+             {"12345 b.c.", ""},
+             {"5a b.c.", ""}});
+}
+
 TEST(TranslateMonthDate, AbbreviationsWithoutTheirDotAndDaysInWords) {
   expectAll(EnglishSentence::translateMonthDate,
             {{"jan 5", "1月5日"}, {"sept 5", "9月5日"}, {"jan . 2004", "2004年1月"}, {"jan . five", "1月5日"},
