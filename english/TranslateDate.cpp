@@ -181,7 +181,10 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
 
   const std::size_t space = text.find(' ');
   if (space == npos) {
-    date.month = monthOf(monthMap, text);
+    // A month with neither day nor year: a name or a dotted abbreviation
+    // (may, dec.). A dotless abbreviation alone is more often a word or a
+    // name (DEC, Jan) than a month, and has no rendering.
+    date.month = date.year.empty() ? monthMap.lookup(text) : monthOf(monthMap, text);
   } else {
     std::string dayText;
     if (const std::size_t of = text.find(enWord::of); of != npos) {
