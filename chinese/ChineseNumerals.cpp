@@ -134,15 +134,13 @@ std::string ChineseSentence::chineseNumeralToArabic(std::string text) {
   return out;
 }
 
-// One digit per numeral character, read one by one (二零零八 is 2008); any other
-// character, 两 included, adds nothing.
+// One digit per numeral character, read one by one (二零零八 is 2008, 两零零八 too:
+// 两 is two here as in any numeral); any other character adds nothing.
 std::string ChineseSentence::chineseDigitsToArabic(std::string text) {
   std::string out;
   const std::string_view view(text);
   for (std::size_t i = 0; i < view.size(); i += 2) {
-    const std::string_view c = charAt(view, i);
-    if (c.size() != 2) continue;
-    out += figureDigitMap.lookup(c);
+    if (const char d = numeralDigit(charAt(view, i))) out += d;
   }
   return out;
 }

@@ -14,8 +14,20 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
+bool isAsciiDigits(std::string_view text) {
+  return !text.empty() && std::all_of(text.begin(), text.end(), ascii::isDigit);
+}
+
+// A month or day number written in ASCII digits is read without its leading
+// zeros (03 is 3, software writes 2005年03月03日); a lone 0 stays 0, and 00 is 0.
+std::string_view withoutLeadingZeros(std::string_view text) {
+  if (!isAsciiDigits(text)) return text;
+  const std::size_t first = std::min(text.find_first_not_of('0'), text.size() - 1);
+  return text.substr(first);
+}
+
 std::string ordinalDay(std::string_view dayText) {
-  return ChineseSentence::translateOrdinal("第" + std::string(dayText));
+  return ChineseSentence::translateOrdinal("第" + std::string(withoutLeadingZeros(dayText)));
 }
 
 // The days ending in `marker` (日 or 号): the first day starts at dayStart, each
@@ -38,14 +50,18 @@ std::string dayList(std::string_view text, std::size_t dayStart, std::size_t fir
   return words;
 }
 
-// Where a day's text starts: right after the latest of the given markers that
-// precedes the day's own marker, or at the start of the text.
-std::size_t dayStartBefore(std::size_t dayMarker, std::initializer_list<std::size_t> markers) {
+// Where a day's text starts: right after the latest of the given words that
+// ends before the day's own marker, or at the start of the text. Each word is
+// given by the offset just past it (npos when the text has none).
+std::size_t dayStartBefore(std::size_t dayMarker, std::initializer_list<std::size_t> wordEnds) {
   std::size_t start = 0;
-  for (std::size_t m : markers)
-    if (m != npos && m < dayMarker) start = std::max(start, m + 2);
+  for (std::size_t end : wordEnds)
+    if (end != npos && end <= dayMarker) start = std::max(start, end);
   return start;
 }
+
+// The offset just past a one-character marker at `at`, or npos without one.
+std::size_t pastMarker(std::size_t at) { return at == npos ? npos : at + 2; }
 
 }  // namespace
 
@@ -78,27 +94,32 @@ std::string ChineseSentence::translateDate(std::string text) {
   }
 
   std::string monthWord;
+  // The month word ends after 月, or after 月份 (八月份11日: the day follows 份).
+  std::size_t monthEnd = pastMarker(yue);
   if (yue != npos) {
     const std::size_t from = nian != npos && nian < yue ? nian + 2 : 0;
-    monthWord = monthNameMap.value(std::string_view(text).substr(from, yue - from));
+    monthWord = monthNameMap.value(withoutLeadingZeros(std::string_view(text).substr(from, yue - from)));
     // A month that is no month (十三月, 0月) has no rendering.
     if (monthWord.empty()) return {};
+    if (gbk::startsWith(gbk::slice(text, monthEnd), "份")) monthEnd += 2;
   }
 
   // Days before 日, then days before 号; the 号 days replace the 日 days.
   std::string dayWords;
   bool hasDay = false;
   if (ri != npos) {
-    dayWords = dayList(text, dayStartBefore(ri, {nian, yue}), ri, "日");
-    hasDay = ri > dayStartBefore(ri, {nian, yue});
+    const std::size_t from = dayStartBefore(ri, {pastMarker(nian), monthEnd});
+    dayWords = dayList(text, from, ri, "日");
+    hasDay = ri > from;
   }
   if (hao != npos) {
-    dayWords = dayList(text, dayStartBefore(hao, {nian, yue, ri}), hao, "号");
-    hasDay = hasDay || hao > dayStartBefore(hao, {nian, yue, ri});
+    const std::size_t from = dayStartBefore(hao, {pastMarker(nian), monthEnd, pastMarker(ri)});
+    dayWords = dayList(text, from, hao, "号");
+    hasDay = hasDay || hao > from;
   }
   // 五月十五: a day written without 日 or 号 is read only when it holds 十.
   if (yue != npos && ri == npos && hao == npos && gbk::find(text, "十", yue) != npos) {
-    const std::string_view dayText = std::string_view(text).substr(yue + 2);
+    const std::string_view dayText = gbk::slice(text, monthEnd);
     dayWords = ordinalDay(dayText);
     hasDay = !dayText.empty();
   }

@@ -150,10 +150,12 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
   replaceFirst(text, ", ", ",");
 
   // A year: the last word when it ends like a number, or whatever follows a
-  // comma; a number above 9999 is no year.
+  // comma; a number above 9999 is no year. The number test looks at the third
+  // last and the last character, or at the first and the last of a shorter
+  // text, so that the short years of an era are years too (53 b.c.).
   if (const std::size_t comma = text.find(','); comma == npos) {
     const std::size_t n = text.size();
-    if (n >= 3 && ascii::isDigit(text[n - 3]) && ascii::isDigit(text[n - 1])) {
+    if (n > 0 && ascii::isDigit(text[n >= 3 ? n - 3 : 0]) && ascii::isDigit(text[n - 1])) {
       const std::size_t space = text.rfind(' ');
       const std::size_t start = space == npos ? 0 : space + 1;
       if (leadingValue(std::string_view(text).substr(start)) <= maxYear) {
@@ -174,7 +176,10 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
 
   const std::size_t space = text.find(' ');
   if (space == npos) {
-    date.month = monthOf(monthMap, text);
+    // A month with neither day nor year: a name or a dotted abbreviation
+    // (may, dec.). A dotless abbreviation alone is more often a word or a
+    // name (DEC, Jan) than a month, and has no rendering.
+    date.month = date.year.empty() ? monthMap.lookup(text) : monthOf(monthMap, text);
   } else {
     std::string dayText;
     if (const std::size_t of = text.find(enWord::of); of != npos) {

@@ -12,12 +12,10 @@
 
 namespace vestrilo {
 
-// Digit of each numeral character. figureDigitMap, used to read digits one by one,
-// has no 两 (two is not written 两 in a digit-by-digit figure such as a year).
+// Digit of each numeral character, in numerals and in digit-by-digit figures
+// such as years (两零零八 is 2008).
 inline constexpr TaggedMap numeralDigitMap{
     "<零>(0)<一>(1)<二>(2)<两>(2)<三>(3)<四>(4)<五>(5)<六>(6)<七>(7)<八>(8)<九>(9)"};
-inline constexpr TaggedMap figureDigitMap{
-    "<零>(0)<一>(1)<二>(2)<三>(3)<四>(4)<五>(5)<六>(6)<七>(7)<八>(8)<九>(9)"};
 
 // Numeral and magnitude characters named by the rules.
 inline constexpr std::string_view numeralZero{"零"};

@@ -43,6 +43,8 @@ TEST(ChineseToEnglish, OutputIsTheListOfNewPairs) {
       {"an Arabic number is its own translation", "圆周率 约 是 3.14\n", "3.14 ||| 3.14\n"},
       {"pairs in order of the sentence", "今天 是 2004年5月1日 ， 星期六\n",
        "2004年5月1日 ||| 1st May 2004\n星期六 ||| Saturday\n"},
+      {"zero-padded dates and months written 月份", "会议 于 2005年 03月 03日 举行 , 八月份 11日 结束\n",
+       "2005年 03月 03日 ||| 3rd March 2005\n八月份 11日 ||| 11th August\n"},
       {"no line end after the last line", "他 是 第三 名", "第三 ||| third\n"},
       {"empty lines in between", "\n\n三点\n\n", "三点 ||| three o'clock\n"},
       // 13月 is recognised as a date but has no English month: nothing is written.

@@ -101,7 +101,8 @@ TEST(ChineseDigitsToArabic, ReadsDigitByDigit) {
   const std::vector<Case> cases = {
       {"二零零八", "2008"},
       {"一九九八年", "1998"},
-      {"两", ""},
+      {"两", "2"},
+      {"两零零八", "2008"},
       {"", ""},
       {"三一四一五九", "314159"},
       {"零", "0"},

@@ -178,6 +178,31 @@ TEST(TranslateDate, DayMonthYear) {
       {"8月1日", "1st August"}, {"8月22日", "22nd August"}, {"11月11日", "11th November"}, {"5号", "5th "},
       // A day without 日 or 号 is read only with 十.
       {"五月五", " May"},
+      // Digit-by-digit years read 两 as two.
+      {"两零零八年", "  2008"},
+  });
+}
+
+TEST(TranslateDate, MonthsWrittenWithFen) {
+  expectAll(ChineseSentence::translateDate, {
+      // The day follows 月份 as it follows 月.
+      {"八月份11日", "11th August"}, {"2004年8月份11日", "11th August 2004"},
+      {"一九九二年八月份11日", "11th August 1992"}, {"四月份9号", "9th April"}, {"八月份十五日", "fifteenth August"},
+      {"八月份十五", "fifteenth August"}, {"8月份5号6号", "5th and 6th August"},
+      // Without a day.
+      {"三月份", " March"}, {"2004年8月份", " August 2004"},
+  });
+}
+
+TEST(TranslateDate, ArabicMonthsAndDaysLoseLeadingZeros) {
+  expectAll(ChineseSentence::translateDate, {
+      {"2005年03月03日", "3rd March 2005"}, {"3月03日", "3rd March"}, {"2024年01月", " January 2024"},
+      {"2005年3月3日", "3rd March 2005"}, {"012月", " December"}, {"8月05日06日", "5th and 6th August"},
+      {"05号", "5th "},
+      // A lone 0 stays 0, and 00 is 0.
+      {"3月0日", "0th March"}, {"3月00日", "0th March"}, {"0月", ""}, {"00月", ""},
+      // The year keeps its digits.
+      {"0800年", "  0800"},
   });
 }
 
@@ -196,7 +221,7 @@ TEST(TranslateDate, NoMonthOrDayWithoutItsWords) {
       // Without a month the day starts after the year, never inside it.
       {"2008年8日", "8th  2008"},
       // A year is ASCII digits or Chinese digits, nothing else.
-      {"5月2008年", ""}, {"两年", ""},
+      {"5月2008年", ""}, {"十年", ""}, {"半年", ""},
       {"", ""},
   });
 }
@@ -228,7 +253,7 @@ TEST(TranslateFractional, PercentagesAndDecimals) {
   expectAll(ChineseSentence::translateFractional, {
       {"百分之五十", "50%"}, {"百分之百", "one hundred percent"}, {"百分之三点五", "3.5%"},
       {"百分之零点五", "0.5%"}, {"百分之一百二十", "120%"}, {"百分之零", "0%"},
-      {"三点五", "3.5"}, {"三点一四", "3.14"}, {"零点五", "0.5"}, {"二十五点五", "25.5"},
+      {"三点五", "3.5"}, {"三点一四", "3.14"}, {"零点五", "0.5"}, {"二十五点五", "25.5"}, {"三点两五", "3.25"},
       {"三点五万", "thirty-five thousand"}, {"一点二五亿", "one hundred and twenty-five million"},
       {"三点", ""}, {"三分之一点五", ""},
   });

@@ -56,6 +56,9 @@ TEST(EnglishToChinese, SentencesGiveTheirPairs) {
       {"a phrase before o'clock tells the time", "-E2C", "It is five past ten o'clock .\n",
        "five past ten o'clock ||| 十点 五分\n"},
       {"a hyphenated numerator", "-E2C", "twenty-three fifths\n", "twenty-three fifths ||| 五分之二十三\n"},
+      {"a dotless month abbreviation with a day or a year is a month", "-E2C",
+       "On Dec 5 , in Oct 1985 and on 15 Oct 1985 .\n",
+       "Dec 5 ||| 12月5日\nOct 1985 ||| 1985年10月\n15 Oct 1985 ||| 1985年10月15日\n"},
   });
 }
 
@@ -64,6 +67,7 @@ TEST(EnglishToChinese, NothingIsWrittenForLinesWithoutRenderedEntities) {
       {"plain words and punctuation", "-E2C", "Hello , world !\n\n   \n", ""},
       {"a scale word alone", "-E2C", "hundred\n", ""},
       {"words that are never entities alone", "-E2C", "May I ? One more March .\n", ""},
+      {"a dotless month abbreviation alone is a word or a name", "-E2C", "DEC admits it , Jan Rybar wrote it .\n", ""},
       // A day that names no day of a month has no translation, and a pair
       // without a translation is not written.
       {"an empty translation", "-E2C", "the hundredth of May\n", ""},

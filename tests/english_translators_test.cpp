@@ -200,10 +200,28 @@ TEST(TranslateMonthDate, MonthLedDates) {
              {"december 31st", "12月31日"}});
 }
 
+TEST(TranslateMonthDate, YearsBeforeAnEra) {
+  expectAll(EnglishSentence::translateMonthDate,
+            {{"53 b.c.", "公元前53年"},
+             {"4 b.c.", "公元前4年"},
+             {"63 bc", "公元前63年"},
+             {"5 a.d.", "公元5年"},
+             {"99 ad", "公元99年"},
+             {"500 b.c.", "公元前500年"},
+             {"1941 b.c.", "公元前1941年"},
+             {"12345 b.c.", ""},
+             {"5a b.c.", ""}});
+}
+
 TEST(TranslateMonthDate, AbbreviationsWithoutTheirDotAndDaysInWords) {
   expectAll(EnglishSentence::translateMonthDate,
             {{"jan 5", "1月5日"}, {"sept 5", "9月5日"}, {"jan . 2004", "2004年1月"}, {"jan . five", "1月5日"},
-             {"jan . twenty-one", "1月21日"}});
+             {"jan . twenty-one", "1月21日"}, {"dec 5", "12月5日"}, {"oct 1985", "1985年10月"},
+             {"oct, 1985", "1985年10月"}, {"dec 5th", "12月5日"}, {"fifth of dec", "12月5日"},
+             // Alone, a month is a name or carries its dot: a dotless abbreviation is
+             // more often a word or a name (DEC, Jan).
+             {"dec.", "12月"}, {"jan.", "1月"}, {"sept.", "9月"}, {"may", "5月"}, {"june", "6月"},
+             {"dec", ""}, {"jan", ""}, {"sept", ""}, {"oct b.c.", ""}});
 }
 
 TEST(TranslateMonthDate, DatesWithoutAMonthOrADayHaveNoRendering) {
