@@ -211,13 +211,6 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   return p + 1;
 }
 
-bool allAsciiDigits(std::string_view text) {
-  for (const char ch : text) {
-    if (!ascii::isDigit(ch)) return false;
-  }
-  return true;
-}
-
 std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
   const ChineseNeighbours v = s.neighbours(p);
   const bool arabicAround = p > 0 && v.prev.kind == Kind::Arabic && v.next.kind == Kind::Arabic;
@@ -225,9 +218,9 @@ std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
   // Separators inside an Arabic number: 3.14, 2004/5/1, 1，000, 10：30.
   if (arabicAround) {
     const bool joiner = arabicJoinerList.hasWord(v.curText);
-    const bool thousands = v.curText == fullWidthComma && v.next.length == 3 && allAsciiDigits(v.nextText);
+    const bool thousands = v.curText == fullWidthComma && v.next.length == 3 && ascii::allDigits(v.nextText);
     const bool colon = v.curText == fullWidthColon && v.prev.length == 2 && v.next.length == 2 &&
-                       allAsciiDigits(v.nextText);
+                       ascii::allDigits(v.nextText);
     if (joiner || thousands || colon) {
       s.merge(p - 1, p + 1, Kind::Arabic);
       return p;

@@ -3,19 +3,10 @@
 // hundred and sixty-seven"). Zero gives the empty string; callers that need
 // the word "zero" write it themselves.
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
-
-namespace {
-
-bool allDigits(const std::string& s) {
-  for (char c : s)
-    if (c < '0' || c > '9') return false;
-  return true;
-}
-
-}  // namespace
 
 std::string ChineseSentence::hundredsToEnglish(std::string digits) {
   // A group is three digits; a shorter one reads as if zero-padded on the left,
@@ -24,7 +15,7 @@ std::string ChineseSentence::hundredsToEnglish(std::string digits) {
   if (digits.size() > 3) digits.erase(0, digits.size() - 3);
 
   // Anything but digits has no words (rather than words for some of it).
-  if (!allDigits(digits)) return {};
+  if (!ascii::allDigits(digits)) return {};
 
   std::string result;
   const std::string_view group(digits);
@@ -39,7 +30,7 @@ std::string ChineseSentence::hundredsToEnglish(std::string digits) {
 }
 
 std::string ChineseSentence::digitsToEnglish(std::string digits) {
-  if (!allDigits(digits)) return {};
+  if (!ascii::allDigits(digits)) return {};
   if (digits.size() % 3 == 1) digits.insert(0, "00");
   if (digits.size() % 3 == 2) digits.insert(0, "0");
 

@@ -14,14 +14,10 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool isAsciiDigits(std::string_view text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), ascii::isDigit);
-}
-
 // A month or day number written in ASCII digits is read without its leading
 // zeros (03 is 3, software writes 2005年03月03日); a lone 0 stays 0, and 00 is 0.
 std::string_view withoutLeadingZeros(std::string_view text) {
-  if (!isAsciiDigits(text)) return text;
+  if (!ascii::isDigits(text)) return text;
   const std::size_t first = std::min(text.find_first_not_of('0'), text.size() - 1);
   return text.substr(first);
 }

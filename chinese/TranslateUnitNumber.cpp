@@ -15,12 +15,6 @@ namespace vestrilo {
 
 namespace {
 
-bool allDigits(std::string_view s) {
-  for (char c : s)
-    if (!ascii::isDigit(c)) return false;
-  return true;
-}
-
 // Writes `scale` after each of `magnitudes` in text[from, upTo), skipping the
 // character that follows each inserted one, then the scale word that stood
 // at upTo unless a Chinese character precedes it (an inserted one already
@@ -65,7 +59,7 @@ bool placeNumber(std::string& digits, std::string_view number, std::size_t p, bo
       if (integer.empty()) integer = "0";
     }
   }
-  if (!allDigits(integer) || !allDigits(fraction)) return false;
+  if (!ascii::allDigits(integer) || !ascii::allDigits(fraction)) return false;
   if (integer.size() > p + 1) return false;
   const std::size_t at = p + 1 - integer.size();
   const std::string placed = integer + fraction;

@@ -20,6 +20,15 @@ constexpr bool isPunct(char c) {
          (c >= 0x7B && c <= 0x7E);
 }
 
+// Whether every byte of t is an ASCII digit (true for the empty text).
+constexpr bool allDigits(std::string_view t) {
+  for (char c : t)
+    if (!isDigit(c)) return false;
+  return true;
+}
+// A number in ASCII digits: at least one digit and nothing else.
+constexpr bool isDigits(std::string_view t) { return !t.empty() && allDigits(t); }
+
 }  // namespace ascii
 
 // Reading GBK text: a byte of 0x80 or more starts a two-byte character, any

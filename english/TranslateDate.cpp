@@ -20,13 +20,6 @@ constexpr std::size_t npos = std::string::npos;
 constexpr std::int32_t maxDay = 31;
 constexpr std::int32_t maxYear = 9999;
 
-bool isDigits(std::string_view s) {
-  if (s.empty()) return false;
-  for (char c : s)
-    if (!ascii::isDigit(c)) return false;
-  return true;
-}
-
 // The number at the start of s, read as atoi reads it, but saturating instead
 // of overflowing.
 std::int32_t leadingValue(std::string_view s) {
@@ -211,7 +204,7 @@ std::string EnglishSentence::translateDayDate(std::string text) {
   } else {
     monthWord = text.substr(first + 1, lastSpace - first - 1);
     // Only digits make a year: the word after "5th may this" is none.
-    if (const std::string y = text.substr(lastSpace + 1); isDigits(y)) date.year = y;
+    if (const std::string y = text.substr(lastSpace + 1); ascii::isDigits(y)) date.year = y;
   }
   date.month = monthOf(fullMonthMap, monthWord);
   if (!date.setDay(text.substr(0, first))) return {};

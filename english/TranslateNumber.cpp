@@ -18,12 +18,6 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 constexpr std::size_t valueWidth = 16;
 
-bool isDigits(std::string_view s) {
-  for (char c : s)
-    if (!ascii::isDigit(c)) return false;
-  return true;
-}
-
 std::string trimmed(std::string_view s) {
   std::size_t b = 0, e = s.size();
   while (b < e && ascii::isSpace(s[b])) ++b;
@@ -51,7 +45,7 @@ void joinHyphens(std::string& s) {
 std::string valueOf(const std::string& words) {
   if (words.empty()) return {};
   std::string v = EnglishSentence::wordsToArabic(words);
-  if (v.size() != valueWidth || !isDigits(v)) return {};
+  if (v.size() != valueWidth || !ascii::allDigits(v)) return {};
   if (v.find_first_not_of('0') == npos && words != enWord::zero) return {};
   return v;
 }
@@ -133,7 +127,7 @@ std::string EnglishSentence::translateArabicMagnitude(std::string text) {
   // The value of one of the scale fixes the place of the number's last
   // integer digit: 13 for hundred, 12 for thousand, 9 for million...
   std::string v = wordsToArabic("one " + scale);
-  if (v.size() != valueWidth || !isDigits(v)) return {};
+  if (v.size() != valueWidth || !ascii::allDigits(v)) return {};
   const std::size_t o = v.find('1');
   if (o == npos || o + 1 >= valueWidth) return {};
 
@@ -141,7 +135,7 @@ std::string EnglishSentence::translateArabicMagnitude(std::string text) {
   const std::size_t t = number.find('.');
   const std::size_t integerLength = t == npos ? number.size() : t;
   const std::string digits = t == npos ? number : number.substr(0, t) + cut(number, t + 1);
-  if (digits.empty() || !isDigits(digits)) return {};
+  if (digits.empty() || !ascii::allDigits(digits)) return {};
   // The digits must fit the sixteen places around the scale's position.
   if (integerLength > o + 1 || o + 1 - integerLength + digits.size() > valueWidth) return {};
 
