@@ -51,9 +51,10 @@ void Registry::clear() { state_->pairs.clear(); }
 // ---------------------------------------------------------------- Extractor
 
 struct Extractor::State {
-  explicit State(Direction d) : direction(d) {}
+  State(Direction d, const Options& o) : direction(d), options(o) {}
 
   Direction direction;
+  Options options;
   ChineseSentence chinese;  // the sentence objects are reused from line to line
   EnglishSentence english;
   TranslationCache cache;
@@ -73,12 +74,14 @@ struct Extractor::State {
   }
 };
 
-Extractor::Extractor(Direction direction) : state_(std::make_unique<State>(direction)) {}
+Extractor::Extractor(Direction direction, Options options)
+    : state_(std::make_unique<State>(direction, options)) {}
 Extractor::~Extractor() = default;
 Extractor::Extractor(Extractor&&) noexcept = default;
 Extractor& Extractor::operator=(Extractor&&) noexcept = default;
 
 Direction Extractor::direction() const { return state_->direction; }
+const Options& Extractor::options() const { return state_->options; }
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;

@@ -31,6 +31,13 @@ const char* version();
 
 enum class Direction { ChineseToEnglish, EnglishToChinese };
 
+// The encoding of lines and results: GBK, or UTF-8.
+enum class Encoding { GBK, UTF8 };
+
+struct Options {
+  Encoding encoding = Encoding::GBK;
+};
+
 // One translation pair: an entity's source text and its translation.
 // `candidate` marks the second reading of an entity that has two (an English
 // «ten to five» is a range and a clock time): it follows its entity's first
@@ -97,12 +104,13 @@ enum class Rendering {
 // pairs it has given.
 class Extractor {
  public:
-  explicit Extractor(Direction direction);
+  explicit Extractor(Direction direction, Options options = {});
   ~Extractor();
   Extractor(Extractor&&) noexcept;
   Extractor& operator=(Extractor&&) noexcept;
 
   Direction direction() const;
+  const Options& options() const;
 
   // The new pairs of one line, as the command line writes them: pairs given
   // before by this extractor are left out, and registered from now on.
