@@ -1,0 +1,268 @@
+// The Python module vestrilo._vestrilo, re-exported by the package vestrilo.
+//
+// A line given as str is handled in UTF-8 and gives str results with character
+// offsets; a line given as bytes is GBK and gives bytes results with byte
+// offsets. The C++ work runs with the GIL released, so extractors in several
+// Python threads run in parallel; each extractor takes a lock of its own, so one
+// extractor shared by threads is safe (its calls then run one at a time).
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "driver/LineLoop.h"
+#include "vestrilo/vestrilo.h"
+
+namespace py = pybind11;
+
+namespace {
+
+using vestrilo::Direction;
+using vestrilo::Encoding;
+
+Direction parseDirection(const std::string& name) {
+  if (name == "C2E") return Direction::ChineseToEnglish;
+  if (name == "E2C") return Direction::EnglishToChinese;
+  throw py::value_error("direction must be \"C2E\" or \"E2C\", not \"" + name + "\"");
+}
+
+Encoding parseEncoding(const std::string& name) {
+  std::string upper;
+  for (char c : name) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  if (upper == "GBK") return Encoding::GBK;
+  if (upper == "UTF-8" || upper == "UTF8") return Encoding::UTF8;
+  throw py::value_error("encoding must be \"GBK\" or \"UTF-8\", not \"" + name + "\"");
+}
+
+// A line handed in from Python: its bytes, and whether it came as str (UTF-8).
+struct Line {
+  std::string bytes;
+  bool text = false;
+};
+
+Line lineOf(py::handle object) {
+  PyObject* o = object.ptr();
+  if (PyUnicode_Check(o)) {
+    Py_ssize_t size = 0;
+    if (const char* utf8 = PyUnicode_AsUTF8AndSize(o, &size)) return {std::string(utf8, size), true};
+    // Lone surrogates have no UTF-8 form; they travel as their three-byte
+    // encodings, which the extractor reads as invalid UTF-8.
+    PyErr_Clear();
+    py::object encoded = py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(o, "utf-8", "surrogatepass"));
+    if (!encoded) throw py::error_already_set();
+    return {std::string(PyBytes_AS_STRING(encoded.ptr()), PyBytes_GET_SIZE(encoded.ptr())), true};
+  }
+  if (PyBytes_Check(o)) return {std::string(PyBytes_AS_STRING(o), PyBytes_GET_SIZE(o)), false};
+  throw py::type_error(std::string("a line must be str or bytes, not ") + Py_TYPE(o)->tp_name);
+}
+
+// A result text as the line came: str from UTF-8, bytes from GBK.
+py::object resultOf(std::string_view bytes, bool text) {
+  if (!text) return py::bytes(bytes.data(), bytes.size());
+  PyObject* s = PyUnicode_DecodeUTF8(bytes.data(), static_cast<Py_ssize_t>(bytes.size()), "surrogatepass");
+  if (!s) {
+    PyErr_Clear();
+    s = PyUnicode_DecodeUTF8(bytes.data(), static_cast<Py_ssize_t>(bytes.size()), "replace");
+    if (!s) throw py::error_already_set();
+  }
+  return py::reinterpret_steal<py::object>(s);
+}
+
+py::list pairList(const std::vector<vestrilo::Pair>& pairs, bool text) {
+  py::list out(pairs.size());
+  for (std::size_t i = 0; i < pairs.size(); ++i)
+    out[i] = py::make_tuple(resultOf(pairs[i].source, text), resultOf(pairs[i].translation, text));
+  return out;
+}
+
+// One entity as Python sees it.
+struct PyEntity {
+  py::object start, end, kind, text, translation, candidate;
+
+  std::string repr() const {
+    return "Entity(start=" + py::repr(start).cast<std::string>() + ", end=" + py::repr(end).cast<std::string>() +
+           ", kind=" + py::repr(kind).cast<std::string>() + ", text=" + py::repr(text).cast<std::string>() +
+           ", translation=" + py::repr(translation).cast<std::string>() +
+           ", candidate=" + py::repr(candidate).cast<std::string>() + ")";
+  }
+  bool operator==(const PyEntity& o) const {
+    return start.equal(o.start) && end.equal(o.end) && kind.equal(o.kind) && text.equal(o.text) &&
+           translation.equal(o.translation) && candidate.equal(o.candidate);
+  }
+};
+
+class PyExtractor {
+ public:
+  explicit PyExtractor(const std::string& direction) : direction_(parseDirection(direction)) {}
+
+  py::list pairs(py::handle line) {
+    const Line l = lineOf(line);
+    std::vector<vestrilo::Pair> out;
+    {
+      py::gil_scoped_release release;
+      std::lock_guard<std::mutex> lock(mutex_);
+      out = extractorFor(l.text).pairs(l.bytes);
+    }
+    return pairList(out, l.text);
+  }
+
+  py::list pairsMany(py::iterable lines) {
+    constexpr std::size_t kChunk = 4096;  // lines converted, then extracted without the GIL
+    py::list out;
+    std::vector<Line> chunk;
+    std::vector<std::vector<vestrilo::Pair>> results;
+    auto flush = [&] {
+      results.resize(chunk.size());
+      {
+        py::gil_scoped_release release;
+        std::lock_guard<std::mutex> lock(mutex_);
+        for (std::size_t i = 0; i < chunk.size(); ++i) results[i] = extractorFor(chunk[i].text).pairs(chunk[i].bytes);
+      }
+      for (std::size_t i = 0; i < chunk.size(); ++i) out.append(pairList(results[i], chunk[i].text));
+      chunk.clear();
+    };
+    for (py::handle line : lines) {
+      chunk.push_back(lineOf(line));
+      if (chunk.size() == kChunk) flush();
+    }
+    if (!chunk.empty()) flush();
+    return out;
+  }
+
+  py::list entities(py::handle line) {
+    const Line l = lineOf(line);
+    std::vector<vestrilo::Entity> found;
+    {
+      py::gil_scoped_release release;
+      std::lock_guard<std::mutex> lock(mutex_);
+      found = extractorFor(l.text).entities(l.bytes);
+    }
+    py::list out;
+    // Character offsets of a str line: the bytes that start a UTF-8 sequence
+    // before the byte offset, counted as the entities go along the line.
+    std::size_t byte = 0, character = 0;
+    auto characterAt = [&](std::size_t offset) {
+      for (; byte < offset && byte < l.bytes.size(); ++byte)
+        if ((static_cast<unsigned char>(l.bytes[byte]) & 0xC0) != 0x80) ++character;
+      return character;
+    };
+    for (const vestrilo::Entity& e : found) {
+      PyEntity p;
+      if (l.text) {
+        const std::size_t start = characterAt(e.start), end = characterAt(e.end);
+        p.start = py::int_(start);
+        p.end = py::int_(end);
+        p.text = py::reinterpret_steal<py::object>(
+            PyUnicode_Substring(line.ptr(), static_cast<Py_ssize_t>(start), static_cast<Py_ssize_t>(end)));
+        if (!p.text) throw py::error_already_set();
+      } else {
+        p.start = py::int_(e.start);
+        p.end = py::int_(e.end);
+        p.text = resultOf(e.text, false);
+      }
+      p.kind = py::str(e.kind);
+      p.translation = resultOf(e.translation, l.text);
+      p.candidate = e.candidate ? resultOf(*e.candidate, l.text) : py::none();
+      out.append(py::cast(std::move(p)));
+    }
+    return out;
+  }
+
+  void reset() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (utf8_) utf8_->reset();
+    if (gbk_) gbk_->reset();
+  }
+
+  std::string direction() const { return direction_ == Direction::ChineseToEnglish ? "C2E" : "E2C"; }
+
+ private:
+  vestrilo::Extractor& extractorFor(bool text) {
+    std::optional<vestrilo::Extractor>& slot = text ? utf8_ : gbk_;
+    if (!slot) slot.emplace(direction_, vestrilo::Options{text ? Encoding::UTF8 : Encoding::GBK});
+    return *slot;
+  }
+
+  Direction direction_;
+  std::optional<vestrilo::Extractor> utf8_;  // str lines
+  std::optional<vestrilo::Extractor> gbk_;   // bytes lines
+  std::mutex mutex_;
+};
+
+void extractFile(const std::string& direction, py::object infile, py::object outfile, const std::string& encoding,
+                 std::optional<unsigned> threads) {
+  const Direction d = parseDirection(direction);
+  const vestrilo::Options options{parseEncoding(encoding)};
+  py::module_ os = py::module_::import("os");
+  const std::string in = py::str(os.attr("fsdecode")(infile));
+  const std::string out = py::str(os.attr("fsdecode")(outfile));
+  if (threads && *threads == 0) throw py::value_error("threads must be a positive number");
+  unsigned count = threads ? *threads : std::thread::hardware_concurrency();
+  if (count == 0) count = 1;
+
+  char* message = nullptr;
+  std::size_t messageSize = 0;
+  int status;
+  {
+    py::gil_scoped_release release;
+    std::FILE* errors = open_memstream(&message, &messageSize);
+    status = vestrilo::runBatchJob(d, options, count, in.c_str(), out.c_str(), nullptr, errors ? errors : stderr);
+    if (errors) std::fclose(errors);
+  }
+  std::string text = message ? std::string(message, messageSize) : std::string();
+  std::free(message);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  if (status != 0) {
+    PyErr_SetString(PyExc_OSError, text.empty() ? "vestrilo: the run failed" : text.c_str());
+    throw py::error_already_set();
+  }
+}
+
+}  // namespace
+
+PYBIND11_MODULE(_vestrilo, m) {
+  m.doc() = "Finds number and time expressions in text and translates them between Chinese and English.";
+  m.attr("__version__") = vestrilo::version();
+
+  py::class_<PyEntity>(m, "Entity",
+                       "One entity of a line: its span (start, end), kind, text, translation and, for the two "
+                       "English kinds with a second reading, that reading (candidate, else None).")
+      .def_readonly("start", &PyEntity::start, "Offset of the entity in the line (characters of a str, bytes of bytes).")
+      .def_readonly("end", &PyEntity::end, "Offset just past the entity; line[start:end] is its text.")
+      .def_readonly("kind", &PyEntity::kind, "Stable kind name, such as 'Date', 'Clock' or 'FigureOrClock'.")
+      .def_readonly("text", &PyEntity::text, "The entity's text as it stands in the line.")
+      .def_readonly("translation", &PyEntity::translation, "Its translation; empty when it has none.")
+      .def_readonly("candidate", &PyEntity::candidate, "The second reading, or None.")
+      .def("__repr__", &PyEntity::repr)
+      .def("__eq__", [](const PyEntity& a, const PyEntity& b) { return a == b; });
+
+  py::class_<PyExtractor>(m, "Extractor",
+                          "Recognition and translation of lines in one direction, with a registry of the pairs it "
+                          "has given. Extractor('C2E') reads word-segmented Chinese, Extractor('E2C') English. "
+                          "str lines are UTF-8 text and bytes lines GBK; each kind has a registry of its own.")
+      .def(py::init<const std::string&>(), py::arg("direction"),
+           "direction: 'C2E' (Chinese to English) or 'E2C' (English to Chinese); anything else raises ValueError.")
+      .def_property_readonly("direction", &PyExtractor::direction, "'C2E' or 'E2C'.")
+      .def("pairs", &PyExtractor::pairs, py::arg("line"),
+           "The new (source, translation) pairs of one line, as the command line writes them: a pair given "
+           "before by this extractor is left out. str in, str out; bytes (GBK) in, bytes out.")
+      .def("pairs_many", &PyExtractor::pairsMany, py::arg("lines"),
+           "pairs() over an iterable of lines, one list per line, computed with the GIL released.")
+      .def("entities", &PyExtractor::entities, py::arg("line"),
+           "Every entity of the line in order, as Entity objects, whether or not its pair was given before.")
+      .def("reset", &PyExtractor::reset, "Forgets the pairs given so far.");
+
+  m.def("extract_file", &extractFile, py::arg("direction"), py::arg("infile"), py::arg("outfile"),
+        py::arg("encoding") = "GBK", py::arg("threads") = py::none(),
+        "The command line's job without its console text: reads infile (one sentence per line) and writes the "
+        "run's distinct 'source ||| translation' pairs to outfile. encoding is 'GBK' or 'UTF-8'; threads "
+        "defaults to one per core. Raises OSError when a file cannot be opened, read or written.");
+}

@@ -1,0 +1,171 @@
+"""The Python module against the command line it wraps."""
+import os
+import pathlib
+import subprocess
+import threading
+
+import pytest
+
+import vestrilo
+
+SOURCE = pathlib.Path(os.environ.get("VESTRILO_SOURCE_DIR", pathlib.Path(__file__).resolve().parents[2]))
+BINARY = os.environ.get("VESTRILO_BINARY", "vestrilo")
+EXAMPLES = {"C2E": SOURCE / "examples" / "chinese.txt", "E2C": SOURCE / "examples" / "english.txt"}
+
+
+def split_lines(data):
+    """The lines the command line reads: split at LF (a CR stays), no line after a final LF."""
+    lines = data.split(b"\n")
+    if lines and lines[-1] == b"":
+        lines.pop()
+    return lines
+
+
+def listing(pairs):
+    """Pairs as the output file holds them."""
+    return b"".join(source + b" ||| " + translation + b"\n" for source, translation in pairs)
+
+
+def command_line(direction, infile, tmp_path, encoding="GBK"):
+    out = tmp_path / ("cli-" + direction + "-" + encoding + ".txt")
+    env = dict(os.environ, VESTRILO_ENCODING=encoding, VESTRILO_THREADS="1")
+    subprocess.run([BINARY, "-" + direction, str(infile), str(out)], env=env, check=True, stdout=subprocess.DEVNULL)
+    return out.read_bytes()
+
+
+@pytest.fixture(scope="module", params=["C2E", "E2C"])
+def example(request, tmp_path_factory):
+    """(direction, GBK bytes, UTF-8 file) of an example file."""
+    direction = request.param
+    data = EXAMPLES[direction].read_bytes()
+    utf8 = tmp_path_factory.mktemp("utf8") / "example.txt"
+    utf8.write_bytes(data.decode("gbk").encode("utf-8"))
+    return direction, data, utf8
+
+
+def test_pairs_equal_the_command_line_in_both_encodings(example, tmp_path):
+    direction, data, utf8 = example
+    lines = split_lines(data)
+    extractor = vestrilo.Extractor(direction)
+    gbk = [pair for line in lines for pair in extractor.pairs(line)]
+    assert all(isinstance(s, bytes) and isinstance(t, bytes) for s, t in gbk)
+    assert listing(gbk) == command_line(direction, EXAMPLES[direction], tmp_path)
+
+    text_lines = [line.decode("gbk") for line in lines]
+    extractor = vestrilo.Extractor(direction)
+    text = [pair for line in text_lines for pair in extractor.pairs(line)]
+    assert all(isinstance(s, str) and isinstance(t, str) for s, t in text)
+    expected = command_line(direction, utf8, tmp_path, "UTF-8")
+    assert listing((s.encode(), t.encode()) for s, t in text) == expected
+    # str and bytes agree: the same pairs, in the same order.
+    assert [(s.encode("gbk"), t.encode("gbk")) for s, t in text] == gbk
+
+
+def test_pairs_many_equals_pairs_line_by_line(example):
+    direction, data, _ = example
+    lines = split_lines(data) * 3
+    one = vestrilo.Extractor(direction)
+    assert vestrilo.Extractor(direction).pairs_many(iter(lines)) == [one.pairs(line) for line in lines]
+
+
+def test_offsets_cut_the_text_out_of_the_line(example):
+    direction, data, _ = example
+    extractor = vestrilo.Extractor(direction)
+    seen = 0
+    for raw in split_lines(data):
+        for line in (raw, raw.decode("gbk")):
+            for e in extractor.entities(line):
+                assert line[e.start:e.end] == e.text
+                assert type(e.text) is type(line) and type(e.translation) is type(line)
+                assert e.candidate is None or e.kind in ("FigureOrClock", "ClockOrNumber")
+                seen += 1
+    assert seen > 0
+
+
+def test_entities_repr_and_second_reading():
+    (entity,) = vestrilo.Extractor("E2C").entities("ten to five")
+    assert (entity.start, entity.end, entity.kind, entity.text) == (0, 11, "FigureOrClock", "ten to five")
+    assert (entity.translation, entity.candidate) == ("十 到 五", "差 十分 五点")
+    assert repr(entity) == (
+        "Entity(start=0, end=11, kind='FigureOrClock', text='ten to five', translation='十 到 五', "
+        "candidate='差 十分 五点')"
+    )
+    (clock,) = vestrilo.Extractor("C2E").entities("会议 于 三点 开始")
+    assert (clock.start, clock.end, clock.text, clock.translation, clock.candidate) == (
+        5, 7, "三点", "three o'clock", None)
+
+
+def test_registry_and_reset():
+    extractor = vestrilo.Extractor("C2E")
+    assert extractor.pairs("三点 和 三点") == [("三点", "three o'clock")]
+    assert extractor.pairs("三点") == []
+    assert len(extractor.entities("三点")) == 1  # entities are not filtered
+    extractor.reset()
+    assert extractor.pairs("三点") == [("三点", "three o'clock")]
+
+
+@pytest.mark.parametrize(
+    "call, error, message",
+    [
+        (lambda: vestrilo.Extractor("X2Y"), ValueError, '"C2E" or "E2C"'),
+        (lambda: vestrilo.Extractor("c2e"), ValueError, '"C2E" or "E2C"'),
+        (lambda: vestrilo.Extractor("C2E").pairs(3), TypeError, "str or bytes"),
+        (lambda: vestrilo.Extractor("C2E").pairs(bytearray(b"3")), TypeError, "str or bytes"),
+        (lambda: vestrilo.Extractor("C2E").pairs_many(["三点", None]), TypeError, "str or bytes"),
+        (lambda: vestrilo.Extractor("C2E").entities(None), TypeError, "str or bytes"),
+        (lambda: vestrilo.extract_file("E2C", "a", "b", encoding="latin-1"), ValueError, '"GBK" or "UTF-8"'),
+        (lambda: vestrilo.extract_file("C2X", "a", "b"), ValueError, '"C2E" or "E2C"'),
+    ],
+)
+def test_type_and_value_errors(call, error, message):
+    with pytest.raises(error, match=message):
+        call()
+
+
+def test_hostile_lines_give_valid_results():
+    lines = [b"", b"\xff", b"\x81", bytes(range(256)), "\ud800 3 \U0001F600 三点", "", "\x00\x00 ten to five"]
+    for direction in ("C2E", "E2C"):
+        extractor = vestrilo.Extractor(direction)
+        for line in lines:
+            for e in extractor.entities(line):
+                assert line[e.start:e.end] == e.text
+            for source, translation in extractor.pairs(line):
+                assert translation
+
+
+def test_threads_with_one_extractor_each_give_the_pairs_of_one(example):
+    direction, data, _ = example
+    lines = split_lines(data) * 20
+    expected = vestrilo.Extractor(direction).pairs_many(lines)
+    results = [None] * 4
+
+    def work(k):
+        results[k] = vestrilo.Extractor(direction).pairs_many(lines)
+
+    threads = [threading.Thread(target=work, args=(k,)) for k in range(4)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    assert results == [expected] * 4
+
+
+def test_extract_file_is_the_command_lines_job(example, tmp_path):
+    direction, data, utf8 = example
+    out = tmp_path / "pairs.txt"
+    vestrilo.extract_file(direction, EXAMPLES[direction], out)
+    assert out.read_bytes() == command_line(direction, EXAMPLES[direction], tmp_path)
+    vestrilo.extract_file(direction, str(utf8), str(out), encoding="utf-8", threads=2)
+    assert out.read_bytes() == command_line(direction, utf8, tmp_path, "UTF-8")
+
+
+def test_extract_file_errors(tmp_path):
+    out = tmp_path / "out.txt"
+    with pytest.raises(OSError, match="unable to open input file"):
+        vestrilo.extract_file("C2E", tmp_path / "missing.txt", out)
+    assert not out.exists()
+    (tmp_path / "in.txt").write_bytes(b"3\n")
+    with pytest.raises(OSError, match="unable to open output file"):
+        vestrilo.extract_file("C2E", tmp_path / "in.txt", tmp_path / "no" / "out.txt")
+    with pytest.raises(ValueError, match="positive"):
+        vestrilo.extract_file("C2E", tmp_path / "in.txt", out, threads=0)
