@@ -48,6 +48,27 @@ std::size_t Registry::size() const { return state_->pairs.size(); }
 
 void Registry::clear() { state_->pairs.clear(); }
 
+void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced) {
+  EmittedPairs tested;  // the pairs the registry would have tested so far in the block
+  bool keepCandidate = false;
+  bool previousEmpty = false;
+  for (const Pair& p : found) {
+    if (p.candidate && !previousEmpty) {
+      // A second reading is written exactly when its main pair is.
+      if (keepCandidate && !p.translation.empty()) reduced.push_back(p);
+      continue;
+    }
+    // A main pair, or a second reading standing alone after an empty main pair.
+    if (!p.candidate) previousEmpty = p.translation.empty();
+    keepCandidate = false;
+    if (p.translation.empty()) continue;
+    if (!tested.insert(p.source, p.translation)) continue;  // tested before: never written here
+    if (p.candidate) reduced.push_back(Pair{p.source, {}, false});  // the empty main pair it stands after
+    reduced.push_back(p);
+    keepCandidate = !p.candidate;
+  }
+}
+
 // ---------------------------------------------------------------- Extractor
 
 struct Extractor::State {

@@ -226,6 +226,80 @@ void extractFile(const std::string& direction, py::object infile, py::object out
   }
 }
 
+// Distributed runs (vestrilo.distributed). A worker turns a block of whole lines
+// into its reduced pairs (Registry::reduce), packed into one bytes object; the
+// coordinator admits the packed blocks in input order through one registry.
+// Packing: per pair, the source length and the translation length (4 bytes
+// each, little-endian), a candidate byte, then the two texts.
+
+void appendLength(std::string& out, std::size_t n) {
+  for (int i = 0; i < 4; ++i) out += static_cast<char>((n >> (8 * i)) & 0xFF);
+}
+
+std::size_t readLength(std::string_view in, std::size_t at) {
+  std::size_t n = 0;
+  for (int i = 0; i < 4; ++i) n |= std::size_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+  return n;
+}
+
+py::bytes blockPairs(const std::string& direction, const std::string& encoding, const py::bytes& block) {
+  const Direction d = parseDirection(direction);
+  const vestrilo::Options options{parseEncoding(encoding)};
+  std::string_view data = block;
+  std::string packed;
+  {
+    py::gil_scoped_release release;
+    vestrilo::Extractor extractor(d, options);
+    std::vector<vestrilo::Pair> found, reduced;
+    // The lines as the command line reads them: split at LF, no line after a final LF.
+    for (std::size_t from = 0; from < data.size();) {
+      std::size_t lf = data.find('\n', from);
+      if (lf == std::string_view::npos) lf = data.size();
+      extractor.collect(data.substr(from, lf - from), found);
+      from = lf + 1;
+    }
+    vestrilo::Registry::reduce(found, reduced);
+    for (const vestrilo::Pair& p : reduced) {
+      appendLength(packed, p.source.size());
+      appendLength(packed, p.translation.size());
+      packed += p.candidate ? '\1' : '\0';
+      packed += p.source;
+      packed += p.translation;
+    }
+  }
+  return py::bytes(packed);
+}
+
+// The coordinator's side: the run's registry, fed packed blocks in input order.
+class Merger {
+ public:
+  // The listing lines ("source ||| translation\n") the block adds to the output.
+  py::bytes admit(const py::bytes& packedBlock) {
+    std::string_view in = packedBlock;
+    std::string lines;
+    {
+      py::gil_scoped_release release;
+      std::vector<vestrilo::Pair> pairs;
+      for (std::size_t at = 0; at + 9 <= in.size();) {
+        const std::size_t sourceSize = readLength(in, at), translationSize = readLength(in, at + 4);
+        const bool candidate = in[at + 8] != 0;
+        at += 9;
+        if (sourceSize + translationSize > in.size() - at) break;
+        pairs.push_back(vestrilo::Pair{std::string(in.substr(at, sourceSize)),
+                                       std::string(in.substr(at + sourceSize, translationSize)), candidate});
+        at += sourceSize + translationSize;
+      }
+      registry_.admitLines(pairs.data(), pairs.data() + pairs.size(), lines);
+    }
+    return py::bytes(lines);
+  }
+
+  std::size_t size() const { return registry_.size(); }
+
+ private:
+  vestrilo::Registry registry_;
+};
+
 }  // namespace
 
 PYBIND11_MODULE(_vestrilo, m) {
@@ -265,4 +339,13 @@ PYBIND11_MODULE(_vestrilo, m) {
         "The command line's job without its console text: reads infile (one sentence per line) and writes the "
         "run's distinct 'source ||| translation' pairs to outfile. encoding is 'GBK' or 'UTF-8'; threads "
         "defaults to one per core. Raises OSError when a file cannot be opened, read or written.");
+
+  // For vestrilo.distributed; not part of the documented API.
+  m.def("_block_pairs", &blockPairs, py::arg("direction"), py::arg("encoding"), py::arg("block"),
+        "The reduced pairs of a block of whole lines, packed (worker side of a distributed run).");
+  py::class_<Merger>(m, "_Merger", "The registry of a distributed run (coordinator side).")
+      .def(py::init<>())
+      .def("admit", &Merger::admit, py::arg("packed_block"),
+           "The listing lines a packed block adds, in order; registers what they hold.")
+      .def("__len__", &Merger::size);
 }

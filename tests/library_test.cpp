@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -15,6 +16,16 @@ namespace vestrilo {
 namespace {
 
 constexpr Direction C2E = Direction::ChineseToEnglish;
+
+}  // namespace
+
+// Pairs as gtest shows them in a failure.
+void PrintTo(const Pair& p, std::ostream* os) {
+  *os << "{\"" << p.source << "\", \"" << p.translation << "\"" << (p.candidate ? ", candidate}" : "}");
+}
+
+namespace {
+
 constexpr Direction E2C = Direction::EnglishToChinese;
 
 std::vector<std::string> exampleLines(Direction direction) {
@@ -119,6 +130,39 @@ TEST(Registry, FiltersPairsGatheredElsewhereAsOneExtractorWould) {
     std::vector<Pair> written;
     for (const std::vector<Pair>& line : found) registry.admit(line, written);
     EXPECT_EQ(written, expected);
+  }
+}
+
+// Blocks reduced on their own and admitted in order write what admitting every
+// pair writes: random pair sequences over few texts (so that pairs repeat, second
+// readings meet registered pairs and empty translations occur), cut at random.
+TEST(Registry, ReducedBlocksAdmitLikeTheWholeSequence) {
+  const char* texts[] = {"a", "b", "c", ""};
+  for (unsigned seed = 1; seed <= 300; ++seed) {
+    std::mt19937 random(seed);
+    auto pick = [&](unsigned n) { return static_cast<unsigned>(random() % n); };
+    std::vector<std::vector<Pair>> lines(1 + pick(12));
+    for (std::vector<Pair>& line : lines) {
+      for (unsigned k = pick(5); k > 0; --k) {
+        line.push_back(Pair{texts[pick(3)], texts[pick(4)], false});
+        if (pick(3) == 0) line.push_back(Pair{line.back().source, texts[pick(4)], true});
+      }
+    }
+    Registry whole;
+    std::vector<Pair> expected;
+    for (const std::vector<Pair>& line : lines) whole.admit(line, expected);
+
+    Registry merged;
+    std::vector<Pair> written;
+    for (std::size_t first = 0; first < lines.size();) {
+      const std::size_t last = std::min(lines.size(), first + 1 + pick(4));
+      std::vector<Pair> block, reduced;
+      for (std::size_t i = first; i < last; ++i) block.insert(block.end(), lines[i].begin(), lines[i].end());
+      Registry::reduce(block, reduced);
+      merged.admit(reduced, written);
+      first = last;
+    }
+    ASSERT_EQ(written, expected) << "seed " << seed;
   }
 }
 

@@ -85,6 +85,16 @@ class Registry {
   std::size_t size() const;  // pairs registered
   void clear();
 
+  // Reduces the unfiltered pairs of a block of consecutive lines to those that
+  // can still be written when the block is admitted after any earlier pairs: a
+  // pair tested before in the same block is dropped with its second reading (a
+  // registry never writes a repeat), and pairs with empty translations go
+  // (but for the one before a second reading that stands alone after it).
+  // Admitting the reduced pairs of the blocks in input order writes exactly what
+  // admitting all their pairs writes; a block's reduction holds at most its
+  // distinct pairs. Appends to `reduced`.
+  static void reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced);
+
  private:
   friend class Extractor;
   struct State;

@@ -1,0 +1,305 @@
+"""Vestrilo on a Dask cluster: the output of one vestrilo run, computed by many workers.
+
+    python3 -m vestrilo.distributed -C2E|-E2C INPUT... OUTPUT [--scheduler ADDRESS]
+        [--workers N] [--block-size BYTES] [--encoding GBK|UTF-8]
+
+The input files are read as one stream of lines, one file after the other (as
+`cat INPUT...` would give them), and OUTPUT receives byte for byte what one
+`vestrilo` run over that stream writes. Without --scheduler the run starts a local
+cluster of N worker processes (default: one per core); with it, it uses the
+workers of a running Dask scheduler.
+
+How the work divides
+--------------------
+- The coordinator (this process) cuts the stream into blocks of about
+  --block-size bytes by position alone, without reading the input: a block owns
+  the lines that begin inside it.
+- Each block is one task. The worker reads the block's bytes from the input files
+  (every worker must reach them under the same paths, e.g. on a shared file
+  system, and have the vestrilo package installed), skips the line that began in
+  the block before, reads on past the block's end to finish its own last line,
+  runs every line through an extractor and reduces the pairs to those that can
+  still be written when the block comes after any earlier text: the first
+  occurrence in the block of each pair, with its second reading (a later one
+  never is). It sends these back packed into one bytes object.
+- The coordinator admits the blocks' pairs strictly in input order through one
+  registry, the rule of a single run, and appends the new pairs to a temporary
+  file next to OUTPUT, renamed to OUTPUT once the last block is in. A pair first
+  seen in a later block is thus written where the single run writes it.
+
+Memory: a worker holds one block, its lines' pairs and their reduction (a few
+times the block size at most). The coordinator holds the registry (the distinct
+pairs written so far, which a single run holds too) and the packed results of
+blocks that finished ahead of their turn (at most a window of a few blocks per
+worker), never the input text.
+
+Failures: when a worker dies, Dask runs its blocks again on another worker (a
+local cluster also restarts the process), and the output does not change. A block
+whose workers keep dying, no workers left for a while, an input that cannot be
+opened or read and an output that cannot be written end the run with a message
+on standard error and status 1; OUTPUT is then left as it was.
+"""
+
+import argparse
+import logging
+import os
+import sys
+import tempfile
+import time
+
+from . import _vestrilo
+
+_BOM = b"\xef\xbb\xbf"
+_READ = 1 << 16
+_DEFAULT_BLOCK = 16 << 20
+_NO_WORKERS_TIMEOUT = 120.0  # seconds without any worker before the run gives up
+
+
+class RunError(Exception):
+    """A failure that ends the run; its text is the message for the user."""
+
+
+class _Stream:
+    """The input files as one stream of bytes."""
+
+    def __init__(self, files):
+        self.files = files  # [(path, size)]
+        self.size = sum(size for _, size in files)
+
+    def read(self, position, count):
+        out = []
+        offset = 0
+        for path, size in self.files:
+            if count <= 0:
+                break
+            if position < offset + size:
+                at = max(position - offset, 0)
+                take = min(size - at, count)
+                with open(path, "rb") as f:
+                    f.seek(at)
+                    piece = f.read(take)
+                if len(piece) != take:
+                    raise OSError("unable to read input file: " + path)
+                out.append(piece)
+                position += take
+                count -= take
+            offset += size
+        return b"".join(out)
+
+    def line_end(self, position):
+        """The position just past the first line feed at or after position (or the stream's end)."""
+        while position < self.size:
+            chunk = self.read(position, _READ)
+            lf = chunk.find(b"\n")
+            if lf >= 0:
+                return position + lf + 1
+            position += len(chunk)
+        return self.size
+
+
+def _block_lines(stream, start, end):
+    """The bytes of the lines that begin in [start, end) of the stream."""
+    begin = start
+    if start > 0 and stream.read(start - 1, 1) != b"\n":
+        begin = stream.line_end(start)  # that line belongs to the block before
+    if begin >= end:
+        return b""
+    data = stream.read(begin, end - begin)
+    if not data.endswith(b"\n") and end < stream.size:
+        data += stream.read(end, stream.line_end(end) - end)
+    return data
+
+
+def _process_block(files, start, end, direction, encoding):
+    """A worker's task: the packed, reduced pairs of one block."""
+    data = _block_lines(_Stream(files), start, end)
+    if start == 0 and encoding == "UTF-8" and data.startswith(_BOM):
+        data = data[len(_BOM):]  # as the command line skips a byte-order mark at the start
+    return _vestrilo._block_pairs(direction, encoding, data)
+
+
+class _Progress:
+    """A progress bar of blocks done, on standard error."""
+
+    def __init__(self, total, stream):
+        self.total, self.stream, self.done, self.shown = total, stream, 0, 0.0
+
+    def advance(self):
+        self.done += 1
+        now = time.monotonic()
+        if self.done == self.total or now - self.shown >= 0.1:
+            self.shown = now
+            width = 30
+            filled = width * self.done // max(self.total, 1)
+            self.stream.write("\r[%s%s] %d/%d blocks" % ("#" * filled, "." * (width - filled), self.done, self.total))
+            self.stream.flush()
+
+    def close(self):
+        if self.total:
+            self.stream.write("\n")
+            self.stream.flush()
+
+
+def _encoding_name(name):
+    upper = name.upper()
+    if upper == "GBK":
+        return "GBK"
+    if upper in ("UTF-8", "UTF8"):
+        return "UTF-8"
+    raise RunError("Error: --encoding must be GBK or UTF-8")
+
+
+def _input_files(paths):
+    files = []
+    for path in paths:
+        try:
+            with open(path, "rb"):
+                pass
+            files.append((os.path.abspath(path), os.path.getsize(path)))
+        except OSError as e:
+            raise RunError("Error: unable to open input file! (%s: %s)" % (path, e.strerror or e)) from None
+        if os.path.isdir(path):
+            raise RunError("Error: unable to read input file! (%s is a directory)" % path)
+    return files
+
+
+def _output_mode(output):
+    """The mode the command line's output would have: an existing file's, else the umask's."""
+    try:
+        return os.stat(output).st_mode & 0o7777
+    except OSError:
+        umask = os.umask(0)
+        os.umask(umask)
+        return 0o666 & ~umask
+
+
+def _client(scheduler, workers):
+    from dask.distributed import Client, LocalCluster
+
+    if scheduler:
+        return Client(scheduler, timeout=30), None
+    cluster = LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, dashboard_address=None,
+                           silence_logs=logging.ERROR)
+    return Client(cluster), cluster
+
+
+def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEFAULT_BLOCK, encoding="GBK",
+        progress=None):
+    """Writes to output what `vestrilo -<direction>` writes for the inputs read one after the other.
+
+    direction is "C2E" or "E2C". Raises RunError with the user's message on failure, leaving output as it was.
+    """
+    if direction not in ("C2E", "E2C"):
+        raise RunError('Error: the direction must be "-C2E" or "-E2C"')
+    encoding = _encoding_name(encoding)
+    if block_size < 1:
+        raise RunError("Error: --block-size must be a positive number")
+    files = _input_files(inputs)
+    stream_size = sum(size for _, size in files)
+    starts = list(range(0, stream_size, block_size))
+
+    directory = os.path.dirname(os.path.abspath(output))
+    try:
+        handle, temporary = tempfile.mkstemp(dir=directory, prefix="." + os.path.basename(output) + ".",
+                                             suffix=".partial")
+    except OSError as e:
+        raise RunError("Error: unable to open output file! (%s: %s)" % (output, e.strerror or e)) from None
+    bar = _Progress(len(starts), progress) if progress else None
+    client = cluster = None
+    try:
+        with os.fdopen(handle, "wb") as out:
+            if starts:
+                client, cluster = _client(scheduler, workers or os.cpu_count() or 1)
+                _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, out, bar)
+            out.flush()
+            os.fsync(out.fileno())
+        os.chmod(temporary, _output_mode(output))
+        os.replace(temporary, output)
+    except OSError as e:
+        raise RunError("Error: unable to write output file! (%s: %s)" % (output, e.strerror or e)) from None
+    finally:
+        if bar:
+            bar.close()
+        if os.path.exists(temporary):
+            os.unlink(temporary)
+        if client is not None:
+            client.close()
+        if cluster is not None:
+            cluster.close()
+
+
+def _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, out, bar):
+    from dask.distributed import wait
+    from distributed.scheduler import KilledWorker
+
+    merger = _vestrilo._Merger()
+    window = max(8, 4 * len(client.scheduler_info().get("workers", {})))
+    pending = {}  # block number -> future
+    submitted = 0
+    no_workers_since = None
+    for index in range(len(starts)):
+        while submitted < len(starts) and submitted < index + window:
+            start = starts[submitted]
+            end = min(start + block_size, stream_size)
+            pending[submitted] = client.submit(_process_block, files, start, end, direction, encoding, pure=False,
+                                               key="vestrilo-block-%d-%s" % (submitted, os.getpid()))
+            submitted += 1
+        future = pending.pop(index)
+        while True:
+            done, _ = wait([future], timeout=5)
+            if done:
+                break
+            if client.scheduler_info().get("workers"):
+                no_workers_since = None
+            elif no_workers_since is None:
+                no_workers_since = time.monotonic()
+            elif time.monotonic() - no_workers_since > _NO_WORKERS_TIMEOUT:
+                raise RunError("Error: no workers are left to run the blocks")
+        try:
+            packed = future.result()
+        except KilledWorker:
+            raise RunError("Error: block %d of %d kept losing its worker; giving up" % (index + 1, len(starts)))
+        except OSError as e:
+            raise RunError("Error: unable to read input file! (%s)" % e) from None
+        del future
+        out.write(merger.admit(packed))
+        if bar:
+            bar.advance()
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(
+        prog="python3 -m vestrilo.distributed",
+        description="Runs vestrilo over INPUT... (one stream of lines) on a Dask cluster and writes to OUTPUT "
+                    "exactly what one vestrilo run writes.")
+    direction = parser.add_mutually_exclusive_group(required=True)
+    direction.add_argument("-C2E", dest="direction", action="store_const", const="C2E",
+                           help="word-segmented Chinese in, English translations")
+    direction.add_argument("-E2C", dest="direction", action="store_const", const="E2C",
+                           help="English in, Chinese translations")
+    parser.add_argument("paths", nargs="+", metavar="INPUT... OUTPUT", help="input files, then the output file")
+    parser.add_argument("--scheduler", metavar="ADDRESS", help="a running Dask scheduler (default: a local cluster)")
+    parser.add_argument("--workers", type=int, metavar="N", help="worker processes of the local cluster "
+                        "(default: one per core)")
+    parser.add_argument("--block-size", type=int, default=_DEFAULT_BLOCK, metavar="BYTES",
+                        help="bytes of input per task (default: %d)" % _DEFAULT_BLOCK)
+    parser.add_argument("--encoding", default="GBK", metavar="GBK|UTF-8", help="of the input and output (GBK)")
+    args = parser.parse_args(argv)
+    if len(args.paths) < 2:
+        parser.error("give at least one INPUT and the OUTPUT")
+    if args.workers is not None and args.workers < 1:
+        parser.error("--workers must be a positive number")
+    try:
+        run(args.direction, args.paths[:-1], args.paths[-1], scheduler=args.scheduler, workers=args.workers,
+            block_size=args.block_size, encoding=args.encoding, progress=sys.stderr)
+    except RunError as e:
+        sys.stderr.write(str(e) + "\n")
+        return 1
+    except KeyboardInterrupt:
+        sys.stderr.write("Error: interrupted\n")
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
