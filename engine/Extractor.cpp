@@ -7,11 +7,22 @@
 #include "chinese/ChineseSentence.h"
 #include "core/EmittedPairs.h"
 #include "core/TranslationCache.h"
+#include "core/Utf8Gbk.h"
+#include "engine/Utf8Line.h"
 #include "english/EnglishSentence.h"
 
 namespace vestrilo {
 
 const char* version() { return VESTRILO_VERSION; }
+
+std::string toUtf8(std::string_view text, Encoding encoding) {
+  std::string out;
+  if (encoding == Encoding::GBK)
+    utf8::appendGbkAsUtf8(out, text);
+  else
+    utf8::appendWellFormed(out, text);
+  return out;
+}
 
 bool operator==(const Pair& a, const Pair& b) {
   return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
@@ -60,17 +71,35 @@ struct Extractor::State {
   TranslationCache cache;
   Registry registry;
   std::vector<TranslationPair> scratch;
+  Utf8Line utf8;  // UTF-8 mode: the line and the text the sentence reads
 
   bool isChinese() const { return direction == Direction::ChineseToEnglish; }
+  bool isUtf8() const { return options.encoding == Encoding::UTF8; }
 
   void run(std::string_view line) {
+    const std::string_view text = isUtf8() ? utf8.read(line, isChinese()) : line;
     if (isChinese()) {
-      chinese.assign(line);
+      chinese.assign(text);
       chinese.runStages();
     } else {
-      english.assign(line);
+      english.assign(text);
       english.runStages();
     }
+  }
+
+  // The pairs of the line just run, unfiltered, in the form written, into `out`.
+  void linePairs(std::vector<TranslationPair>& out) {
+    out.clear();
+    if (isChinese())
+      chinese.translationPairs(out, cache);
+    else
+      english.translationPairs(out, cache);
+    if (!isUtf8()) return;
+    TranslationPair* first = out.data();
+    if (isChinese())
+      utf8.putInForm(chinese, first, first + out.size());
+    else
+      utf8.putInForm(english, first, first + out.size());
   }
 };
 
@@ -86,11 +115,7 @@ const Options& Extractor::options() const { return state_->options; }
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;
   s.run(line);
-  s.scratch.clear();
-  if (s.isChinese())
-    s.chinese.translationPairs(s.scratch, s.cache);
-  else
-    s.english.translationPairs(s.scratch, s.cache);
+  s.linePairs(s.scratch);
   for (TranslationPair& p : s.scratch) found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
 }
 
@@ -138,6 +163,8 @@ std::vector<Entity> Extractor::entities(std::string_view line) {
       out.push_back(std::move(entity));
     }
   }
+  if (s.isUtf8())
+    for (Entity& e : out) s.utf8.putInForm(e);
   return out;
 }
 
@@ -145,17 +172,30 @@ std::string Extractor::render(std::string_view line, Rendering rendering) {
   State& s = *state_;
   s.run(line);
   EmittedPairs& registry = s.registry.state_->pairs;
+  // In UTF-8 mode the renderings say where they show the text read, and the
+  // pair lines show and register the pairs as written.
+  InputPieces pieces;
+  InputPieces* where = s.isUtf8() ? &pieces : nullptr;
+  const std::vector<TranslationPair>* shown = nullptr;
+  if (s.isUtf8() && rendering == Rendering::PairsHtml) {
+    s.linePairs(s.scratch);
+    shown = &s.scratch;
+  }
   auto renderOne = [&](const auto& sentence) -> std::string {
     switch (rendering) {
-      case Rendering::Tags: return sentence.markupTags();
-      case Rendering::Html: return sentence.markupHtml();
-      case Rendering::TranslatedTags: return sentence.translationLineTagged();
-      case Rendering::TranslatedHtml: return sentence.translationLineHtml();
-      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry);
+      case Rendering::Tags: return sentence.markupTags(where);
+      case Rendering::Html: return sentence.markupHtml(where);
+      case Rendering::TranslatedTags: return sentence.translationLineTagged(where);
+      case Rendering::TranslatedHtml: return sentence.translationLineHtml(where);
+      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry, shown);
     }
     return {};
   };
-  return s.isChinese() ? renderOne(s.chinese) : renderOne(s.english);
+  std::string out = s.isChinese() ? renderOne(s.chinese) : renderOne(s.english);
+  // The pair lines are made of the written pairs and ASCII markup only.
+  if (!s.isUtf8() || rendering == Rendering::PairsHtml) return out;
+  const bool html = rendering == Rendering::Html || rendering == Rendering::TranslatedHtml;
+  return s.utf8.rendering(out, pieces, html);
 }
 
 Registry& Extractor::registry() { return state_->registry; }
