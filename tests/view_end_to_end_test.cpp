@@ -256,11 +256,11 @@ TEST_F(View, HostileBytes) {
   bytes += "\xb5\xe3 \xc8\xfd\xb5\xe3 12:30 \xa3\xac \xa1\xa3";  // 点 三点 12:30 ， 。 without a line end
   writeFile(in, bytes);
   for (const char* direction : {"-C2E", "-E2C"}) {
-    for (const char* format : {"tags", "html", "translated-tags", "translated-html", "pairs-html"}) {
+    for (const char* format : {"tags", "html", "translated-tags", "translated-html", "pairs-html", "jsonl"}) {
       const ViewRun r = view({direction, format, in, out});
       EXPECT_EQ(r.status, 0) << direction << " " << format;
       const std::string written = readFile(out);
-      Rendering f;
+      ViewFormat f;
       ASSERT_TRUE(parseViewFormat(format, f));
       if (isHtmlFormat(f)) {
         EXPECT_EQ(written.rfind("<!DOCTYPE html>\n", 0), 0u);
@@ -279,11 +279,15 @@ TEST_F(View, RenderRunsTheStagesOfTheDirection) {
             "会议 于 <Clock>三点<\\Clock> 开始 ");
   EXPECT_EQ(Extractor(Direction::EnglishToChinese).render("We meet at half past five .", Rendering::Tags),
             "We meet at <CLOCK>half past five<\\CLOCK> . ");
-  Rendering f = Rendering::Tags;
+  ViewFormat f;
   EXPECT_TRUE(parseViewFormat("pairs-html", f));
-  EXPECT_EQ(f, Rendering::PairsHtml);
+  EXPECT_EQ(f.rendering, Rendering::PairsHtml);
+  EXPECT_FALSE(f.json);
   EXPECT_TRUE(isHtmlFormat(f));
-  EXPECT_FALSE(isHtmlFormat(Rendering::TranslatedTags));
+  EXPECT_TRUE(parseViewFormat("jsonl", f));
+  EXPECT_TRUE(f.json);
+  EXPECT_FALSE(isHtmlFormat(f));
+  EXPECT_FALSE(isHtmlFormat(ViewFormat{false, Rendering::TranslatedTags}));
 }
 
 }  // namespace
