@@ -84,13 +84,26 @@ const Tables& tables() {
 
 inline bool isContinuation(unsigned char b) { return b >= 0x80 && b <= 0xBF; }
 
-}  // namespace
-
-Decoded decode(std::string_view text) {
+// decode() on n bytes at p; the common two- and three-byte characters are taken
+// without the general path.
+inline Decoded decodeAt(const unsigned char* p, std::size_t n) {
   Decoded d;
-  if (text.empty()) return d;
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char b0 = byte(0);
+  if (n == 0) return d;
+  const unsigned char b0 = p[0];
+  if (b0 >= 0xE1 && b0 <= 0xEF && b0 != 0xED && n >= 3 && isContinuation(p[1]) && isContinuation(p[2])) {
+    d.character = char32_t(b0 & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+    d.length = 3;
+    d.valid = true;
+    return d;
+  }
+  if (b0 >= 0xC2 && b0 <= 0xDF && n >= 2 && isContinuation(p[1])) {
+    d.character = char32_t(b0 & 0x1F) << 6 | (p[1] & 0x3F);
+    d.length = 2;
+    d.valid = true;
+    return d;
+  }
+  const auto byte = [&](std::size_t i) { return p[i]; };
+  const std::size_t size = n;
   d.length = 1;
   if (b0 < 0x80) {
     d.character = b0;
@@ -116,7 +129,7 @@ Decoded decode(std::string_view text) {
   }
   char32_t c = b0 & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
   for (std::size_t i = 1; i < length; ++i) {
-    if (i >= text.size()) return d;  // truncated: the bytes so far are the subpart
+    if (i >= size) return d;  // truncated: the bytes so far are the subpart
     const unsigned char b = byte(i);
     const bool fits = i == 1 ? (b >= low && b <= high) : isContinuation(b);
     if (!fits) return d;
@@ -126,6 +139,12 @@ Decoded decode(std::string_view text) {
   d.character = c;
   d.valid = true;
   return d;
+}
+
+}  // namespace
+
+Decoded decode(std::string_view text) {
+  return decodeAt(reinterpret_cast<const unsigned char*>(text.data()), text.size());
 }
 
 bool isAscii(std::string_view text) {
@@ -186,7 +205,7 @@ void toGbk(std::string_view utf8, std::string& gbk, std::vector<std::uint32_t>& 
       p[out++] = static_cast<std::uint32_t>(i++);
       continue;
     }
-    const Decoded d = decode(utf8.substr(i, 4));
+    const Decoded d = decodeAt(reinterpret_cast<const unsigned char*>(utf8.data()) + i, n - i);
     const std::uint16_t code = d.valid && d.character < 0x10000 ? t.codes[d.character] : 0;
     if (code != 0) {
       g[out] = static_cast<char>(code >> 8);
@@ -251,7 +270,7 @@ void appendWellFormed(std::string& out, std::string_view text) {
     out.append(text.data() + i, j - i);
     if (j == text.size()) break;
     i = j;
-    const Decoded d = decode(text.substr(i, 4));
+    const Decoded d = decodeAt(reinterpret_cast<const unsigned char*>(text.data()) + i, text.size() - i);
     if (d.valid)
       out.append(text.data() + i, d.length);
     else
