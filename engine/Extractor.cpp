@@ -87,19 +87,13 @@ struct Extractor::State {
     }
   }
 
-  // The pairs of the line just run, unfiltered, in the form written, into `out`.
-  void linePairs(std::vector<TranslationPair>& out) {
-    out.clear();
+  // UTF-8 mode: the pairs of the line just run (translationPairs) in the form written.
+  void putInForm(std::vector<TranslationPair>& pairs) {
+    TranslationPair* first = pairs.data();
     if (isChinese())
-      chinese.translationPairs(out, cache);
+      utf8.putInForm(chinese, first, first + pairs.size());
     else
-      english.translationPairs(out, cache);
-    if (!isUtf8()) return;
-    TranslationPair* first = out.data();
-    if (isChinese())
-      utf8.putInForm(chinese, first, first + out.size());
-    else
-      utf8.putInForm(english, first, first + out.size());
+      utf8.putInForm(english, first, first + pairs.size());
   }
 };
 
@@ -115,7 +109,12 @@ const Options& Extractor::options() const { return state_->options; }
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;
   s.run(line);
-  s.linePairs(s.scratch);
+  s.scratch.clear();
+  if (s.isChinese())
+    s.chinese.translationPairs(s.scratch, s.cache);
+  else
+    s.english.translationPairs(s.scratch, s.cache);
+  if (s.isUtf8()) s.putInForm(s.scratch);
   for (TranslationPair& p : s.scratch) found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
 }
 
@@ -178,7 +177,12 @@ std::string Extractor::render(std::string_view line, Rendering rendering) {
   InputPieces* where = s.isUtf8() ? &pieces : nullptr;
   const std::vector<TranslationPair>* shown = nullptr;
   if (s.isUtf8() && rendering == Rendering::PairsHtml) {
-    s.linePairs(s.scratch);
+    s.scratch.clear();
+    if (s.isChinese())
+      s.chinese.translationPairs(s.scratch);
+    else
+      s.english.translationPairs(s.scratch);
+    s.putInForm(s.scratch);
     shown = &s.scratch;
   }
   auto renderOne = [&](const auto& sentence) -> std::string {
