@@ -23,7 +23,7 @@
 namespace vestrilo::utf8 {
 
 // What a character without a GBK form, or a piece of ill-formed UTF-8, becomes
-// in the GBK text the rules read: 〓 (U+3013, GBK A1 F3), the mark CJK
+// in the GBK text the rules read: 〓 (U+3013, GBK A1 FE), the mark CJK
 // typesetting puts where a character is missing. No rule reads it as a
 // numeral, a unit word or punctuation, so it stays inside a Plain record.
 inline constexpr std::string_view standIn = "〓";
