@@ -7,14 +7,16 @@
 #     thread count, beside `cat FILE > /dev/null` on the same file;
 #   - 1x, 4x and 16x the corpus (default threads): time ratios, peak memory,
 #     and the 1x corpus repeated 16 times (the registry does not grow);
-#   - one 10 MiB line against the same bytes split into ordinary lines.
+#   - one 10 MiB line against the same bytes split into ordinary lines;
+#   - UTF-8 runs (VESTRILO_ENCODING=UTF-8) beside GBK runs of the same text.
 #
 # Settings (environment): BENCH_MB (corpus size per direction in MiB, 50),
 # BENCH_SEED (2004), BENCH_REPEAT (runs per 1x measurement, best is kept, 3),
 # BENCH_LONG_MB (long-line size in MiB, 10), BENCH_TIMEOUT (seconds allowed to
 # one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
 # ("-C2E -E2C"), BENCH_NICE (a nice value for the measured runs, e.g. -10 on a
-# machine shared with other work; needs root for negative values). MB in the
+# machine shared with other work; needs root for negative values),
+# BENCH_SECTIONS (the parts to run, "throughput scaling long utf8"). MB in the
 # figures is 10^6 bytes.
 set -euo pipefail
 
@@ -27,6 +29,8 @@ REPEAT=${BENCH_REPEAT:-3}
 LONG_MB=${BENCH_LONG_MB:-10}
 TIMEOUT=${BENCH_TIMEOUT:-300}
 DIRECTIONS=${BENCH_DIRECTIONS:-"-C2E -E2C"}
+SECTIONS=${BENCH_SECTIONS:-"throughput scaling long utf8"}
+section() { [[ " $SECTIONS " == *" $1 "* ]]; }
 NICE=()
 [ -n "${BENCH_NICE:-}" ] && NICE=(nice -n "$BENCH_NICE")
 
@@ -70,15 +74,25 @@ generate() { # file args...
 echo "== corpora in $OUT" >&2
 for dir in $DIRECTIONS; do
   generate "$(name "$dir" x1)" "$dir" "$MB" "$SEED" 1
-  generate "$(name "$dir" x4)" "$dir" "$MB" "$SEED" 4
-  generate "$(name "$dir" x16)" "$dir" "$MB" "$SEED" 16
-  rep=$(name "$dir" r16)
-  if [ ! -s "$rep" ] || [ "$(name "$dir" x1)" -nt "$rep" ]; then
-    echo "   repeating $(basename "$(name "$dir" x1)") 16 times" >&2
-    for _ in $(seq 16); do cat "$(name "$dir" x1)"; done >"$rep.tmp" && mv "$rep.tmp" "$rep"
+  if section scaling; then
+    generate "$(name "$dir" x4)" "$dir" "$MB" "$SEED" 4
+    generate "$(name "$dir" x16)" "$dir" "$MB" "$SEED" 16
+    rep=$(name "$dir" r16)
+    if [ ! -s "$rep" ] || [ "$(name "$dir" x1)" -nt "$rep" ]; then
+      echo "   repeating $(basename "$(name "$dir" x1)") 16 times" >&2
+      for _ in $(seq 16); do cat "$(name "$dir" x1)"; done >"$rep.tmp" && mv "$rep.tmp" "$rep"
+    fi
   fi
-  generate "$(longname "$dir" lines)" "$dir" "$LONG_MB" "$SEED" 1 --dense
-  generate "$(longname "$dir" oneline)" "$dir" "$LONG_MB" "$SEED" 1 --dense --one-line
+  if section long; then
+    generate "$(longname "$dir" lines)" "$dir" "$LONG_MB" "$SEED" 1 --dense
+    generate "$(longname "$dir" oneline)" "$dir" "$LONG_MB" "$SEED" 1 --dense --one-line
+  fi
+  gbk=$(name "$dir" x1)
+  utf8=${gbk%.txt}.utf8.txt
+  if [ ! -s "$utf8" ] || [ "$gbk" -nt "$utf8" ]; then
+    echo "   converting $(basename "$gbk") to UTF-8" >&2
+    iconv -f GBK -t UTF-8 "$gbk" >"$utf8.tmp" && mv "$utf8.tmp" "$utf8"
+  fi
 done
 
 # ---------------------------------------------------------------- helpers
@@ -90,10 +104,13 @@ calc() { awk "BEGIN { printf \"$1\", $2 }"; }
 
 # run THREADS DIRECTION FILE: times one run; sets SECS, RSS_MB, PAIRS, STATUS.
 # THREADS is a number, or "default" for the unset variable.
+# ENCODING (empty: unset) is passed on as VESTRILO_ENCODING.
+ENCODING=
 run() {
   local threads=$1 dir=$2 file=$3 start end
-  local envset=(env -u VESTRILO_THREADS)
-  [ "$threads" != default ] && envset=(env VESTRILO_THREADS="$threads")
+  local envset=(env -u VESTRILO_THREADS -u VESTRILO_ENCODING)
+  [ "$threads" != default ] && envset+=(VESTRILO_THREADS="$threads")
+  [ -n "$ENCODING" ] && envset+=(VESTRILO_ENCODING="$ENCODING")
   start=$(now)
   set +e
   "${envset[@]}" "${NICE[@]}" timeout "$TIMEOUT" /usr/bin/time -v -o "$SCRATCH/time" \
@@ -159,7 +176,7 @@ ratio() { # a b -> a/b, or "-" when either is not a number
 # ---------------------------------------------------------------- measuring
 COMMIT=$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
 # Only the sources of the binary matter here.
-if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver lexicon chinese english 2>/dev/null)" ]; then
+if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver lexicon chinese english core engine include 2>/dev/null)" ]; then
   COMMIT="$COMMIT (with local changes to the tool's sources)"
 fi
 echo
@@ -167,6 +184,7 @@ echo "Vestrilo benchmark: commit $COMMIT, $(nproc) cores, default threads $(npro
 echo "MB = 10^6 bytes; each 1x figure is the best of $REPEAT runs; output to a file, console to /dev/null"
 echo "seconds = wall clock, cpu = user + system seconds of the process, cpu-MB/s = MB per cpu second"
 echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)${BENCH_NICE:+; measured runs at nice $BENCH_NICE}"
+if section throughput; then
 echo
 
 echo "Throughput (1x corpus)"
@@ -197,7 +215,9 @@ for dir in $DIRECTIONS; do
   done
   echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
 done
+fi
 
+if section scaling; then
 echo
 echo "Scaling (default threads; 4x and 16x are 4 and 16 differently seeded corpora of ${MB} MiB,"
 echo "16x-rep is the 1x corpus 16 times: its pairs are all known after the first copy, so the registry stays as at 1x)"
@@ -224,7 +244,9 @@ for dir in $DIRECTIONS; do
       "$SECS" "$mbs" "$(ratio "$SECS" "$base")" "$CPU" "$(ratio "$CPU" "$cbase")" "$RSS_MB" "$PAIRS" "$outmb"
   done
 done
+fi
 
+if section long; then
 echo
 echo "Long line (one thread): one line of ${LONG_MB} MiB against the same bytes as ordinary lines"
 printf "%-5s %9s %12s %12s %8s %10s %10s %9s\n" dir lines lines-s one-line-s ratio lines-cpu one-cpu cpu-ratio
@@ -239,3 +261,27 @@ for dir in $DIRECTIONS; do
   printf "%-5s %9s %12s %12s %8s %10s %10s %9s\n" "$dir" "$(wc -l <"$lfile")" "$ls" "$SECS" "$(ratio "$SECS" "$ls")" \
     "$lc" "$CPU" "$(ratio "$CPU" "$lc")"
 done
+fi
+
+if section utf8; then
+echo
+echo "UTF-8 against GBK (one thread): the 1x corpus, and the same text converted to UTF-8 by iconv;"
+echo "each the best of $REPEAT runs; ratio = UTF-8 / GBK (the UTF-8 file is larger: a Chinese character is 3 bytes, not 2)"
+printf "%-5s %9s %9s %8s %8s %9s %9s %8s %8s\n" dir gbk-MB utf8-MB gbk-s utf8-s ratio gbk-cpu utf8-cpu cpu-ratio
+for dir in $DIRECTIONS; do
+  gbk=$(name "$dir" x1)
+  utf8=${gbk%.txt}.utf8.txt
+  cat "$gbk" "$utf8" >/dev/null
+  ENCODING=
+  best 1 "$dir" "$gbk"
+  gs=$SECS
+  gc=$CPU
+  gp=$PAIRS
+  ENCODING=UTF-8
+  best 1 "$dir" "$utf8"
+  ENCODING=
+  [ "$gp" = "$PAIRS" ] || echo "!! $dir: $gp pairs in GBK, $PAIRS in UTF-8" >&2
+  printf "%-5s %9s %9s %8s %8s %9s %9s %8s %8s\n" "$dir" "$(calc "%.1f" "$(stat -c %s "$gbk") / 1e6")" \
+    "$(calc "%.1f" "$(stat -c %s "$utf8") / 1e6")" "$gs" "$SECS" "$(ratio "$SECS" "$gs")" "$gc" "$CPU" "$(ratio "$CPU" "$gc")"
+done
+fi

@@ -8,33 +8,33 @@ namespace vestrilo {
 // Only the records are copied, each followed by one blank (entities end with the
 // blank of their closing tag); bytes between records are not.
 
-std::string ChineseSentence::markupHtml() const {
+std::string ChineseSentence::markupHtml(InputPieces* pieces) const {
   std::string out;
   for (const ChineseEntity& e : entities) {
     const std::string_view s = text(e);
     if (const ChineseMarkupRow* row = chineseMarkupRow(e.kind)) {
       out += row->htmlOpening;
-      appendHtmlText(out, s);
+      appendSentenceText(out, sentence, s, true, pieces);
       out += row->closing;
       out += "</b>";
     } else {
-      appendHtmlText(out, s);
+      appendSentenceText(out, sentence, s, true, pieces);
       out += ' ';
     }
   }
   return out;
 }
 
-std::string ChineseSentence::markupTags() const {
+std::string ChineseSentence::markupTags(InputPieces* pieces) const {
   std::string out;
   for (const ChineseEntity& e : entities) {
     const std::string_view s = text(e);
     if (const ChineseMarkupRow* row = chineseMarkupRow(e.kind)) {
       out += row->tagOpening;
-      out += s;
+      appendSentenceText(out, sentence, s, false, pieces);
       out += row->closing;
     } else {
-      out += s;
+      appendSentenceText(out, sentence, s, false, pieces);
       out += ' ';
     }
   }

@@ -17,15 +17,16 @@ enum class Form { Tagged, Html };
 // " | ", translation and closing; an Arabic record as opening, its punctuation
 // converted, and closing; any other record as its text and a blank. Bytes between
 // records are not copied.
-std::string wholeSentence(const ChineseSentence& s, Form form) {
+std::string wholeSentence(const ChineseSentence& s, Form form, InputPieces* pieces) {
   std::string out;
   const bool html = form == Form::Html;
   auto put = [&](std::string_view text) { appendText(out, text, html); };
+  auto putSource = [&](std::string_view source) { appendSentenceText(out, s.sentence, source, html, pieces); };
   for (const ChineseEntity& e : s.entities) {
     const std::string_view source = s.text(e);
     const ChineseMarkupRow* row = ChineseSentence::isTranslated(e.kind) ? chineseMarkupRow(e.kind) : nullptr;
     if (!row) {
-      put(source);
+      putSource(source);
       out += ' ';
       continue;
     }
@@ -33,7 +34,7 @@ std::string wholeSentence(const ChineseSentence& s, Form form) {
     if (e.kind == ChineseEntityKind::Arabic) {
       put(ChineseSentence::convertPunctuation(std::string(source)));
     } else {
-      put(source);
+      putSource(source);
       out += " | ";
       put(s.translationOf(e));
     }
@@ -45,13 +46,18 @@ std::string wholeSentence(const ChineseSentence& s, Form form) {
 
 }  // namespace
 
-std::string ChineseSentence::translationLineHtml() const { return wholeSentence(*this, Form::Html); }
+std::string ChineseSentence::translationLineHtml(InputPieces* pieces) const {
+  return wholeSentence(*this, Form::Html, pieces);
+}
 
-std::string ChineseSentence::translationLineTagged() const { return wholeSentence(*this, Form::Tagged); }
+std::string ChineseSentence::translationLineTagged(InputPieces* pieces) const {
+  return wholeSentence(*this, Form::Tagged, pieces);
+}
 
 // The pairs of translationLine, through the same registry, each written as a
 // coloured line "source ||| translation</b><br/>".
-std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry) const {
+std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry,
+                                                      const std::vector<TranslationPair>* shown) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
 
@@ -71,9 +77,11 @@ std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry) co
     }
   }
 
+  // The pairs shown stand for the sentence's own pairs one by one.
+  const std::vector<TranslationPair>& written = shown && shown->size() == pairs.size() ? *shown : pairs;
   std::string out;
-  registry.admit(pairs, [&](const TranslationPair& p) {
-    const std::size_t k = static_cast<std::size_t>(&p - pairs.data());
+  registry.admit(written, [&](const TranslationPair& p) {
+    const std::size_t k = static_cast<std::size_t>(&p - written.data());
     const ChineseMarkupRow* row = k < rows.size() ? rows[k] : nullptr;
     out += row ? row->colourPrefix : std::string_view("<b>");
     appendHtmlText(out, p.source);

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vestrilo {
 
@@ -39,6 +40,33 @@ inline void appendText(std::string& out, std::string_view text, bool html) {
     appendHtmlText(out, text);
   else
     out += text;
+}
+
+// ---------------------------------------------------------------------------
+// Where a rendering shows the sentence's own text. A piece says that the
+// rendering's bytes [outBegin, outEnd) show the sentence's bytes [begin, end)
+// (escaped in the HTML forms); every other byte of the rendering is its own:
+// tags, separators and translations. A caller that shows the rendering in
+// another encoding than the sentence's puts the line's own bytes in the pieces
+// and converts the rest.
+struct InputPiece {
+  std::size_t outBegin = 0;
+  std::size_t outEnd = 0;
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+using InputPieces = std::vector<InputPiece>;
+
+// Places `text`, a part of `sentence`, into a rendering like appendText, and
+// lists the piece in *pieces when pieces are asked for.
+inline void appendSentenceText(std::string& out, std::string_view sentence, std::string_view text, bool html,
+                               InputPieces* pieces) {
+  const std::size_t at = out.size();
+  appendText(out, text, html);
+  if (pieces && !text.empty()) {
+    const auto begin = static_cast<std::size_t>(text.data() - sentence.data());
+    pieces->push_back(InputPiece{at, out.size(), begin, begin + text.size()});
+  }
 }
 
 }  // namespace vestrilo

@@ -1,5 +1,6 @@
 #include "driver/Driver.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -47,6 +48,30 @@ bool workerThreads(unsigned& threads) {
 
 namespace {
 
+bool equalsIgnoringCase(const char* value, const char* name) {
+  for (; *value && *name; ++value, ++name)
+    if (std::tolower(static_cast<unsigned char>(*value)) != std::tolower(static_cast<unsigned char>(*name))) return false;
+  return *value == *name;
+}
+
+}  // namespace
+
+bool parseEncoding(const char* value, Encoding& encoding) {
+  if (!value || !*value || equalsIgnoringCase(value, "GBK")) {
+    encoding = Encoding::GBK;
+    return true;
+  }
+  if (equalsIgnoringCase(value, "UTF-8")) {
+    encoding = Encoding::UTF8;
+    return true;
+  }
+  return false;
+}
+
+bool fileEncoding(Encoding& encoding) { return parseEncoding(std::getenv("VESTRILO_ENCODING"), encoding); }
+
+namespace {
+
 constexpr const char* usage =
     "Usage: vestrilo -C2E|-E2C infile outfile\n"
     "\n"
@@ -57,13 +82,16 @@ constexpr const char* usage =
     "\n"
     "  -C2E      infile is word-segmented Chinese; translations are English\n"
     "  -E2C      infile is English; translations are Chinese\n"
-    "  infile    GBK text, one sentence per line (LF or CR LF line ends)\n"
-    "  outfile   created or replaced; receives the pairs (GBK)\n"
+    "  infile    text in the encoding of VESTRILO_ENCODING, one sentence per line\n"
+    "            (LF or CR LF line ends)\n"
+    "  outfile   created or replaced; receives the pairs, in the same encoding\n"
     "\n"
     "Progress goes to standard output; errors go to standard error with exit status 255.\n"
     "\n"
     "Environment:\n"
     "  VESTRILO_THREADS   worker threads, a positive number (default: one per core)\n"
+    "  VESTRILO_ENCODING  GBK (the default) or UTF-8, in any letter case: the encoding\n"
+    "                     of infile and outfile; a UTF-8 byte-order mark is skipped\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -79,7 +107,9 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
     return reportError(err, "\nError: the 1st parameter should be \"-C2E\" or \"-E2C\"");
   unsigned threads = 1;
   if (!workerThreads(threads)) return reportError(err, "Error: VESTRILO_THREADS must be a positive number\n");
-  return runBatchJob(direction, Options{}, threads, argv[2], argv[3], out, err);
+  Options options;
+  if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
+  return runBatchJob(direction, options, threads, argv[2], argv[3], out, err);
 }
 
 }  // namespace vestrilo

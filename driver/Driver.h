@@ -21,6 +21,13 @@ bool answerInfoRequest(int argc, const char* const* argv, const char* program, c
 // variable holds anything but a positive decimal number.
 bool workerThreads(unsigned& threads);
 
+// The encoding of the files: VESTRILO_ENCODING, "GBK" or "UTF-8" in any letter
+// case; GBK when it is unset (an empty value counts as unset). False for any
+// other value.
+bool parseEncoding(const char* value, Encoding& encoding);
+bool fileEncoding(Encoding& encoding);
+inline constexpr const char* kEncodingError = "Error: VESTRILO_ENCODING must be GBK or UTF-8\n";
+
 // The whole program: `vestrilo -C2E|-E2C infile outfile`. Messages go to `out`
 // and `err`; the result is the exit status (0, or -1 after an error).
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err);

@@ -120,6 +120,7 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
   // The run's registry: a pair written for one line is suppressed on every later line.
   Registry registry;
   LineReader reader(files.input());
+  if (options.encoding == Encoding::UTF8) reader.skipPrefix(kByteOrderMark);
   unsigned long long lineNumber = 1;
   if (threads <= 1) {
     auto batch = std::make_unique<Batch>();

@@ -48,6 +48,10 @@ bool LineReader::next(LineBatch& batch) {
     carry_.assign(batch.bytes, lastLf + 1, std::string::npos);
     batch.bytes.resize(lastLf + 1);
   }
+  if (!started_) {
+    started_ = true;
+    if (!prefix_.empty() && batch.bytes.compare(0, prefix_.size(), prefix_) == 0) batch.bytes.erase(0, prefix_.size());
+  }
   if (batch.bytes.empty()) return false;
   splitLines(batch.bytes, batch.lines);
   return !batch.lines.empty();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "driver/JsonLines.h"
 #include "driver/LineReader.h"
 
 namespace vestrilo {
@@ -10,15 +11,16 @@ namespace {
 
 struct FormatName {
   std::string_view name;
-  Rendering format;
+  ViewFormat format;
 };
 
 constexpr FormatName formatNames[] = {
-    {"tags", Rendering::Tags},
-    {"html", Rendering::Html},
-    {"translated-tags", Rendering::TranslatedTags},
-    {"translated-html", Rendering::TranslatedHtml},
-    {"pairs-html", Rendering::PairsHtml},
+    {"tags", {false, Rendering::Tags}},
+    {"html", {false, Rendering::Html}},
+    {"translated-tags", {false, Rendering::TranslatedTags}},
+    {"translated-html", {false, Rendering::TranslatedHtml}},
+    {"pairs-html", {false, Rendering::PairsHtml}},
+    {"jsonl", {true, Rendering::Tags}},
 };
 
 constexpr const char* usage =
@@ -28,7 +30,9 @@ constexpr const char* usage =
     "  html             the same as an HTML document, entities coloured by kind\n"
     "  translated-tags  the sentence with each entity and its translation in plain tags\n"
     "  translated-html  the same as an HTML document\n"
-    "  pairs-html       the new translation pairs of each line as an HTML document\n";
+    "  pairs-html       the new translation pairs of each line as an HTML document\n"
+    "  jsonl            one JSON object per line: every entity with its byte span,\n"
+    "                   kind, text and translation (UTF-8 in both encodings)\n";
 
 // The text of --help: the usage, then what the arguments and the output are.
 std::string helpText() {
@@ -40,10 +44,16 @@ std::string helpText() {
     "\n"
     "  -C2E      infile is word-segmented Chinese; translations are English\n"
     "  -E2C      infile is English; translations are Chinese\n"
-    "  infile    GBK text, one sentence per line (LF or CR LF line ends)\n"
-    "  outfile   created or replaced; receives the renderings (GBK)\n"
+    "  infile    text in the encoding of VESTRILO_ENCODING, one sentence per line\n"
+    "            (LF or CR LF line ends)\n"
+    "  outfile   created or replaced; receives the renderings, in the same encoding\n"
+    "            (jsonl: always UTF-8)\n"
     "\n"
     "Progress goes to standard output; errors go to standard error with exit status 255.\n"
+    "\n"
+    "Environment:\n"
+    "  VESTRILO_ENCODING  GBK (the default) or UTF-8, in any letter case: the encoding\n"
+    "                     of infile and outfile; a UTF-8 byte-order mark is skipped\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -56,12 +66,15 @@ int usageError(std::FILE* err, const char* message) {
   return -1;
 }
 
-std::string htmlHead(const char* direction, const char* format) {
+std::string htmlHead(const char* direction, const char* format, Encoding encoding) {
   std::string head =
       "<!DOCTYPE html>\n"
       "<html>\n"
       "<head>\n"
-      "<meta charset=\"GBK\">\n"
+      "<meta charset=\"";
+  head += encoding == Encoding::UTF8 ? "UTF-8" : "GBK";
+  head +=
+      "\">\n"
       "<title>Vestrilo ";
   head += direction;
   head += ' ';
@@ -77,7 +90,7 @@ constexpr std::string_view htmlTail = "</body>\n</html>\n";
 
 }  // namespace
 
-bool parseViewFormat(std::string_view name, Rendering& format) {
+bool parseViewFormat(std::string_view name, ViewFormat& format) {
   for (const FormatName& f : formatNames) {
     if (f.name == name) {
       format = f.format;
@@ -87,7 +100,9 @@ bool parseViewFormat(std::string_view name, Rendering& format) {
   return false;
 }
 
-bool isHtmlFormat(Rendering format) { return format != Rendering::Tags && format != Rendering::TranslatedTags; }
+bool isHtmlFormat(const ViewFormat& format) {
+  return !format.json && format.rendering != Rendering::Tags && format.rendering != Rendering::TranslatedTags;
+}
 
 // The input and output handling and the console messages are those of the batch
 // tool; the arguments carry the format in addition.
@@ -98,21 +113,24 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   Direction direction;
   if (!parseDirection(argv[1], direction))
     return usageError(err, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\"\n");
-  Rendering format;
+  ViewFormat format;
   if (!parseViewFormat(argv[2], format))
     return usageError(err,
                       "Error: the 2nd parameter should be one of tags, html, translated-tags, translated-html, "
-                      "pairs-html\n");
+                      "pairs-html, jsonl\n");
+  Options options;
+  if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
 
   RunFiles files(out, err);
   if (!files.open(argv[3], argv[4])) return -1;
 
   const bool html = isHtmlFormat(format);
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
-  if (html) files.write(htmlHead(argv[1], argv[2]));
+  if (html) files.write(htmlHead(argv[1], argv[2], options.encoding));
 
-  Extractor extractor(direction);
+  Extractor extractor(direction, options);
   LineReader reader(files.input());
+  if (options.encoding == Encoding::UTF8) reader.skipPrefix(kByteOrderMark);
   LineBatch batch;
   unsigned long long lineNumber = 1;
   std::string progress, text;
@@ -121,9 +139,13 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
     text.clear();
     for (std::string_view line : batch.lines) {
       progress += "\nProcessing Line ";
-      progress += std::to_string(lineNumber++);
-      text += extractor.render(line, format);
+      progress += std::to_string(lineNumber);
+      if (format.json)
+        appendJsonLine(text, lineNumber, extractor.entities(line), options.encoding);
+      else
+        text += extractor.render(line, format.rendering);
       text += lineEnd;
+      ++lineNumber;
     }
     std::fwrite(progress.data(), 1, progress.size(), out);
     files.write(text);

@@ -1,9 +1,10 @@
 // The viewer: shows what recognition found and how entities are translated,
-// line by line, as plain tags or as an HTML document.
+// line by line, as plain tags, as an HTML document or as JSON Lines.
 //
 //   vestrilo-view -C2E|-E2C FORMAT infile outfile
 //
-// FORMAT is one of tags, html, translated-tags, translated-html, pairs-html.
+// FORMAT is one of tags, html, translated-tags, translated-html, pairs-html,
+// jsonl.
 #pragma once
 
 #include <cstdio>
@@ -13,11 +14,18 @@
 
 namespace vestrilo {
 
-// The rendering named on the command line; false for an unknown name.
-bool parseViewFormat(std::string_view name, Rendering& format);
+// What the viewer writes: a rendering of the library, or the entities of each
+// line as JSON (jsonl).
+struct ViewFormat {
+  bool json = false;
+  Rendering rendering = Rendering::Tags;
+};
 
-// Whether the rendering is written as an HTML document (else one text line per input line).
-bool isHtmlFormat(Rendering format);
+// The format named on the command line; false for an unknown name.
+bool parseViewFormat(std::string_view name, ViewFormat& format);
+
+// Whether the format is written as an HTML document (else one text line per input line).
+bool isHtmlFormat(const ViewFormat& format);
 
 // The whole program. Messages go to `out` and `err`; the result is the exit
 // status (0, or -1 after an error).

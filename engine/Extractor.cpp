@@ -7,11 +7,22 @@
 #include "chinese/ChineseSentence.h"
 #include "core/EmittedPairs.h"
 #include "core/TranslationCache.h"
+#include "core/Utf8Gbk.h"
+#include "engine/Utf8Line.h"
 #include "english/EnglishSentence.h"
 
 namespace vestrilo {
 
 const char* version() { return VESTRILO_VERSION; }
+
+std::string toUtf8(std::string_view text, Encoding encoding) {
+  std::string out;
+  if (encoding == Encoding::GBK)
+    utf8::appendGbkAsUtf8(out, text);
+  else
+    utf8::appendWellFormed(out, text);
+  return out;
+}
 
 bool operator==(const Pair& a, const Pair& b) {
   return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
@@ -81,17 +92,29 @@ struct Extractor::State {
   TranslationCache cache;
   Registry registry;
   std::vector<TranslationPair> scratch;
+  Utf8Line utf8;  // UTF-8 mode: the line and the text the sentence reads
 
   bool isChinese() const { return direction == Direction::ChineseToEnglish; }
+  bool isUtf8() const { return options.encoding == Encoding::UTF8; }
 
   void run(std::string_view line) {
+    const std::string_view text = isUtf8() ? utf8.read(line, isChinese()) : line;
     if (isChinese()) {
-      chinese.assign(line);
+      chinese.assign(text);
       chinese.runStages();
     } else {
-      english.assign(line);
+      english.assign(text);
       english.runStages();
     }
+  }
+
+  // UTF-8 mode: the pairs of the line just run (translationPairs) in the form written.
+  void putInForm(std::vector<TranslationPair>& pairs) {
+    TranslationPair* first = pairs.data();
+    if (isChinese())
+      utf8.putInForm(chinese, first, first + pairs.size());
+    else
+      utf8.putInForm(english, first, first + pairs.size());
   }
 };
 
@@ -112,6 +135,7 @@ void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
     s.chinese.translationPairs(s.scratch, s.cache);
   else
     s.english.translationPairs(s.scratch, s.cache);
+  if (s.isUtf8()) s.putInForm(s.scratch);
   for (TranslationPair& p : s.scratch) found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
 }
 
@@ -159,6 +183,8 @@ std::vector<Entity> Extractor::entities(std::string_view line) {
       out.push_back(std::move(entity));
     }
   }
+  if (s.isUtf8())
+    for (Entity& e : out) s.utf8.putInForm(e);
   return out;
 }
 
@@ -166,17 +192,35 @@ std::string Extractor::render(std::string_view line, Rendering rendering) {
   State& s = *state_;
   s.run(line);
   EmittedPairs& registry = s.registry.state_->pairs;
+  // In UTF-8 mode the renderings say where they show the text read, and the
+  // pair lines show and register the pairs as written.
+  InputPieces pieces;
+  InputPieces* where = s.isUtf8() ? &pieces : nullptr;
+  const std::vector<TranslationPair>* shown = nullptr;
+  if (s.isUtf8() && rendering == Rendering::PairsHtml) {
+    s.scratch.clear();
+    if (s.isChinese())
+      s.chinese.translationPairs(s.scratch);
+    else
+      s.english.translationPairs(s.scratch);
+    s.putInForm(s.scratch);
+    shown = &s.scratch;
+  }
   auto renderOne = [&](const auto& sentence) -> std::string {
     switch (rendering) {
-      case Rendering::Tags: return sentence.markupTags();
-      case Rendering::Html: return sentence.markupHtml();
-      case Rendering::TranslatedTags: return sentence.translationLineTagged();
-      case Rendering::TranslatedHtml: return sentence.translationLineHtml();
-      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry);
+      case Rendering::Tags: return sentence.markupTags(where);
+      case Rendering::Html: return sentence.markupHtml(where);
+      case Rendering::TranslatedTags: return sentence.translationLineTagged(where);
+      case Rendering::TranslatedHtml: return sentence.translationLineHtml(where);
+      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry, shown);
     }
     return {};
   };
-  return s.isChinese() ? renderOne(s.chinese) : renderOne(s.english);
+  std::string out = s.isChinese() ? renderOne(s.chinese) : renderOne(s.english);
+  // The pair lines are made of the written pairs and ASCII markup only.
+  if (!s.isUtf8() || rendering == Rendering::PairsHtml) return out;
+  const bool html = rendering == Rendering::Html || rendering == Rendering::TranslatedHtml;
+  return s.utf8.rendering(out, pieces, html);
 }
 
 Registry& Extractor::registry() { return state_->registry; }

@@ -13,10 +13,10 @@ enum class Form { Tags, Html };
 // Each record's text is cut from `sentence` (input letter case, inner separators
 // kept); every piece ends with one blank, except that a second reading ends with
 // its closing parenthesis. Bytes between records are not copied.
-std::string markup(const EnglishSentence& s, Form form) {
+std::string markup(const EnglishSentence& s, Form form, InputPieces* pieces) {
   std::string out;
   const bool html = form == Form::Html;
-  auto put = [&](std::string_view text) { appendText(out, text, html); };
+  auto put = [&](std::string_view text) { appendSentenceText(out, s.sentence, text, html, pieces); };
   for (const EnglishEntity& e : s.entities) {
     const std::string_view text = s.sourceText(e);
     const EnglishMarkupRow* row = englishMarkupRow(e.kind);
@@ -41,8 +41,8 @@ std::string markup(const EnglishSentence& s, Form form) {
 
 }  // namespace
 
-std::string EnglishSentence::markupHtml() const { return markup(*this, Form::Html); }
+std::string EnglishSentence::markupHtml(InputPieces* pieces) const { return markup(*this, Form::Html, pieces); }
 
-std::string EnglishSentence::markupTags() const { return markup(*this, Form::Tags); }
+std::string EnglishSentence::markupTags(InputPieces* pieces) const { return markup(*this, Form::Tags, pieces); }
 
 }  // namespace vestrilo

@@ -26,11 +26,12 @@ std::size_t endOf(const EnglishSentence& s, const EnglishEntity& e) {
 // opening, source, bars, translation and closing, and a candidate kind adds its
 // second reading in parentheses; an Arabic record is framed without a
 // translation; any other record is its source text.
-std::string wholeSentence(const EnglishSentence& s, Form form) {
+std::string wholeSentence(const EnglishSentence& s, Form form, InputPieces* pieces) {
   std::string out;
   const bool html = form == Form::Html;
   const std::string_view bars = html ? " ||| " : "|||";
   auto put = [&](std::string_view text) { appendText(out, text, html); };
+  auto putSource = [&](std::string_view source) { appendSentenceText(out, s.sentence, source, html, pieces); };
   const std::size_t n = s.entities.size();
   for (std::size_t i = 0; i < n; ++i) {
     const EnglishEntity& e = s.entities[i];
@@ -44,45 +45,50 @@ std::string wholeSentence(const EnglishSentence& s, Form form) {
 
     const EnglishRenderingRow* row = EnglishSentence::isRendered(e.kind) ? englishRenderingRow(e.kind) : nullptr;
     if (!row) {
-      put(source);
+      putSource(source);
     } else if (e.kind == EnglishEntityKind::Arabic) {
       const MarkupFrame& frame = html ? row->html : row->tagged;
       out += frame.opening;
-      put(source);
+      putSource(source);
       out += frame.closing;
     } else {
       std::string candidate;
       const std::string translation = s.translationOf(e, &candidate);
       const MarkupFrame& first = html ? row->html : row->tagged;
       out += first.opening;
-      put(source);
+      putSource(source);
       out += bars;
       put(translation);
       out += first.closing;
       const MarkupFrame& second = html ? row->candidateHtml : row->candidateTagged;
       if (!second.opening.empty()) {
         out += second.opening;
-        put(source);
+        putSource(source);
         out += bars;
         put(candidate);
         out += second.closing;
       }
     }
-    put(gap);
+    putSource(gap);
   }
   return out;
 }
 
 }  // namespace
 
-std::string EnglishSentence::translationLineHtml() const { return wholeSentence(*this, Form::Html); }
+std::string EnglishSentence::translationLineHtml(InputPieces* pieces) const {
+  return wholeSentence(*this, Form::Html, pieces);
+}
 
-std::string EnglishSentence::translationLineTagged() const { return wholeSentence(*this, Form::Tagged); }
+std::string EnglishSentence::translationLineTagged(InputPieces* pieces) const {
+  return wholeSentence(*this, Form::Tagged, pieces);
+}
 
 // The pairs of translationLine, through the same registry, each written as a
 // coloured line "source ||| translation</b><br/>" and a line feed; a candidate
 // takes the colour of its own reading.
-std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry) const {
+std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry,
+                                                      const std::vector<TranslationPair>* shown) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
 
@@ -109,9 +115,11 @@ std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry) co
     if (current) prefixes[k] = current->colourPrefix;
   }
 
+  // The pairs shown stand for the sentence's own pairs one by one.
+  const std::vector<TranslationPair>& written = shown && shown->size() == pairs.size() ? *shown : pairs;
   std::string out;
-  registry.admit(pairs, [&](const TranslationPair& p) {
-    const std::size_t k = static_cast<std::size_t>(&p - pairs.data());
+  registry.admit(written, [&](const TranslationPair& p) {
+    const std::size_t k = static_cast<std::size_t>(&p - written.data());
     out += k < prefixes.size() ? prefixes[k] : std::string_view("<b>");
     appendHtmlText(out, p.source);
     out += " ||| ";

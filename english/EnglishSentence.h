@@ -31,6 +31,7 @@
 
 #include "core/EmittedPairs.h"
 #include "core/EntityList.h"
+#include "core/Markup.h"
 #include "core/TranslationCache.h"
 
 namespace vestrilo {
@@ -98,11 +99,16 @@ class EnglishSentence {
   std::string translationLine(EmittedPairs& registry) const;
   void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
-  std::string translationLineHtml() const;
-  std::string translationLineTagged() const;
-  std::string translationLineHtmlPairs(EmittedPairs& registry) const;
-  std::string markupHtml() const;
-  std::string markupTags() const;
+  // The renderings list where they show the sentence's own text in *pieces
+  // when that is given (see InputPiece). The HTML pair lines show and register
+  // the sentence's pairs, or, when given, `shown`: the same pairs in the form
+  // the caller writes them, one for each pair of translationPairs.
+  std::string translationLineHtml(InputPieces* pieces = nullptr) const;
+  std::string translationLineTagged(InputPieces* pieces = nullptr) const;
+  std::string translationLineHtmlPairs(EmittedPairs& registry,
+                                       const std::vector<TranslationPair>* shown = nullptr) const;
+  std::string markupHtml(InputPieces* pieces = nullptr) const;
+  std::string markupTags(InputPieces* pieces = nullptr) const;
 
   // Shared by every output builder: whether a kind is rendered, and the
   // rendering of record e (its working text through the translator of its

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Utf8Gbk.h"
 #include "driver/LineReader.h"
 #include "english/EnglishSentence.h"
 #include "fuzz/FuzzSupport.h"
@@ -46,9 +47,93 @@ inline EnglishSentence preparedEnglish(const std::string& line) {
   return s;
 }
 
+inline bool wellFormedUtf8(std::string_view text) {
+  std::string out;
+  utf8::appendWellFormed(out, text);
+  return out == text;
+}
+
+inline std::vector<Pair> pairsOf(Extractor& extractor, std::string_view line) {
+  std::vector<Pair> found;
+  extractor.collect(line, found);
+  return found;
+}
+
+inline constexpr Rendering kRenderings[] = {Rendering::Tags, Rendering::Html, Rendering::TranslatedTags,
+                                            Rendering::TranslatedHtml, Rendering::PairsHtml};
+
+// The same bytes through an extractor in UTF-8 mode. Whatever they hold: spans
+// stay in order inside the line and cut their text out of it, and each pair's
+// source is the text of its entity (second readings after theirs). When the line
+// is well-formed, every span is well-formed too (it never splits a character),
+// and so are the translations and renderings. And the UTF-8 mode is the GBK mode
+// read through a conversion: English reads the same bytes and gives the same
+// entities, translations converted; a Chinese line that GBK holds whole gives
+// the converted results of its GBK form, renderings included.
+inline void utf8Line(const std::string& line, Direction direction) {
+  Extractor extractor(direction, Options{Encoding::UTF8});
+  const std::vector<Pair> found = pairsOf(extractor, line);
+  const std::vector<Entity> entities = extractor.entities(line);
+  const bool wellFormed = wellFormedUtf8(line);
+  std::size_t end = 0, k = 0;
+  for (const Entity& e : entities) {
+    check(e.start >= end && e.start < e.end && e.end <= line.size(), "UTF-8: an entity's span breaks the line", line);
+    check(line.compare(e.start, e.end - e.start, e.text) == 0, "UTF-8: an entity's text is not its span", e.text);
+    check(!wellFormed || wellFormedUtf8(e.text), "UTF-8: a span splits a character", e.text);
+    check(!wellFormed || (wellFormedUtf8(e.translation) && wellFormedUtf8(e.candidate.value_or(""))),
+          "UTF-8: a translation is not UTF-8", e.translation);
+    check(k < found.size() && found[k].source == e.text && !found[k].candidate,
+          "UTF-8: a pair's source is not its entity's text", e.text);
+    check(found[k].translation == e.translation, "UTF-8: a pair's translation is not its entity's", e.translation);
+    ++k;
+    if (e.candidate) {
+      check(k < found.size() && found[k].candidate && found[k].translation == *e.candidate,
+            "UTF-8: a second reading is missing", e.text);
+      ++k;
+    }
+    end = e.end;
+  }
+  check(k == found.size(), "UTF-8: a pair has no entity", line);
+  for (Rendering r : kRenderings) {
+    const std::string out = Extractor(direction, Options{Encoding::UTF8}).render(line, r);
+    check(!wellFormed || wellFormedUtf8(out), "UTF-8: a rendering is not UTF-8", out);
+  }
+
+  auto converted = [](const std::string& gbk) { return utf8::gbkToUtf8(gbk); };
+  if (direction == Direction::EnglishToChinese) {
+    Extractor gbk(direction);
+    const std::vector<Entity> same = gbk.entities(line);
+    check(same.size() == entities.size(), "UTF-8: English entities differ from GBK mode", line);
+    for (std::size_t i = 0; i < same.size(); ++i) {
+      const Entity& a = same[i];
+      const Entity& b = entities[i];
+      check(a.start == b.start && a.end == b.end && a.kind == b.kind, "UTF-8: an English entity moved", b.text);
+      check(b.translation == (a.translation == a.text ? a.text : converted(a.translation)),
+            "UTF-8: an English translation is not the converted GBK one", b.translation);
+    }
+    return;
+  }
+  std::string gbkLine;
+  std::vector<std::uint32_t> positions;
+  utf8::toGbk(line, gbkLine, positions);
+  if (!wellFormed || converted(gbkLine) != line) return;  // the stand-in stood for something
+  Extractor gbk(direction);
+  const std::vector<Pair> gbkFound = pairsOf(gbk, gbkLine);
+  check(gbkFound.size() == found.size(), "UTF-8: Chinese pairs differ from those of the GBK line", line);
+  for (std::size_t i = 0; i < found.size(); ++i)
+    check(found[i].source == converted(gbkFound[i].source) && found[i].translation == converted(gbkFound[i].translation),
+          "UTF-8: a Chinese pair is not the converted GBK pair", found[i].source);
+  for (Rendering r : kRenderings) {
+    std::string expected = converted(Extractor(direction).render(gbkLine, r));
+    check(Extractor(direction, Options{Encoding::UTF8}).render(line, r) == expected,
+          "UTF-8: a Chinese rendering is not the converted GBK rendering", expected);
+  }
+}
+
 // A whole line through the stages and every output operation, each operation on
 // a sentence object of its own, then through the public extractor, which must
-// give the same pairs and entities whose spans cut their text out of the line.
+// give the same pairs and entities whose spans cut their text out of the line;
+// then the same bytes in UTF-8 mode (utf8Line).
 template <class Sentence>
 void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(const std::string&),
                Direction direction) {
@@ -92,6 +177,8 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   }
   { const std::string out = prepared(line).markupHtml(); (void)out; }
   { const std::string out = prepared(line).markupTags(); (void)out; }
+
+  utf8Line(line, direction);
 }
 
 // A function taking any text and, for the conversions that always give a

@@ -69,10 +69,11 @@ rm -rf "$SEEDS"
 mkdir -p "$SEEDS" "$OUT/corpus" "$OUT/artifacts" "$OUT/logs"
 
 # --- seeds -------------------------------------------------------------------
-# Seed lines: the committed lists (Chinese converted to GBK), the example inputs
-# and any text inputs the tests keep as files. Every line seeds both line
-# targets; the function targets get each line (the Chinese ones with their
-# spaces removed, as translators receive them) behind every selector byte.
+# Seed lines: the committed lists (Chinese converted to GBK, and as they are for
+# the UTF-8 mode of the line targets), the example inputs and any text inputs
+# the tests keep as files. Every line seeds both line targets; the function
+# targets get each line (the Chinese ones with their spaces removed, as
+# translators receive them) behind every selector byte.
 gbk_chinese=$SEEDS/chinese.gbk
 iconv -f UTF-8 -t GBK "$ROOT/fuzz/corpus/chinese.txt" > "$gbk_chinese"
 extra_inputs=()
@@ -103,6 +104,10 @@ while IFS= read -r line; do
   seed_selectors "$SEEDS/chinese_functions" "${line// /}" "$FUNCTIONS_PER_SIDE"
   for word in $line; do seed_selectors "$SEEDS/chinese_functions" "$word" "$FUNCTIONS_PER_SIDE"; done
 done < <(lines_of "$gbk_chinese")
+# The same Chinese lines as UTF-8, for the line targets' UTF-8 mode.
+while IFS= read -r line; do
+  seed_line "$SEEDS/chinese_line" "$line"
+done < <(lines_of "$ROOT/fuzz/corpus/chinese.txt")
 while IFS= read -r line; do
   seed_line "$SEEDS/english_line" "$line"
   seed_selectors "$SEEDS/english_functions" "$(printf '%s' "$line" | tr 'A-Z' 'a-z')" "$FUNCTIONS_PER_SIDE"

@@ -73,4 +73,22 @@ RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<st
   return runProgram(VESTRILO_BINARY, args, env);
 }
 
+RunResult runPython(const std::vector<std::string>& python, const std::string& script,
+                    const std::vector<std::string>& args) {
+  std::vector<std::string> all(python.begin() + 1, python.end());
+  all.push_back("-c");
+  all.push_back(script);
+  all.insert(all.end(), args.begin(), args.end());
+  return runProgram(python.front(), all);
+}
+
+std::vector<std::string> pythonWith(const std::string& module) {
+  const std::vector<std::vector<std::string>> candidates = {{"/usr/bin/python3"}, {"/usr/bin/env", "python3"}};
+  for (const std::vector<std::string>& python : candidates) {
+    if (!fileExists(python.front())) continue;
+    if (runPython(python, "import " + module, {}).status == 0) return python;
+  }
+  return {};
+}
+
 }  // namespace vestrilo::test

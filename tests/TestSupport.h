@@ -39,4 +39,13 @@ RunResult runProgram(const std::string& program, const std::vector<std::string>&
 // Runs the vestrilo binary built with the tests.
 RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 
+// A Python 3 that can import `module` (Debian's /usr/bin/python3 first, then
+// python3 on the PATH), as the program and first arguments of a command; empty
+// when there is none.
+std::vector<std::string> pythonWith(const std::string& module);
+
+// Runs a Python 3 script with arguments through `python` (from pythonWith).
+RunResult runPython(const std::vector<std::string>& python, const std::string& script,
+                    const std::vector<std::string>& args);
+
 }  // namespace vestrilo::test

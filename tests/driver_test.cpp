@@ -33,6 +33,7 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
   writeFile(in, "三点\n");
   const std::string threadsError = "Error: VESTRILO_THREADS must be a positive number\n";
+  const std::string encodingError = "Error: VESTRILO_ENCODING must be GBK or UTF-8\n";
   struct Case {
     std::vector<std::string> args;
     std::string err;
@@ -52,6 +53,14 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
       {{"-C2E", in, out}, threadsError, {"VESTRILO_THREADS=-3"}},
       {{"-E2C", in, out}, threadsError, {"VESTRILO_THREADS=abc"}},
       {{"-E2C", in, out}, threadsError, {"VESTRILO_THREADS=2x"}},
+      // So is the encoding, after the thread count.
+      {{"-C2E", in}, kCountError, {"VESTRILO_ENCODING=latin1"}},
+      {{"-x", in, out}, kDirectionError, {"VESTRILO_ENCODING=latin1"}},
+      {{"-C2E", in, out}, threadsError, {"VESTRILO_THREADS=0", "VESTRILO_ENCODING=latin1"}},
+      {{"-C2E", in, out}, encodingError, {"VESTRILO_ENCODING=latin1"}},
+      {{"-E2C", in, out}, encodingError, {"VESTRILO_ENCODING=utf8"}},
+      {{"-E2C", in, out}, encodingError, {"VESTRILO_ENCODING=UTF-8 "}},
+      {{"-C2E", in, out}, encodingError, {"VESTRILO_ENCODING=GB18030"}},
   };
   for (const Case& c : cases) {
     const test::RunResult r = test::runVestrilo(c.args, c.env);
@@ -179,8 +188,10 @@ TEST(Driver, HelpAndVersionOfBothPrograms) {
     Entry entry;
     std::vector<std::string> helpMentions;
   } programs[] = {
-      {"vestrilo", &runVestrilo, {"Usage: vestrilo -C2E|-E2C infile outfile", "-E2C", "outfile", "VESTRILO_THREADS"}},
-      {"vestrilo-view", &runVestriloView, {"Usage: vestrilo-view -C2E|-E2C FORMAT", "-E2C", "pairs-html", "outfile"}},
+      {"vestrilo", &runVestrilo,
+       {"Usage: vestrilo -C2E|-E2C infile outfile", "-E2C", "outfile", "VESTRILO_THREADS", "VESTRILO_ENCODING"}},
+      {"vestrilo-view", &runVestriloView,
+       {"Usage: vestrilo-view -C2E|-E2C FORMAT", "-E2C", "pairs-html", "jsonl", "outfile", "VESTRILO_ENCODING"}},
   };
   for (const auto& p : programs) {
     const auto [helpStatus, help] = runInProcess(p.entry, {p.program, "--help"});
@@ -193,21 +204,61 @@ TEST(Driver, HelpAndVersionOfBothPrograms) {
   EXPECT_EQ(test::runVestrilo({"--version"}).out, std::string("vestrilo ") + version() + "\n");
 }
 
+TEST(Driver, EncodingNamesInAnyLetterCase) {
+  const struct {
+    const char* value;  // nullptr: unset
+    bool accepted;
+    Encoding encoding;
+  } cases[] = {
+      {nullptr, true, Encoding::GBK}, {"", true, Encoding::GBK},       {"GBK", true, Encoding::GBK},
+      {"gbk", true, Encoding::GBK},   {"UTF-8", true, Encoding::UTF8}, {"utf-8", true, Encoding::UTF8},
+      {"Utf-8", true, Encoding::UTF8}, {"utf8", false, Encoding::GBK}, {"UTF-16", false, Encoding::GBK},
+      {"GBK ", false, Encoding::GBK}, {"UTF-8x", false, Encoding::GBK}, {"GB", false, Encoding::GBK},
+  };
+  for (const auto& c : cases) {
+    Encoding encoding = Encoding::UTF8 == c.encoding ? Encoding::GBK : Encoding::UTF8;
+    EXPECT_EQ(parseEncoding(c.value, encoding), c.accepted) << (c.value ? c.value : "unset");
+    if (c.accepted) {
+      EXPECT_EQ(encoding, c.encoding) << (c.value ? c.value : "unset");
+    }
+  }
+}
+
 TEST(LineReader, SplitsLinesAcrossBlocks) {
   // Tiny blocks force lines to straddle reads; the lines must come out whole.
-  const std::string input = "first\r\n\nsecond line\nx\n" + std::string(100, 'L') + "\nlast";
-  for (std::size_t block : {1u, 2u, 3u, 7u, 64u, 4096u}) {
-    std::FILE* f = std::tmpfile();
-    std::fwrite(input.data(), 1, input.size(), f);
-    std::rewind(f);
-    LineReader reader(f, block);
+  // A byte-order mark to skip goes only at the very start of the file.
+  const std::string bom(kByteOrderMark);
+  const std::string text = "first\r\n\nsecond line\nx\n" + std::string(100, 'L') + "\nlast";
+  const std::vector<std::string> textLines = {"first\r", "", "second line", "x", std::string(100, 'L'), "last"};
+  const struct {
+    const char* name;
+    std::string input;
+    bool skipMark;
     std::vector<std::string> lines;
-    LineBatch batch;
-    while (reader.next(batch))
-      for (std::string_view l : batch.lines) lines.emplace_back(l);
-    std::fclose(f);
-    EXPECT_EQ(lines, (std::vector<std::string>{"first\r", "", "second line", "x", std::string(100, 'L'), "last"}))
-        << "block " << block;
+  } cases[] = {
+      {"lines", text, false, textLines},
+      {"a mark kept when not skipped", bom + "x\n", false, {bom + "x"}},
+      {"a mark skipped", bom + text, true, textLines},
+      {"no mark to skip", text, true, textLines},
+      {"a mark on a later line stays", "a\n" + bom + "b", true, {"a", bom + "b"}},
+      {"a mark alone", bom, true, {}},
+      {"a mark and a line feed", bom + "\n", true, {""}},
+      {"a mark cut short", "\xEF\xBB\nx", true, {"\xEF\xBB", "x"}},
+  };
+  for (const auto& c : cases) {
+    for (std::size_t block : {1u, 2u, 3u, 7u, 64u, 4096u}) {
+      std::FILE* f = std::tmpfile();
+      std::fwrite(c.input.data(), 1, c.input.size(), f);
+      std::rewind(f);
+      LineReader reader(f, block);
+      if (c.skipMark) reader.skipPrefix(kByteOrderMark);
+      std::vector<std::string> lines;
+      LineBatch batch;
+      while (reader.next(batch))
+        for (std::string_view l : batch.lines) lines.emplace_back(l);
+      std::fclose(f);
+      EXPECT_EQ(lines, c.lines) << c.name << ", block " << block;
+    }
   }
 }
 

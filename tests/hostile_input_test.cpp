@@ -2,8 +2,9 @@
 // bytes, NUL bytes, lone lead bytes, 0x80 and 0xFF, a 10 MB line, 100,000 empty
 // lines, a numeral run of a million characters, very long digit runs, CR without
 // LF and a file of only CR LF. Every run must end normally, count every line,
-// and write only whole pair lines. Built with VESTRILO_SANITIZE=ON, the binary
-// runs under ASan and UBSan here too.
+// and write only whole pair lines, read as GBK and read as UTF-8 (where most of
+// these bytes are ill-formed). Built with VESTRILO_SANITIZE=ON, the binary runs
+// under ASan and UBSan here too.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -165,6 +166,7 @@ std::size_t lastProgressLine(const std::string& console) {
 struct Param {
   const HostileCase* hostile;
   bool chineseToEnglish;
+  bool utf8;  // VESTRILO_ENCODING=UTF-8
 };
 
 class HostileInput : public ::testing::TestWithParam<Param> {};
@@ -174,8 +176,8 @@ TEST_P(HostileInput, EndsNormallyWithWholePairLines) {
   const std::string input = p.chineseToEnglish ? p.hostile->chinese() : p.hostile->english();
   TempDir dir;
   writeFile(dir.file("in.txt"), input);
-  const test::RunResult r =
-      runVestrilo({p.chineseToEnglish ? "-C2E" : "-E2C", dir.file("in.txt"), dir.file("out.txt")});
+  const test::RunResult r = runVestrilo({p.chineseToEnglish ? "-C2E" : "-E2C", dir.file("in.txt"), dir.file("out.txt")},
+                                        {p.utf8 ? "VESTRILO_ENCODING=UTF-8" : "VESTRILO_ENCODING=GBK"});
   ASSERT_EQ(r.status, 0) << r.err.substr(0, 4000);
   EXPECT_EQ(r.err, "");
   const std::string ok = "\nOk! Job has been done!\n";
@@ -204,8 +206,10 @@ TEST(HostileInputThreads, SameOutputWithOneThreadAndWithMany) {
 std::vector<Param> allParams() {
   std::vector<Param> params;
   for (const HostileCase& c : kCases) {
-    params.push_back({&c, true});
-    params.push_back({&c, false});
+    for (const bool utf8 : {false, true}) {
+      params.push_back({&c, true, utf8});
+      params.push_back({&c, false, utf8});
+    }
   }
   return params;
 }
@@ -213,7 +217,7 @@ std::vector<Param> allParams() {
 INSTANTIATE_TEST_SUITE_P(Files, HostileInput, ::testing::ValuesIn(allParams()),
                          [](const ::testing::TestParamInfo<Param>& info) {
                            return std::string(info.param.hostile->name) +
-                                  (info.param.chineseToEnglish ? "_C2E" : "_E2C");
+                                  (info.param.chineseToEnglish ? "_C2E" : "_E2C") + (info.param.utf8 ? "_UTF8" : "");
                          });
 
 }  // namespace

@@ -4,8 +4,9 @@
 // English.
 //
 // Text is handled line by line, one sentence per line. Chinese input is
-// word-segmented (words separated by single spaces). Lines and results are GBK
-// byte strings; all positions are byte offsets into the line.
+// word-segmented (words separated by single spaces). Lines and results are byte
+// strings in the extractor's encoding (Options): GBK, or UTF-8; all positions
+// are byte offsets into the line as given.
 //
 //   vestrilo::Extractor extractor(vestrilo::Direction::ChineseToEnglish);
 //   for (const vestrilo::Pair& p : extractor.pairs(line))
@@ -32,11 +33,24 @@ const char* version();
 enum class Direction { ChineseToEnglish, EnglishToChinese };
 
 // The encoding of lines and results: GBK, or UTF-8.
+//
+// In UTF-8 mode every call takes and gives UTF-8, and offsets are byte offsets
+// into the UTF-8 line. A character with no GBK form (an emoji, a rare name, a
+// non-breaking space) and any bytes that are not well-formed UTF-8 are read as
+// one character that no rule takes for a numeral, a unit or punctuation; a
+// source or entity text is always the line's own bytes for its span, exactly
+// as given. Translations and renderings are UTF-8 (a rendering shows the
+// line's own bytes where it shows input text).
 enum class Encoding { GBK, UTF8 };
 
 struct Options {
   Encoding encoding = Encoding::GBK;
 };
+
+// Text of the given encoding as well-formed UTF-8: GBK is converted (as iconv
+// converts it); a byte that cannot be converted (one that is no GBK character,
+// each ill-formed piece of UTF-8) becomes U+FFFD.
+std::string toUtf8(std::string_view text, Encoding encoding);
 
 // One translation pair: an entity's source text and its translation.
 // `candidate` marks the second reading of an entity that has two (an English
