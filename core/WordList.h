@@ -39,6 +39,11 @@ class WordIndex {
       if (text[q] == '<') continue;  // the segment starts at the later "<"
       const std::string_view word = text.substr(p + 1, q - p - 1);
       if (word.size() > maxWord_) maxWord_ = word.size();
+      lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
+      if (!word.empty()) {
+        const unsigned char b = static_cast<unsigned char>(word[0]);
+        firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
+      }
       if (++count > kSlots * 3 / 4) {
         complete_ = false;
         return;
@@ -64,13 +69,22 @@ class WordIndex {
 
  private:
   std::size_t findSegment(std::string_view text, std::string_view word) const {
-    if (word.size() > maxWord_) return std::string_view::npos;
+    if (!mayHold(word)) return std::string_view::npos;
     for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
       const std::size_t p = slots_[slot] - 1u;
       if (p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' && std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0)
         return p;
     }
     return std::string_view::npos;
+  }
+
+  // A cheap first test: most words asked about have a length or a first byte
+  // that no word of the text has.
+  bool mayHold(std::string_view word) const {
+    if (word.size() > maxWord_ || !((lengths_ >> (word.size() < 63 ? word.size() : 63)) & 1)) return false;
+    if (word.empty()) return true;
+    const unsigned char b = static_cast<unsigned char>(word[0]);
+    return (firstBytes_[b >> 6] >> (b & 63)) & 1;
   }
 
   static constexpr std::size_t kSlots = 256;
@@ -93,6 +107,8 @@ class WordIndex {
 
   std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
   std::size_t maxWord_ = 0;
+  std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)
+  std::uint64_t firstBytes_[4] = {};   // the first bytes of the words
   bool complete_ = true;
 };
 

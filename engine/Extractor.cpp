@@ -85,6 +85,8 @@ const Options& Extractor::options() const { return state_->options; }
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;
+  // A line that the quick scan clears gives no pair: its stages are skipped.
+  if (!(s.isChinese() ? ChineseSentence::mayHoldEntity(line) : EnglishSentence::mayHoldEntity(line))) return;
   s.run(line);
   s.scratch.clear();
   if (s.isChinese())

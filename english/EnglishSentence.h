@@ -91,6 +91,11 @@ class EnglishSentence {
   void disambiguate();
   void runStages();
 
+  // The quick scan: false when the line can hold no entity, so that its stages
+  // may be skipped (the proof is in the scan's source file). True does not mean
+  // that the line holds one.
+  static bool mayHoldEntity(std::string_view line);
+
   // Output builders. translationLine filters the sentence's pairs through a
   // run's registry; translationPairs gives the same pairs (candidates marked)
   // unfiltered, in order, looking renderings up in (and adding them to) a memo

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
-#include <unordered_map>
 
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -69,48 +69,32 @@ Kind hyphenCompound(std::string_view t, Kind kind) {
 // token gives its class.
 struct WordClass {
   const LexiconList* list;
+  std::uint32_t bit;
   Kind kind;
 };
 constexpr WordClass wordClasses[] = {
-    {&englishUnitsList, Kind::Units},         {&englishTensList, Kind::Tens},
-    {&englishMagnitudeList, Kind::Magnitude}, {&englishOrdinalList, Kind::Ordinal},
-    {&englishWeekdayList, Kind::Week},        {&englishMonthList, Kind::MonthDate},
+    {&englishUnitsList, english_word::Units, Kind::Units},
+    {&englishTensList, english_word::Tens, Kind::Tens},
+    {&englishMagnitudeList, english_word::Magnitude, Kind::Magnitude},
+    {&englishOrdinalList, english_word::Ordinal, Kind::Ordinal},
+    {&englishWeekdayList, english_word::Weekday, Kind::Week},
+    {&englishMonthList, english_word::Month, Kind::MonthDate},
 };
 
-// Every token is tried against all six lists, so their words are gathered once
-// into one table that gives the class of the first list holding a word. A token
-// holding "<" or ">" (which the word test may match across two words of a list)
-// is tried list by list.
-class WordClassTable {
- public:
-  WordClassTable() {
-    for (const WordClass& c : wordClasses) {
-      const std::string_view text = c.list->text();
-      for (std::size_t p = text.find('<'); p != std::string_view::npos; p = text.find('<', p + 1)) {
-        const std::size_t q = text.find('>', p);
-        if (q == std::string_view::npos) break;
-        table_.emplace(text.substr(p + 1, q - p - 1), c.kind);  // keeps the first class
-      }
-    }
-  }
-
-  Kind classOf(std::string_view t, Kind kind) const {
-    if (std::any_of(t.begin(), t.end(), [](char ch) { return ch == '<' || ch == '>'; })) {
-      for (const WordClass& c : wordClasses)
-        if (c.list->hasWord(t)) return c.kind;
-      return kind;
-    }
-    const auto it = table_.find(t);
-    return it == table_.end() ? kind : it->second;
-  }
-
- private:
-  std::unordered_map<std::string_view, Kind> table_;
-};
-
+// The class of the first list holding t, else kind. A token holding "<" or ">"
+// (which the word test may match across two words of a list) is tried list by
+// list; any other token is looked up once in the table of all six lists.
 Kind wordClass(std::string_view t, Kind kind) {
-  static const WordClassTable table;
-  return table.classOf(t, kind);
+  if (t.find_first_of("<>") != std::string_view::npos) {
+    for (const WordClass& c : wordClasses)
+      if (c.list->hasWord(t)) return c.kind;
+    return kind;
+  }
+  const std::uint32_t bits = english_word::classesOf(t);
+  if (bits == 0) return kind;
+  for (const WordClass& c : wordClasses)
+    if (bits & c.bit) return c.kind;
+  return kind;
 }
 
 Kind classify(std::string_view t) {

@@ -1,0 +1,187 @@
+#!/usr/bin/python3
+"""Builds the real, sparse benchmark corpora from text a Debian machine installs.
+
+    bench/real_corpus.py OUTDIR [MB]
+
+writes OUTDIR/zh-real.txt (-C2E) and OUTDIR/en-real.txt (-E2C), GBK, one line of
+the source text per line, each at most MB MiB (default 50):
+
+- English: English manual pages (sections 1 to 8, in sorted order, rendered to
+  plain text by groff), the message ids of the installed message catalogues
+  (zh_CN .mo files through msgunfmt) and the English fortune files.
+- Chinese: the zh_CN manual pages (rendered by groff), the zh_CN translations
+  of the same catalogues and the Chinese fortune files (chinese, tang300,
+  song100), word-segmented by Debian's python3-jieba (words separated by single
+  spaces, as the tool expects) and converted to GBK. A line that GBK cannot
+  hold is dropped whole (a handful of lines with symbols or rare characters);
+  nothing is transliterated.
+
+The sources are taken in sorted order and rendered the same way every time, so
+the corpora are the same on every machine with the same package versions. The
+packages: manpages, manpages-zh, fortunes, fortunes-zh, gettext, groff-base,
+python3-jieba. Must run with Debian's python3 (/usr/bin/python3), which has jieba.
+"""
+import glob
+import gzip
+import os
+import re
+import subprocess
+import sys
+
+
+def man_pages(root):
+    pages = []
+    for section in range(1, 9):
+        pages += sorted(glob.glob(os.path.join(root, "man%d" % section, "*")))
+    return [p for p in pages if os.path.isfile(p) and not os.path.islink(p)]
+
+
+def render(page, chinese):
+    """A manual page as plain text lines (no bold, underline or colour)."""
+    try:
+        with (gzip.open(page, "rb") if page.endswith(".gz") else open(page, "rb")) as f:
+            source = f.read()
+    except OSError:
+        return []
+    if source.startswith(b".so "):
+        return []  # a link to another page
+    args = ["groff", "-man", "-t", "-P-cbou", "-Tutf8" if chinese else "-Tascii"]
+    if chinese:
+        args.insert(1, "-Kutf8")
+    env = dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8")
+    try:
+        out = subprocess.run(args, input=source, capture_output=True, env=env, timeout=60).stdout
+    except subprocess.TimeoutExpired:
+        return []
+    return out.decode("utf-8", "replace").split("\n")
+
+
+def po_strings(mo):
+    """(msgid, msgstr) pairs of a catalogue, through msgunfmt."""
+    try:
+        po = subprocess.run(["msgunfmt", "--no-wrap", mo], capture_output=True, timeout=60).stdout
+    except subprocess.TimeoutExpired:
+        return []
+    text = po.decode("utf-8", "replace")
+    pairs, msgid, msgstr, field = [], [], [], None
+    unquote = lambda s: bytes(s[1:-1], "utf-8").decode("unicode_escape", "replace") if len(s) >= 2 else ""
+    for line in text.split("\n") + [""]:
+        line = line.strip()
+        if line.startswith("msgid "):
+            if msgid:
+                pairs.append(("".join(msgid), "".join(msgstr)))
+            msgid, msgstr, field = [unquote(line[6:])], [], "id"
+        elif line.startswith("msgstr"):
+            field = "str"
+            msgstr.append(unquote(line[line.index(" ") + 1:]) if " " in line else "")
+        elif line.startswith('"'):
+            (msgid if field == "id" else msgstr).append(unquote(line))
+    if msgid:
+        pairs.append(("".join(msgid), "".join(msgstr)))
+    return pairs
+
+
+def fortune_lines(names):
+    lines = []
+    for name in names:
+        path = os.path.join("/usr/share/games/fortunes", name)
+        if os.path.isfile(path):
+            with open(path, "rb") as f:
+                lines += [l for l in f.read().decode("utf-8", "replace").split("\n") if l != "%"]
+    return lines
+
+
+def catalogue_lines(translated):
+    lines = []
+    for mo in sorted(glob.glob("/usr/share/locale/zh_CN/LC_MESSAGES/*.mo")):
+        for msgid, msgstr in po_strings(mo):
+            text = msgstr if translated else msgid
+            if msgid and text:
+                lines += text.split("\n")
+    return lines
+
+
+CONTROL = re.compile(r"[\x00-\x08\x0b-\x1f\x7f]")
+
+
+def clean(line):
+    # groff's leftovers (backspaces, escape sequences) are not text of the page.
+    return CONTROL.sub("", re.sub(r"\x1b\[[0-9;]*m", "", line)).rstrip()
+
+
+def write_capped(path, lines, limit, encode):
+    size, kept, dropped = 0, 0, 0
+    with open(path + ".tmp", "wb") as out:
+        for line in lines:
+            data = encode(line)
+            if data is None:
+                dropped += 1
+                continue
+            if size + len(data) + 1 > limit:
+                break
+            out.write(data + b"\n")
+            size += len(data) + 1
+            kept += 1
+    os.replace(path + ".tmp", path)
+    print("%s: %d lines, %.1f MB, %d lines dropped (not GBK)" % (path, kept, size / 1e6, dropped), file=sys.stderr)
+
+
+def english(limit):
+    lines = fortune_lines(["art", "computers", "cookie", "debian", "definitions", "drugs", "education",
+                           "ethnic", "food", "fortunes", "goedel", "humorists", "kids", "law", "linux",
+                           "linuxcookie", "literature", "love", "magic", "medicine", "men-women",
+                           "miscellaneous", "news", "paradoxum", "people", "perl", "pets", "platitudes",
+                           "politics", "pratchett", "riddles", "science", "songs-poems", "sports",
+                           "startrek", "tao", "translate-me", "wisdom", "work", "zippy"])
+    lines += catalogue_lines(translated=False)
+    size = sum(len(l) + 1 for l in lines)
+    for page in man_pages("/usr/share/man"):
+        if size > limit:
+            break
+        for line in render(page, chinese=False):
+            line = clean(line)
+            lines.append(line)
+            size += len(line) + 1
+    return [clean(l) for l in lines]
+
+
+def chinese(limit):
+    import jieba
+    jieba.setLogLevel(60)
+    lines = fortune_lines(["chinese", "tang300", "song100"])
+    lines += catalogue_lines(translated=True)
+    for page in man_pages("/usr/share/man/zh_CN"):
+        lines += render(page, chinese=True)
+    out = []
+    size = 0
+    for line in lines:
+        line = clean(line)
+        # Word-segmented as the tool expects: words separated by single spaces.
+        words = [w for w in jieba.cut(line) if not w.isspace()]
+        segmented = " ".join(w.strip() for w in words if w.strip())
+        out.append(segmented)
+        size += len(segmented) * 2 // 3 + 1
+        if size > limit * 1.2:
+            break
+    return out
+
+
+def gbk(line):
+    try:
+        return line.encode("gbk")
+    except UnicodeEncodeError:
+        return None
+
+
+def main():
+    if len(sys.argv) < 2:
+        sys.exit(__doc__)
+    outdir = sys.argv[1]
+    limit = int(float(sys.argv[2]) * 1024 * 1024) if len(sys.argv) > 2 else 50 * 1024 * 1024
+    os.makedirs(outdir, exist_ok=True)
+    write_capped(os.path.join(outdir, "en-real.txt"), english(limit), limit, gbk)
+    write_capped(os.path.join(outdir, "zh-real.txt"), chinese(limit), limit, gbk)
+
+
+if __name__ == "__main__":
+    main()
