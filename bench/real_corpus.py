@@ -1,25 +1,27 @@
 #!/usr/bin/python3
 """Builds the real, sparse benchmark corpora from text a Debian machine installs.
 
-    bench/real_corpus.py OUTDIR [MB]
+    bench/real_corpus.py OUTDIR [MB [en] [zh]]
 
 writes OUTDIR/zh-real.txt (-C2E) and OUTDIR/en-real.txt (-E2C), GBK, one line of
 the source text per line, each at most MB MiB (default 50):
 
-- English: English manual pages (sections 1 to 8, in sorted order, rendered to
-  plain text by groff), the message ids of the installed message catalogues
+- English: the English manual pages of the packages in MAN_PACKAGES (sorted,
+  rendered to plain text by groff), the message ids of the installed message catalogues
   (zh_CN .mo files through msgunfmt) and the English fortune files.
 - Chinese: the zh_CN manual pages (rendered by groff), the zh_CN translations
   of the same catalogues and the Chinese fortune files (chinese, tang300,
   song100), word-segmented by Debian's python3-jieba (words separated by single
-  spaces, as the tool expects) and converted to GBK. A line that GBK cannot
-  hold is dropped whole (a handful of lines with symbols or rare characters);
-  nothing is transliterated.
+  spaces, as the tool expects) and converted to GBK by
+  `iconv -f UTF-8 -t GBK//TRANSLIT` (typographic hyphens and quotes of the
+  rendered pages become their ASCII forms, a character without a GBK form
+  becomes "?"), so every line is kept. English lines that GBK cannot hold are
+  dropped whole (a few lines of the fortunes with rare symbols).
 
 The sources are taken in sorted order and rendered the same way every time, so
 the corpora are the same on every machine with the same package versions. The
-packages: manpages, manpages-zh, fortunes, fortunes-zh, gettext, groff-base,
-python3-jieba. Must run with Debian's python3 (/usr/bin/python3), which has jieba.
+packages: those of MAN_PACKAGES, manpages-zh, fortunes, fortunes-zh, gettext,
+groff-base, python3-jieba (bench/run.sh installs them when missing). Must run with Debian's python3 (/usr/bin/python3), which has jieba.
 """
 import glob
 import gzip
@@ -29,10 +31,21 @@ import subprocess
 import sys
 
 
-def man_pages(root):
+# Debian packages whose English manual pages make up most of the English corpus
+# (the system calls and library, the core tools, git and perl's documentation).
+MAN_PACKAGES = ["manpages", "manpages-dev", "coreutils", "util-linux", "findutils", "grep", "sed", "tar",
+                "bash", "procps", "openssh-client", "man-db", "git-man", "perl-doc"]
+
+
+def man_pages(root, packages=None):
     pages = []
-    for section in range(1, 9):
-        pages += sorted(glob.glob(os.path.join(root, "man%d" % section, "*")))
+    if packages is None:
+        for section in range(1, 9):
+            pages += sorted(glob.glob(os.path.join(root, "man%d" % section, "*")))
+    else:
+        for package in packages:
+            listing = subprocess.run(["dpkg", "-L", package], capture_output=True).stdout.decode()
+            pages += sorted(l for l in listing.split("\n") if re.match(r"/usr/share/man/man[1-8]/", l))
     return [p for p in pages if os.path.isfile(p) and not os.path.islink(p)]
 
 
@@ -135,7 +148,7 @@ def english(limit):
                            "startrek", "tao", "translate-me", "wisdom", "work", "zippy"])
     lines += catalogue_lines(translated=False)
     size = sum(len(l) + 1 for l in lines)
-    for page in man_pages("/usr/share/man"):
+    for page in man_pages("/usr/share/man", MAN_PACKAGES):
         if size > limit:
             break
         for line in render(page, chinese=False):
@@ -173,14 +186,25 @@ def gbk(line):
         return None
 
 
+def gbk_transliterated(lines):
+    """The lines converted by iconv with transliteration, one for one."""
+    text = "\n".join(l.replace("\n", " ") for l in lines) + "\n"
+    out = subprocess.run(["iconv", "-f", "UTF-8", "-t", "GBK//TRANSLIT"], input=text.encode("utf-8"),
+                         capture_output=True).stdout
+    return out.split(b"\n")[:len(lines)]
+
+
 def main():
     if len(sys.argv) < 2:
         sys.exit(__doc__)
     outdir = sys.argv[1]
     limit = int(float(sys.argv[2]) * 1024 * 1024) if len(sys.argv) > 2 else 50 * 1024 * 1024
     os.makedirs(outdir, exist_ok=True)
-    write_capped(os.path.join(outdir, "en-real.txt"), english(limit), limit, gbk)
-    write_capped(os.path.join(outdir, "zh-real.txt"), chinese(limit), limit, gbk)
+    which = sys.argv[3:] or ["en", "zh"]
+    if "en" in which:
+        write_capped(os.path.join(outdir, "en-real.txt"), english(limit), limit, gbk)
+    if "zh" in which:
+        write_capped(os.path.join(outdir, "zh-real.txt"), gbk_transliterated(chinese(limit)), limit, lambda b: b)
 
 
 if __name__ == "__main__":
