@@ -27,6 +27,16 @@ bool isProportionCount(const ChineseEntity& e) {
 void ChineseSentence::adjust() {
   std::size_t p = 0;
   while (p < entities.size()) {
+    // Every rule needs a Number or 百 after the record, or the record to be 成
+    // or 公元: any other record is passed over without taking the neighbour view.
+    if (p + 1 >= entities.size() ||
+        (entities[p + 1].kind != Kind::Number && text(p + 1) != magnitudeHundred)) {
+      const std::string_view T = text(p);
+      if (T != proportionWord && T != eraWord) {
+        ++p;
+        continue;
+      }
+    }
     const ChineseNeighbours v = neighbours(p);
 
     // Fraction or percentage: 分之 with a numeral (or 百) after it.

@@ -18,7 +18,18 @@ enum : std::uint16_t {
   Magnitude = 2,    // unitList
   Ten = 4,          // 十, which starts a numeral run although it is a magnitude
   EntityChar = 8,   // a character without which no line holds an entity (see ChineseSentence::mayHoldEntity)
+  UnitWordStart = 16,  // the first character of a word of the unit-word lists the tokenizer tests
 };
+
+// The first characters of the words of ordinalList, weekPrefixList,
+// everyWeekList, dateUnitList and clockUnitList.
+constexpr void addFirstCharacters(CharClassTable& t, std::string_view list, std::uint16_t bits) {
+  for (std::size_t p = 0; p + 2 < list.size(); ++p) {
+    if (list[p] != '<' || static_cast<unsigned char>(list[p + 1]) < 0x80) continue;
+    const char word[4] = {'<', list[p + 1], list[p + 2], '>'};
+    t.add(std::string_view(word, 4), bits);
+  }
+}
 
 constexpr CharClassTable makeTable() {
   CharClassTable t;
@@ -26,6 +37,8 @@ constexpr CharClassTable makeTable() {
   t.add(unitList.text(), Magnitude | EntityChar);
   t.add(weekWordCharList.text(), EntityChar);
   t.add("<十>", Ten);
+  for (const LexiconList* list : {&ordinalList, &weekPrefixList, &everyWeekList, &dateUnitList, &clockUnitList})
+    addFirstCharacters(t, list->text(), UnitWordStart);
   return t;
 }
 

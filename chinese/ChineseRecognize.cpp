@@ -211,7 +211,36 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   return p + 1;
 }
 
+// Whether no rule of pass 1 can act at record p, tested on the records in place:
+// the joiner rule needs Arabic on both sides, the unit-word and numeral rules
+// need their kinds, and the text rules need 一, 十 or a Sunday word. Most
+// records of ordinary text are quiet, and the step costs a few comparisons.
+bool quietInFirstPass(const ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& cur = s.entities[p];
+  switch (cur.kind) {
+    case Kind::ArabicWithUnit:
+    case Kind::Ordinal:
+    case Kind::Week:
+    case Kind::Date:
+    case Kind::Clock:
+    case Kind::Number:
+      return false;
+    default:
+      break;
+  }
+  if (p > 0 && p + 1 < s.entities.size() && s.entities[p - 1].kind == Kind::Arabic &&
+      s.entities[p + 1].kind == Kind::Arabic)
+    return false;
+  // 一 and 十 are two bytes, the Sunday words four to eight.
+  if (cur.length < 2) return true;
+  const std::string_view T = s.text(cur);
+  if (T.size() > 8) return true;
+  if (T == numeralOne || T == magnitudeTen) return false;
+  return !sundayWordList.hasWord(T);
+}
+
 std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
+  if (quietInFirstPass(s, p)) return p + 1;
   const ChineseNeighbours v = s.neighbours(p);
   const bool arabicAround = p > 0 && v.prev.kind == Kind::Arabic && v.next.kind == Kind::Arabic;
 
@@ -259,7 +288,24 @@ bool hasLargeMagnitude(std::string_view text) {
   return contains(text, magnitudeTenThousand) || contains(text, magnitudeHundredMillion);
 }
 
+// Whether no rule of pass 2 can act at record p: every rule needs the current
+// record to be Latin, Clock, ArabicWithUnit or Date, or the one before it to be
+// a Number or Fractional (the decimal point rules).
+bool quietInSecondPass(const ChineseSentence& s, std::size_t p) {
+  switch (s.entities[p].kind) {
+    case Kind::Latin:
+    case Kind::Clock:
+    case Kind::ArabicWithUnit:
+    case Kind::Date:
+      return false;
+    default:
+      break;
+  }
+  return p == 0 || !isOneOf(s.entities[p - 1].kind, Kind::Number, Kind::Fractional);
+}
+
 std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& scans) {
+  if (quietInSecondPass(s, p)) return p + 1;
   const ChineseNeighbours v = s.neighbours(p);
   const std::string_view T = v.curText;
   const std::string_view N = v.nextText;
@@ -355,6 +401,7 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
 // Pass 3: 公元 or 公元前 in front of a date.
 
 std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
+  if (s.entities[p].kind != Kind::Date) return p + 1;
   const ChineseNeighbours v = s.neighbours(p);
   if (v.cur.kind == Kind::Date && p > 0 && v.prev.length < 8 &&
       (v.prevText == eraWord || (contains(v.prevText, eraWord) && contains(v.prevText, eraBeforeWord)))) {

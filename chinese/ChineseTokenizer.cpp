@@ -88,11 +88,13 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
 
 // The kind of a Chinese run that is not a numeral run: the unit words that later
 // passes look for, each later test overriding an earlier one. No unit word is
-// longer than six bytes, so a longer run is Plain unless it starts with a
-// magnitude character.
-Kind chineseRunKind(std::string_view text, bool magnitudeFirst) {
+// longer than six bytes, and a run is a word only when its first character is
+// the first character of one, so most runs are Plain (or ArabicWithUnit when
+// they start with a magnitude character) without a look-up.
+Kind chineseRunKind(std::string_view text, std::uint16_t firstClass) {
+  const bool magnitudeFirst = (firstClass & chinese_char::Magnitude) != 0;
   Kind kind = Kind::Plain;
-  if (text.size() <= 6) {
+  if (text.size() <= 6 && (firstClass & chinese_char::UnitWordStart)) {
     if (ordinalList.hasWord(text)) kind = Kind::Ordinal;
     if (weekPrefixList.hasWord(text)) kind = Kind::Week;
     if (everyWeekList.hasWord(text)) kind = Kind::Week;
@@ -117,7 +119,7 @@ std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   std::size_t end = j - 1;
   if (end >= line.size()) end = line.size() - 1;
   const std::string_view text = line.cut(start, end);
-  out.push_back(record(start, end, chineseRunKind(text, (classAt(line, start) & chinese_char::Magnitude) != 0)));
+  out.push_back(record(start, end, chineseRunKind(text, classAt(line, start))));
   return end + 1;
 }
 

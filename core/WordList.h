@@ -33,6 +33,10 @@ class WordIndex {
     std::size_t count = 0;
     for (std::size_t p = 0; p < text.size(); ++p) {
       if (text[p] != '<') continue;
+      if (p + 1 < text.size()) {
+        const unsigned char b = static_cast<unsigned char>(text[p + 1]);
+        firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
+      }
       std::size_t q = p + 1;
       while (q < text.size() && text[q] != '>' && text[q] != '<') ++q;
       if (q >= text.size()) break;
@@ -40,10 +44,6 @@ class WordIndex {
       const std::string_view word = text.substr(p + 1, q - p - 1);
       if (word.size() > maxWord_) maxWord_ = word.size();
       lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
-      if (!word.empty()) {
-        const unsigned char b = static_cast<unsigned char>(word[0]);
-        firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
-      }
       if (++count > kSlots * 3 / 4) {
         complete_ = false;
         return;
@@ -56,14 +56,18 @@ class WordIndex {
 
   std::size_t find(std::string_view text, std::string_view word) const {
     if (word.size() + 2 > text.size()) return std::string_view::npos;
-    if (!complete_ || hasBracket(word)) return findBracketed(text, word);
+    if (!complete_) return findBracketed(text, word);
+    // A match, even one across segments ("<a><b>" holds "a><b"), begins at a "<".
+    if (!mayBegin(word)) return std::string_view::npos;
+    if (hasBracket(word)) return findBracketed(text, word);
     return findSegment(text, word);
   }
 
   // The first segment that holds exactly word; a word with a bracket holds none.
   std::size_t findWhole(std::string_view text, std::string_view word) const {
-    if (word.size() + 2 > text.size() || hasBracket(word)) return std::string_view::npos;
-    if (!complete_) return findBracketed(text, word);
+    if (word.size() + 2 > text.size()) return std::string_view::npos;
+    if (!complete_) return hasBracket(word) ? std::string_view::npos : findBracketed(text, word);
+    if (!mayBegin(word) || hasBracket(word)) return std::string_view::npos;
     return findSegment(text, word);
   }
 
@@ -81,7 +85,11 @@ class WordIndex {
   // A cheap first test: most words asked about have a length or a first byte
   // that no word of the text has.
   bool mayHold(std::string_view word) const {
-    if (word.size() > maxWord_ || !((lengths_ >> (word.size() < 63 ? word.size() : 63)) & 1)) return false;
+    return word.size() <= maxWord_ && ((lengths_ >> (word.size() < 63 ? word.size() : 63)) & 1);
+  }
+  // Whether "<" + word + ">" can begin at one of the text's "<": word's first
+  // byte follows a "<" somewhere in the text.
+  bool mayBegin(std::string_view word) const {
     if (word.empty()) return true;
     const unsigned char b = static_cast<unsigned char>(word[0]);
     return (firstBytes_[b >> 6] >> (b & 63)) & 1;
@@ -108,7 +116,7 @@ class WordIndex {
   std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
   std::size_t maxWord_ = 0;
   std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)
-  std::uint64_t firstBytes_[4] = {};   // the first bytes of the words
+  std::uint64_t firstBytes_[4] = {};   // the bytes that follow a "<" of the text
   bool complete_ = true;
 };
 
