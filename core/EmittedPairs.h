@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <memory>
 #include <vector>
 
 namespace vestrilo {
@@ -20,13 +21,24 @@ struct TranslationPair {
   bool candidate = false;
 };
 
+// The set of (source, translation) pairs registered in a run, with exact
+// membership. A run may register millions of pairs, so they are stored
+// compactly: the bytes of every pair go one after the other into large blocks,
+// and an open-addressing table of 64-bit slots (32 bits of hash, 32 bits of
+// pair number) finds them; no pair has an allocation of its own.
 class EmittedPairs {
  public:
+  EmittedPairs() = default;
+  EmittedPairs(EmittedPairs&&) noexcept = default;
+  EmittedPairs& operator=(EmittedPairs&&) noexcept = default;
+
   bool contains(std::string_view source, std::string_view translation) const;
   // Registers the pair; true when it was not registered before.
   bool insert(std::string_view source, std::string_view translation);
-  std::size_t size() const { return keys_.size(); }
-  void clear() { keys_.clear(); }
+  std::size_t size() const { return pairs_.size(); }
+  void clear();
+  // Bytes held (blocks, table and index), for tests of the growth.
+  std::size_t memoryUse() const;
 
   // Runs a sentence's pairs, in order, through the registry and calls
   // write(pair) for each one that is to be written, registering it:
@@ -53,10 +65,10 @@ class EmittedPairs {
       else if (p.candidate && previous == Last::Skipped)
         take = false;
       else
-        take = !contains(p.source, p.translation);
+        take = insert(p.source, p.translation);  // registers it when new
       if (!p.candidate) previous = take ? Last::Written : Last::Skipped;
       if (take) {
-        insert(p.source, p.translation);
+        if (p.candidate) insert(p.source, p.translation);
         write(p);
       }
     }
@@ -81,9 +93,20 @@ class EmittedPairs {
   static void appendPairLine(std::string& out, std::string_view source, std::string_view translation);
 
  private:
-  const std::string& key(std::string_view source, std::string_view translation) const;
-  std::unordered_set<std::string> keys_;
-  mutable std::string scratch_;  // the registry is used by one thread at a time
+  static std::uint32_t hash(std::string_view source, std::string_view translation);
+  // The slot holding the pair, or the empty slot where it would go.
+  std::size_t find(std::uint32_t h, std::string_view source, std::string_view translation) const;
+  bool equals(std::uint32_t index, std::string_view source, std::string_view translation) const;
+  void grow();
+  // Copies the pair's bytes into the blocks: lengths, then both texts.
+  const char* store(std::string_view source, std::string_view translation);
+
+  static constexpr std::size_t kBlock = std::size_t(1) << 20;
+  std::vector<std::uint64_t> slots_;   // 0: empty; else hash << 32 | (pair number + 1)
+  std::vector<const char*> pairs_;     // where each pair's bytes begin
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::size_t blockUsed_ = kBlock;     // bytes used in the last block
+  std::size_t blockBytes_ = 0;         // bytes allocated in all blocks
 };
 
 }  // namespace vestrilo
