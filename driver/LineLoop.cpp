@@ -70,14 +70,42 @@ namespace {
 
 // One batch of lines with the pairs of every line, unfiltered; line k owns
 // pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled with their
-// extractor, so buffers and the memo of translations outlive a batch.
+// extractor, so buffers and the memo of translations outlive a batch. The
+// worker also writes the batch's progress messages (it is told the number of
+// its first line), so that the in-order emit only writes and filters.
 struct Batch {
   LineBatch lines;
   std::optional<Extractor> extractor;
   std::vector<Pair> pairs;
   std::vector<std::size_t> lineEnds;
+  unsigned long long firstLine = 1;
+  bool console = false;
+  std::string progress;
 };
 using BatchPtr = std::unique_ptr<Batch>;
+
+// "\nProcessing Line N" for N = first, first + 1, ..., count messages. The
+// number is kept as decimal digits and counted up in place.
+void appendProgress(std::string& out, unsigned long long first, std::size_t count) {
+  static constexpr char kPrefix[] = "\nProcessing Line ";
+  constexpr std::size_t kPrefixSize = sizeof kPrefix - 1;
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* begin = end;
+  for (unsigned long long n = first; begin == end || n != 0; n /= 10) *--begin = static_cast<char>('0' + n % 10);
+  out.reserve(out.size() + count * (kPrefixSize + static_cast<std::size_t>(end - begin) + 1));
+  for (std::size_t k = 0; k < count; ++k) {
+    out.append(kPrefix, kPrefixSize);
+    out.append(begin, static_cast<std::size_t>(end - begin));
+    char* d = end - 1;
+    while (d >= begin && *d == '9') *d-- = '0';
+    if (d >= begin) {
+      ++*d;
+    } else {
+      *--begin = '1';
+    }
+  }
+}
 
 BatchPtr processBatch(Direction direction, const Options& options, BatchPtr b) {
   if (!b->extractor) b->extractor.emplace(direction, options);
@@ -87,26 +115,17 @@ BatchPtr processBatch(Direction direction, const Options& options, BatchPtr b) {
     b->extractor->collect(line, b->pairs);
     b->lineEnds.push_back(b->pairs.size());
   }
+  b->progress.clear();
+  if (b->console) appendProgress(b->progress, b->firstLine, b->lines.lines.size());
   return b;
 }
 
 // Writes the progress messages and, through the registry, the new pairs of one
 // batch, in line order. False when the output file could not be written.
-bool emitBatch(const Batch& r, Registry& registry, unsigned long long& lineNumber, std::FILE* console,
-               RunFiles& files) {
-  std::string progress, text;
-  std::size_t begin = 0;
-  const Pair* pairs = r.pairs.data();
-  for (std::size_t end : r.lineEnds) {
-    if (console) {
-      progress += "\nProcessing Line ";
-      progress += std::to_string(lineNumber);
-    }
-    ++lineNumber;
-    registry.admitLines(pairs + begin, pairs + end, text);
-    begin = end;
-  }
-  if (console) std::fwrite(progress.data(), 1, progress.size(), console);
+bool emitBatch(const Batch& r, Registry& registry, std::FILE* console, std::string& text, RunFiles& files) {
+  if (console) std::fwrite(r.progress.data(), 1, r.progress.size(), console);
+  text.clear();
+  if (!r.pairs.empty()) registry.admitLines(r.pairs.data(), r.pairs.data() + r.pairs.size(), text);
   return files.write(text);
 }
 
@@ -119,22 +138,36 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
 
   // The run's registry: a pair written for one line is suppressed on every later line.
   Registry registry;
-  LineReader reader(files.input());
-  unsigned long long lineNumber = 1;
+  // Batches of 1 MiB: small enough that the last batches of a file keep every
+  // thread busy and that few lines wait in memory, large enough that the
+  // threads and files are handed work rarely.
+  LineReader reader(files.input(), std::size_t(1) << 20);
+  unsigned long long nextLine = 1;
+  std::string text;  // the pair lines of the batch being emitted
+  auto fill = [&](Batch& batch) {
+    if (!reader.next(batch.lines)) return false;
+    batch.firstLine = nextLine;
+    batch.console = console != nullptr;
+    nextLine += batch.lines.lines.size();
+    return true;
+  };
   if (threads <= 1) {
     auto batch = std::make_unique<Batch>();
-    while (reader.next(batch->lines)) {
+    while (fill(*batch)) {
       batch = processBatch(direction, options, std::move(batch));
-      if (!emitBatch(*batch, registry, lineNumber, console, files)) break;
+      if (!emitBatch(*batch, registry, console, text, files)) break;
     }
   } else {
     // Batches are processed in parallel and emitted strictly in input order, so
-    // the output and the console text are those of a single-threaded run.
+    // the output and the console text are those of a single-threaded run. One
+    // batch more than there are threads is in flight, so that a thread that
+    // finishes while the oldest batch is still running finds work waiting.
+    const std::size_t inFlightLimit = threads + 1;
     std::deque<std::future<BatchPtr>> inFlight;
     std::vector<BatchPtr> spare;
     bool more = true;
     while (more || !inFlight.empty()) {
-      while (more && inFlight.size() < threads) {
+      while (more && inFlight.size() < inFlightLimit) {
         BatchPtr batch;
         if (spare.empty()) {
           batch = std::make_unique<Batch>();
@@ -142,7 +175,7 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
           batch = std::move(spare.back());
           spare.pop_back();
         }
-        if (!reader.next(batch->lines)) {
+        if (!fill(*batch)) {
           more = false;
           break;
         }
@@ -152,7 +185,7 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
       BatchPtr done = inFlight.front().get();
       inFlight.pop_front();
       // After a failed write the batches still in flight are waited for, not emitted.
-      if (!files.writeFailed() && !emitBatch(*done, registry, lineNumber, console, files)) more = false;
+      if (!files.writeFailed() && !emitBatch(*done, registry, console, text, files)) more = false;
       spare.push_back(std::move(done));
     }
   }
