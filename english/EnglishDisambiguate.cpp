@@ -26,7 +26,27 @@ std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValu
 
 bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
 
+// Whether no rule can act at record i, tested on the records in place: every
+// rule needs a WordNumber or Arabic record at i, a Units, Clock, MonthDate or
+// Ordinal record after it, a Units, Arabic or WordNumber record before it, or
+// the word "one", "may" or "march" at i.
+bool quiet(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind;
+  if (kc == Kind::WordNumber || kc == Kind::Arabic) return false;
+  if (i + 1 < s.entities.size()) {
+    const Kind kn = s.entities[i + 1].kind;
+    if (kn == Kind::Units || kn == Kind::Clock || kn == Kind::MonthDate || kn == Kind::Ordinal) return false;
+  }
+  if (i > 0) {
+    const Kind kp = s.entities[i - 1].kind;
+    if (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber) return false;
+  }
+  const std::string_view t = s.workingText(i);
+  return !((t.size() == 3 || t.size() == 5) && isListedWord(neverAloneList, t));
+}
+
 std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
+  if (quiet(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;

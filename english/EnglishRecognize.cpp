@@ -58,9 +58,62 @@ std::size_t takeDot(EnglishSentence& s, std::size_t i, const EnglishNeighbours& 
   return i + 1;
 }
 
+// The kind of record j, NoNeighbour past either end.
+Kind kindAt(const EnglishSentence& s, std::size_t j) {
+  return j < s.entities.size() ? s.entities[j].kind : Kind::NoNeighbour;
+}
+Kind kindBefore(const EnglishSentence& s, std::size_t i) { return i > 0 ? kindAt(s, i - 1) : Kind::NoNeighbour; }
+
+// Each pass first tests, on the records in place, whether any of its rules can
+// act at record i: every rule needs certain kinds at i or next to it, or one of
+// a few words at i. Most records are quiet, and their step costs a few
+// comparisons instead of the neighbour view and every rule.
+
+// Pass 1: a Magnitude, Tens or MonthDate record, a Units record before it, a
+// units word, or one of "-", "o", "o'clock", "quarter", "a.m", "p.m", "b.c", "a.d".
+bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind;
+  if (kc == Kind::Magnitude || kc == Kind::Tens || kc == Kind::MonthDate || kindBefore(s, i) == Kind::Units)
+    return false;
+  const std::string_view t = s.workingText(i);
+  switch (t.size()) {
+    case 1:
+      if (t == "-" || t == "o") return false;
+      break;
+    case 3:
+      if (isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) return false;
+      break;
+    case 7:
+      if (t == "o'clock" || t == "quarter") return false;
+      break;
+    default:
+      break;
+  }
+  return !englishUnitsList.hasWord(t);
+}
+
+// Pass 2: a MonthDate, Magnitude or Units record, or a MonthDate or Units record before it.
+bool quietInSecondPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind, kp = kindBefore(s, i);
+  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units);
+}
+
+// Pass 3: a WordNumber record, or a MonthDate, DayDate or WordNumber record before it.
+bool quietInThirdPass(const EnglishSentence& s, std::size_t i) {
+  return s.entities[i].kind != Kind::WordNumber &&
+         !isAnyOf(kindBefore(s, i), Kind::MonthDate, Kind::DayDate, Kind::WordNumber);
+}
+
+// Pass 4: a Clock, Units, DayDate, MonthDate or Arabic record before it.
+bool quietInFourthPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kp = kindBefore(s, i);
+  return !isAnyOf(kp, Kind::Clock, Kind::Units, Kind::DayDate) && !isAnyOf(kp, Kind::MonthDate, Kind::Arabic);
+}
+
 // Hyphens, clock words, fractions, tens joins, dotted abbreviations, digit-word
 // runs and day-month dates.
 std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInFirstPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -74,7 +127,7 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
   if (t == "o" && kp == Kind::Units && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Clock);
   if (t == "o'clock" && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
   if (t == "quarter" && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
-  if (t != "first" && t.find("second") == std::string_view::npos && kp == Kind::Units) {
+  if (kp == Kind::Units && t != "first" && t.find("second") == std::string_view::npos) {
     const std::string_view fractions = englishOrdinalList.text().substr(ordinalFractionWordsFrom);
     if (findBracketed(fractions, withoutLastByte(t)) != std::string_view::npos || kc == Kind::Ordinal)
       return s.merge(i - 1, i, Kind::Fraction);
@@ -101,6 +154,7 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
 // Month-day dates, decimals in words, word numbers with magnitudes and clock
 // times in words.
 std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInSecondPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -127,6 +181,7 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
 
 // Years after a comma, and word numbers continued by more number words or "and".
 std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInThirdPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -144,6 +199,7 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
 
 // Time-of-day and era suffixes.
 std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInFourthPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText;
   const Kind kp = v.prev.kind;

@@ -20,24 +20,12 @@ using Kind = EnglishEntityKind;
 
 // ASCII classes on single bytes; bytes of 0x80 and above are in none of them.
 
-// Digits with "." and ",", at least one digit: an Arabic number. Any other byte
-// makes the token plain.
-Kind arabicShape(std::string_view t, Kind kind) {
-  if (t == "." || t == ",") return kind;
-  bool digitSeen = false;
-  for (const char ch : t) {
-    const unsigned char b = static_cast<unsigned char>(ch);
-    if (!ascii::isDigit(b) && b != '.' && b != ',') return Kind::Plain;
-    digitSeen = digitSeen || ascii::isDigit(b);
-    if (digitSeen) kind = Kind::Arabic;
-  }
-  return kind;
-}
-
 // Digits followed by "th", "st", "nd" or "rd" ("1st", "22nd"); the suffix need
-// not agree with the number.
+// not agree with the number. A token that ends in such a suffix holds letters,
+// so the kind it has here is Plain: only a token that starts with a digit can
+// become something else.
 Kind digitOrdinalShape(std::string_view t, Kind kind) {
-  if (t.size() < 2 || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
+  if (t.size() < 3 || !ascii::isDigit(t[0]) || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
   for (const char ch : t.substr(0, t.size() - 2)) {
     if (!ascii::isDigit(ch)) return Kind::Plain;
     kind = Kind::Ordinal;
@@ -53,9 +41,9 @@ bool isClockShape(std::string_view t) {
   return false;
 }
 
-// "twenty-five" is a units word and "twenty-first" an ordinal.
-Kind hyphenCompound(std::string_view t, Kind kind) {
-  const std::size_t h = t.find('-');
+// "twenty-five" is a units word and "twenty-first" an ordinal. h is the
+// position of the first "-" in t.
+Kind hyphenCompound(std::string_view t, std::size_t h, Kind kind) {
   if (h == std::string_view::npos) return kind;
   const std::string_view tens = t.substr(0, h);
   const std::string_view rest = t.substr(h + 1);
@@ -84,25 +72,41 @@ constexpr WordClass wordClasses[] = {
 // The class of the first list holding t, else kind. A token holding "<" or ">"
 // (which the word test may match across two words of a list) is tried list by
 // list; any other token is looked up once in the table of all six lists.
-Kind wordClass(std::string_view t, Kind kind) {
-  if (t.find_first_of("<>") != std::string_view::npos) {
+Kind wordClass(const WordTable& words, std::string_view t, bool bracket, Kind kind) {
+  if (bracket) {
     for (const WordClass& c : wordClasses)
       if (c.list->hasWord(t)) return c.kind;
     return kind;
   }
-  const std::uint32_t bits = english_word::classesOf(t);
+  const std::uint32_t bits = words.bitsOf(t);
   if (bits == 0) return kind;
   for (const WordClass& c : wordClasses)
     if (bits & c.bit) return c.kind;
   return kind;
 }
 
-Kind classify(std::string_view t) {
-  Kind kind = arabicShape(t, Kind::Plain);
-  kind = digitOrdinalShape(t, kind);
-  if (isClockShape(t)) kind = Kind::Clock;
-  kind = hyphenCompound(t, kind);
-  return wordClass(t, kind);
+Kind classify(const WordTable& words, std::string_view t) {
+  // One walk gathers what the tests below look for.
+  std::size_t hyphen = std::string_view::npos;
+  bool bracket = false, arabicBytes = true, digit = false;
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    const char ch = t[k];
+    if (ascii::isDigit(ch)) {
+      digit = true;
+      continue;
+    }
+    if (ch != '.' && ch != ',') arabicBytes = false;
+    if (ch == '-' && hyphen == std::string_view::npos) hyphen = k;
+    if (ch == '<' || ch == '>') bracket = true;
+  }
+  // Digits with "." and ",", at least one digit ("." and "," alone have none).
+  Kind kind = arabicBytes && digit ? Kind::Arabic : Kind::Plain;
+  if (digit) {
+    kind = digitOrdinalShape(t, kind);
+    if (isClockShape(t)) kind = Kind::Clock;
+  }
+  kind = hyphenCompound(t, hyphen, kind);
+  return wordClass(words, t, bracket, kind);
 }
 
 }  // namespace
@@ -145,7 +149,8 @@ void EnglishSentence::tokenize() {
     s = c;
   }
 
-  for (EnglishEntity& token : entities) token.kind = classify(workingText(token));
+  const WordTable& words = english_word::table();
+  for (EnglishEntity& token : entities) token.kind = classify(words, workingText(token));
 }
 
 }  // namespace vestrilo
