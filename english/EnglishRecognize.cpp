@@ -128,8 +128,7 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
   if (t == "o'clock" && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
   if (t == "quarter" && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
   if (kp == Kind::Units && t != "first" && t.find("second") == std::string_view::npos) {
-    const std::string_view fractions = englishOrdinalList.text().substr(ordinalFractionWordsFrom);
-    if (findBracketed(fractions, withoutLastByte(t)) != std::string_view::npos || kc == Kind::Ordinal)
+    if (ordinalFractionWordList.hasWord(withoutLastByte(t)) || kc == Kind::Ordinal)
       return s.merge(i - 1, i, Kind::Fraction);
   }
   if (kc == Kind::Magnitude && kp == Kind::Arabic) return s.merge(i - 1, i, Kind::ArabicMagnitude);

@@ -85,67 +85,93 @@ Kind wordClass(const WordTable& words, std::string_view t, bool bracket, Kind ki
   return kind;
 }
 
+// What the tokenizer asks of a byte, read from one table built from the byte
+// classes of core/Bytes.h.
+enum : std::uint8_t {
+  kSpace = 1,
+  kPunct = 2,
+  kDigit = 4,
+  kArabicByte = 8,  // a digit, "." or ","
+  kHyphen = 16,
+  kBracket = 32,    // "<" or ">"
+};
+
+struct ByteClasses {
+  std::uint8_t of[256] = {};
+  constexpr ByteClasses() {
+    for (int b = 0; b < 256; ++b) {
+      const char c = static_cast<char>(b);
+      std::uint8_t bits = 0;
+      if (ascii::isSpace(c)) bits |= kSpace;
+      if (ascii::isPunct(c)) bits |= kPunct;
+      if (ascii::isDigit(c)) bits |= kDigit | kArabicByte;
+      if (c == '.' || c == ',') bits |= kArabicByte;
+      if (c == '-') bits |= kHyphen;
+      if (c == '<' || c == '>') bits |= kBracket;
+      of[b] = bits;
+    }
+  }
+  std::uint8_t operator()(char c) const { return of[static_cast<unsigned char>(c)]; }
+};
+constexpr ByteClasses byteClass;
+
 Kind classify(const WordTable& words, std::string_view t) {
   // One walk gathers what the tests below look for.
-  std::size_t hyphen = std::string_view::npos;
-  bool bracket = false, arabicBytes = true, digit = false;
-  for (std::size_t k = 0; k < t.size(); ++k) {
-    const char ch = t[k];
-    if (ascii::isDigit(ch)) {
-      digit = true;
-      continue;
-    }
-    if (ch != '.' && ch != ',') arabicBytes = false;
-    if (ch == '-' && hyphen == std::string_view::npos) hyphen = k;
-    if (ch == '<' || ch == '>') bracket = true;
+  std::uint8_t any = 0, all = 0xFF;
+  for (const char ch : t) {
+    const std::uint8_t c = byteClass(ch);
+    any |= c;
+    all &= c;
   }
+  const bool digit = any & kDigit;
   // Digits with "." and ",", at least one digit ("." and "," alone have none).
-  Kind kind = arabicBytes && digit ? Kind::Arabic : Kind::Plain;
+  Kind kind = (all & kArabicByte) && digit ? Kind::Arabic : Kind::Plain;
   if (digit) {
     kind = digitOrdinalShape(t, kind);
     if (isClockShape(t)) kind = Kind::Clock;
   }
-  kind = hyphenCompound(t, hyphen, kind);
-  return wordClass(words, t, bracket, kind);
+  if (any & kHyphen) kind = hyphenCompound(t, t.find('-'), kind);
+  return wordClass(words, t, any & kBracket, kind);
 }
 
 }  // namespace
 
 void EnglishSentence::tokenize() {
   for (char& ch : lowered) {
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + ('a' - 'A'));
+    const unsigned char b = static_cast<unsigned char>(ch);
+    ch = static_cast<char>(b + (static_cast<unsigned char>(b - 'A') < 26 ? 'a' - 'A' : 0));
   }
 
   // Records hold int32 offsets: bytes beyond the int32 range are not tokenized.
   const std::size_t length =
       std::min<std::size_t>(sentence.size(), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()));
-  auto byteAt = [&](const std::string& s, std::size_t i) -> unsigned char {
-    return i < length && i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-  };
-  auto space = [&](std::size_t i) { return ascii::isSpace(byteAt(sentence, i)); };
-  auto punct = [&](std::size_t i) { return ascii::isPunct(byteAt(lowered, i)); };
+  const std::size_t loweredLength = std::min(length, lowered.size());
+  const char* const line = sentence.data();
+  const char* const low = lowered.data();
+  auto space = [&](std::size_t i) { return i < length && (byteClass(line[i]) & kSpace); };
+  auto punct = [&](std::size_t i) { return i < loweredLength && (byteClass(low[i]) & kPunct); };
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
   };
 
   std::size_t s = 0;
-  while (s < length && space(s)) ++s;
+  while (space(s)) ++s;
   while (s < length) {
     std::size_t c = s;
-    while (c < length && punct(c)) ++c;
+    while (punct(c)) ++c;
     if (c > s) {
       append(s, c - s);
       s = c;
     }
-    while (c < length && space(c)) s = ++c;
-    while (c < length && !space(c)) ++c;
+    while (space(c)) s = ++c;
+    while (c < length && !(byteClass(line[c]) & kSpace)) ++c;
     if (c == s) break;
     const std::size_t e = c - 1;
     while (c > s && punct(c - 1)) --c;
     if (c > s) append(s, c - s);
     if (c <= e) append(c, e - c + 1);
     c = e + 1;
-    while (c < length && space(c)) ++c;
+    while (space(c)) ++c;
     s = c;
   }
 
