@@ -1,7 +1,8 @@
 #include "core/EmittedPairs.h"
 
 #include <cstring>
-#include <functional>
+
+#include "core/Hash.h"
 
 namespace vestrilo {
 
@@ -19,12 +20,7 @@ std::uint32_t readLength(const char* p) {
 }  // namespace
 
 std::uint32_t EmittedPairs::hash(std::string_view source, std::string_view translation) {
-  const std::hash<std::string_view> h;
-  std::uint64_t x = h(source) * 0x9E3779B97F4A7C15ull ^ h(translation) ^ (source.size() << 1);
-  x ^= x >> 29;
-  x *= 0xBF58476D1CE4E5B9ull;
-  x ^= x >> 32;
-  return static_cast<std::uint32_t>(x);
+  return static_cast<std::uint32_t>(hashBytes(translation, hashBytes(source)) >> 32);
 }
 
 bool EmittedPairs::equals(std::uint32_t index, std::string_view source, std::string_view translation) const {

@@ -2,13 +2,20 @@
 // of an entity's kind and text, and a corpus repeats its entities over and over,
 // so the output builders of the batch loop look a rendering up before computing
 // it. The memo is bounded: it starts afresh when it grows past its limit.
+//
+// Entries are kept in one vector and found through an open-addressing table of
+// entry numbers; the texts of the keys go one after the other into one buffer,
+// so a look-up builds no key and a new entry allocates nothing of its own
+// beyond its translations.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
+
+#include "core/Hash.h"
 
 namespace vestrilo {
 
@@ -21,19 +28,53 @@ class TranslationCache {
  public:
   template <class Compute>
   const CachedTranslation& get(std::int32_t kind, std::string_view text, Compute&& compute) {
-    key_.resize(sizeof kind);
-    std::memcpy(key_.data(), &kind, sizeof kind);
-    key_.append(text);
-    auto it = map_.find(key_);
-    if (it != map_.end()) return it->second;
-    if (map_.size() >= kLimit) map_.clear();
-    return map_.emplace(key_, compute()).first->second;
+    const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(kind)));
+    if (slots_.empty()) slots_.assign(kSlots, 0);
+    const std::size_t mask = kSlots - 1;
+    std::size_t slot = h & mask;
+    for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
+      const Entry& e = entries_[slots_[slot] - 1];
+      if (e.hash == h && e.kind == kind && e.length == text.size() &&
+          std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
+        return e.value;
+    }
+    if (entries_.size() >= kLimit || keys_.size() + text.size() > kKeyBytes) {
+      clear();
+      slot = h & mask;
+    }
+    Entry e;
+    e.hash = h;
+    e.kind = kind;
+    e.offset = keys_.size();
+    e.length = text.size();
+    keys_.append(text.data(), text.size());
+    e.value = compute();
+    entries_.push_back(std::move(e));
+    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    return entries_.back().value;
   }
 
  private:
-  static constexpr std::size_t kLimit = std::size_t(1) << 16;
-  std::string key_;
-  std::unordered_map<std::string, CachedTranslation> map_;
+  void clear() {
+    entries_.clear();
+    keys_.clear();
+    slots_.assign(kSlots, 0);
+  }
+
+  struct Entry {
+    std::uint64_t hash = 0;
+    std::int32_t kind = 0;
+    std::size_t offset = 0;  // of the key text in keys_
+    std::size_t length = 0;
+    CachedTranslation value;
+  };
+
+  static constexpr std::size_t kLimit = std::size_t(1) << 16;      // entries
+  static constexpr std::size_t kSlots = kLimit * 2;                 // a power of two, at most half full
+  static constexpr std::size_t kKeyBytes = std::size_t(1) << 24;   // key text in all
+  std::vector<std::uint32_t> slots_;  // 0: empty; else entry number + 1
+  std::vector<Entry> entries_;
+  std::string keys_;
 };
 
 }  // namespace vestrilo
