@@ -20,6 +20,7 @@
 
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "core/TranslationCache.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -47,8 +48,11 @@ std::int64_t leadingNumber(std::string_view text) {
 }
 
 // The value of a Chinese numeral text (a digit-only run counts its last digit).
+// The limit tests ask for the same few numerals over and over: the values are
+// remembered per thread.
 std::int64_t numeralValue(std::string_view text) {
-  return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text)));
+  thread_local TextMemo<std::int64_t> values;
+  return values.get(0, text, [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
 }
 
 bool endsWith(std::string_view text, std::string_view c) {

@@ -1,12 +1,12 @@
-// A per-thread memo of translator results. Every translator is a pure function
-// of an entity's kind and text, and a corpus repeats its entities over and over,
-// so the output builders of the batch loop look a rendering up before computing
-// it. The memo is bounded: it starts afresh when it grows past its limit.
+// Memos of pure functions of a text: a rendering per (kind, text), a number
+// per text. A corpus repeats its entities over and over, so the stages look a
+// result up before computing it. A memo is bounded: it starts afresh when it
+// grows past its limit.
 //
 // Entries are kept in one vector and found through an open-addressing table of
 // entry numbers; the texts of the keys go one after the other into one buffer,
 // so a look-up builds no key and a new entry allocates nothing of its own
-// beyond its translations.
+// beyond its value.
 #pragma once
 
 #include <cstdint>
@@ -24,17 +24,19 @@ struct CachedTranslation {
   std::string candidate;  // the second reading of the two-candidate kinds
 };
 
-class TranslationCache {
+// Value compute() for the key (tag, text), computed once while remembered.
+template <class Value>
+class TextMemo {
  public:
   template <class Compute>
-  const CachedTranslation& get(std::int32_t kind, std::string_view text, Compute&& compute) {
-    const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(kind)));
+  const Value& get(std::int32_t tag, std::string_view text, Compute&& compute) {
+    const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(tag)));
     if (slots_.empty()) slots_.assign(kSlots, 0);
     const std::size_t mask = kSlots - 1;
     std::size_t slot = h & mask;
     for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
       const Entry& e = entries_[slots_[slot] - 1];
-      if (e.hash == h && e.kind == kind && e.length == text.size() &&
+      if (e.hash == h && e.tag == tag && e.length == text.size() &&
           std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
         return e.value;
     }
@@ -44,7 +46,7 @@ class TranslationCache {
     }
     Entry e;
     e.hash = h;
-    e.kind = kind;
+    e.tag = tag;
     e.offset = keys_.size();
     e.length = text.size();
     keys_.append(text.data(), text.size());
@@ -63,10 +65,10 @@ class TranslationCache {
 
   struct Entry {
     std::uint64_t hash = 0;
-    std::int32_t kind = 0;
+    std::int32_t tag = 0;
     std::size_t offset = 0;  // of the key text in keys_
     std::size_t length = 0;
-    CachedTranslation value;
+    Value value{};
   };
 
   static constexpr std::size_t kLimit = std::size_t(1) << 16;      // entries
@@ -76,5 +78,8 @@ class TranslationCache {
   std::vector<Entry> entries_;
   std::string keys_;
 };
+
+// The renderings of the output builders, per (kind, text).
+using TranslationCache = TextMemo<CachedTranslation>;
 
 }  // namespace vestrilo

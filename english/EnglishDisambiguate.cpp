@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 
 namespace vestrilo {
@@ -22,7 +23,7 @@ namespace {
 
 using Kind = EnglishEntityKind;
 
-std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+using english_word::valueOf;
 
 bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
 

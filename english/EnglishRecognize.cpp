@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -31,7 +32,7 @@ bool isAnyOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b 
 
 std::string_view withoutLastByte(std::string_view t) { return t.empty() ? t : t.substr(0, t.size() - 1); }
 
-std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+using english_word::valueOf;
 
 // Joins a tens word with the units or ordinal word after it: the separator byte
 // before the second word becomes "-" in the working copy ("twenty five" reads

@@ -1,5 +1,9 @@
 #include "english/EnglishWordClasses.h"
 
+#include <string>
+
+#include "core/TranslationCache.h"
+#include "english/EnglishSentence.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -24,6 +28,11 @@ WordTable build() {
 const WordTable& table() {
   static const WordTable words = build();
   return words;
+}
+
+std::int32_t valueOf(std::string_view words) {
+  thread_local TextMemo<std::int32_t> values;
+  return values.get(0, words, [&] { return EnglishSentence::wordsValue(std::string(words)); });
 }
 
 }  // namespace english_word
