@@ -31,14 +31,59 @@
 // The claim is checked against the full stages by a differential test
 // (tests/quick_scan_test.cpp) and by both English fuzz targets.
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "core/Bytes.h"
 #include "core/WordTable.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
+
+namespace {
+
+// A first test of a run of letters before the table look-up: the last letters
+// that the list words of each length and first letter have. Most words of
+// running text fail it ("the" has no list word of three letters that starts
+// with t and ends with e).
+class RunFilter {
+ public:
+  constexpr RunFilter() {
+    for (const LexiconList* list : {&englishUnitsList, &englishTensList, &englishMagnitudeList, &englishOrdinalList,
+                                    &englishWeekdayList, &englishMonthList}) {
+      const std::string_view text = list->text();
+      for (std::size_t p = 0; p < text.size(); ++p) {
+        if (text[p] != '<') continue;
+        std::size_t q = p + 1;
+        while (q < text.size() && text[q] != '>') ++q;
+        const std::size_t length = q - p - 1;
+        for (std::size_t k = p + 1; k < q; ++k)
+          if (text[k] < 'a' || text[k] > 'z') allLetters_ = false;
+        if (length == 0 || length >= kLongest) continue;
+        lastLetters_[length][letter(text[p + 1])] |= std::uint32_t{1} << letter(text[q - 1]);
+      }
+    }
+  }
+
+  // Whether a run of letters (upper- or lower-case) may be a list word.
+  bool mayBeWord(const char* run, std::size_t length) const {
+    if (!allLetters_) return true;  // the filter holds only for lists of lower-case letters
+    if (length >= kLongest) return false;
+    return (lastLetters_[length][letter(run[0])] >> letter(run[length - 1])) & 1;
+  }
+
+ private:
+  static constexpr std::size_t kLongest = 16;  // longer than every list word
+  static constexpr unsigned letter(char c) { return static_cast<unsigned>((c | 0x20) - 'a') & 31; }
+  std::uint32_t lastLetters_[kLongest][32] = {};
+  bool allLetters_ = true;
+};
+
+constexpr RunFilter runFilter;
+
+}  // namespace
 
 bool EnglishSentence::mayHoldEntity(std::string_view line) {
   const WordTable& words = english_word::table();
@@ -55,7 +100,7 @@ bool EnglishSentence::mayHoldEntity(std::string_view line) {
     const std::size_t start = i;
     while (i < n && ascii::isLetter(line[i])) ++i;
     const std::size_t length = i - start;
-    if (length > WordTable::kMaxWord) continue;  // longer than any list word
+    if (!runFilter.mayBeWord(line.data() + start, length)) continue;
     for (std::size_t k = 0; k < length; ++k) word[k] = static_cast<char>(line[start + k] | 0x20);
     if (words.bitsOf(std::string_view(word, length)) != 0) return true;
   }
