@@ -77,7 +77,8 @@ def po_strings(mo):
         return []
     text = po.decode("utf-8", "replace")
     pairs, msgid, msgstr, field = [], [], [], None
-    unquote = lambda s: bytes(s[1:-1], "utf-8").decode("unicode_escape", "replace") if len(s) >= 2 else ""
+    escapes = {"n": "\n", "t": "\t", '"': '"', "\\": "\\"}
+    unquote = lambda s: re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(1)), s[1:-1])
     for line in text.split("\n") + [""]:
         line = line.strip()
         if line.startswith("msgid "):

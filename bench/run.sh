@@ -4,12 +4,15 @@
 # Builds Release in its own build directory, generates the corpora under
 # bench/out/ when they are missing or older than the generator, then measures:
 #   - MB/s and lines/s per direction with one thread and with the default
-#     thread count, beside `cat FILE > /dev/null` on the same file;
+#     thread count, beside `cat FILE > /dev/null` on the same file, on the
+#     dense generated corpus and on the real, sparse one;
 #   - 1x, 4x and 16x the corpus (default threads): time ratios, peak memory,
 #     and the 1x corpus repeated 16 times (the registry does not grow);
 #   - one 10 MiB line against the same bytes split into ordinary lines.
 #
 # Settings (environment): BENCH_MB (corpus size per direction in MiB, 50),
+# BENCH_REAL (1: also the real corpora of bench/real_corpus.py; 0: not),
+# BENCH_REAL_MB (their size cap in MiB, 50),
 # BENCH_SEED (2004), BENCH_REPEAT (runs per 1x measurement, best is kept, 3),
 # BENCH_LONG_MB (long-line size in MiB, 10), BENCH_TIMEOUT (seconds allowed to
 # one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
@@ -34,6 +37,18 @@ if [ ! -x /usr/bin/time ]; then
   echo "installing GNU time (for peak memory)" >&2
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq && apt-get install -y -qq time >/dev/null
+fi
+# The real corpora are made from text these Debian packages install.
+REAL_PACKAGES="manpages manpages-dev manpages-zh coreutils util-linux findutils grep sed tar bash procps
+  openssh-client man-db git-man perl-doc fortunes fortunes-zh gettext groff-base python3-jieba"
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  missing=""
+  for p in $REAL_PACKAGES; do dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"; done
+  if [ -n "$missing" ]; then
+    echo "installing$missing (for the real corpora)" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq $missing >/dev/null
+  fi
 fi
 
 # ---------------------------------------------------------------- build
@@ -80,6 +95,19 @@ for dir in $DIRECTIONS; do
   generate "$(longname "$dir" lines)" "$dir" "$LONG_MB" "$SEED" 1 --dense
   generate "$(longname "$dir" oneline)" "$dir" "$LONG_MB" "$SEED" 1 --dense --one-line
 done
+# The real, sparse corpora (bench/real_corpus.py): made once, kept until the script changes.
+REAL_DIR=$OUT/real
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  if [ ! -s "$REAL_DIR/zh-real.txt" ] || [ ! -s "$REAL_DIR/en-real.txt" ] || [ "$ROOT/bench/real_corpus.py" -nt "$REAL_DIR/en-real.txt" ]; then
+    echo "   making the real corpora (manual pages, message catalogues, fortunes; a few minutes)" >&2
+    /usr/bin/python3 "$ROOT/bench/real_corpus.py" "$REAL_DIR" "${BENCH_REAL_MB:-50}" >&2
+  fi
+fi
+realname() { # direction -> file
+  local d=zh
+  [ "$1" = -E2C ] && d=en
+  echo "$REAL_DIR/$d-real.txt"
+}
 
 # ---------------------------------------------------------------- helpers
 SCRATCH=$(mktemp -d)
@@ -159,7 +187,7 @@ ratio() { # a b -> a/b, or "-" when either is not a number
 # ---------------------------------------------------------------- measuring
 COMMIT=$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
 # Only the sources of the binary matter here.
-if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver lexicon chinese english 2>/dev/null)" ]; then
+if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver engine core include lexicon chinese english 2>/dev/null)" ]; then
   COMMIT="$COMMIT (with local changes to the tool's sources)"
 fi
 echo
@@ -169,34 +197,42 @@ echo "seconds = wall clock, cpu = user + system seconds of the process, cpu-MB/s
 echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)${BENCH_NICE:+; measured runs at nice $BENCH_NICE}"
 echo
 
-echo "Throughput (1x corpus)"
-printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
-  dir threads MB lines seconds MB/s lines/s cpu cpu-MB/s cat-s cat-MB/s vs-cat peak-MB pairs
-for dir in $DIRECTIONS; do
-  file=$(name "$dir" x1)
-  bytes=$(stat -c %s "$file")
-  lines=$(wc -l <"$file")
-  mb=$(calc "%.1f" "$bytes / 1e6")
-  ct=$(cat_time "$file")
-  cmbs=$(calc "%.0f" "$bytes / 1e6 / $ct")
-  for threads in 1 default; do
-    best "$threads" "$dir" "$file"
-    if [[ $SECS =~ ^[0-9.]+$ ]]; then
-      mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
-      lps=$(calc "%.0f" "$lines / $SECS")
-      cmb=$(calc "%.1f" "$bytes / 1e6 / $CPU")
-    else
-      mbs=-
-      lps=-
-      cmb=-
-    fi
-    printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
-      "$dir" "$threads" "$mb" "$lines" "$SECS" "$mbs" "$lps" "$CPU" "$cmb" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" \
-      "$RSS_MB" "$PAIRS"
-    if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
+throughput() { # title kind: the throughput table of the 1x ("x1") or the real ("real") corpora
+  echo "$1"
+  printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+    dir threads MB lines seconds MB/s lines/s cpu cpu-MB/s cat-s cat-MB/s vs-cat peak-MB pairs
+  for dir in $DIRECTIONS; do
+    if [ "$2" = real ]; then file=$(realname "$dir"); else file=$(name "$dir" x1); fi
+    [ -s "$file" ] || continue
+    bytes=$(stat -c %s "$file")
+    lines=$(wc -l <"$file")
+    mb=$(calc "%.1f" "$bytes / 1e6")
+    ct=$(cat_time "$file")
+    cmbs=$(calc "%.0f" "$bytes / 1e6 / $ct")
+    for threads in 1 default; do
+      best "$threads" "$dir" "$file"
+      if [[ $SECS =~ ^[0-9.]+$ ]]; then
+        mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
+        lps=$(calc "%.0f" "$lines / $SECS")
+        cmb=$(calc "%.1f" "$bytes / 1e6 / $CPU")
+      else
+        mbs=-
+        lps=-
+        cmb=-
+      fi
+      printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+        "$dir" "$threads" "$mb" "$lines" "$SECS" "$mbs" "$lps" "$CPU" "$cmb" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" \
+        "$RSS_MB" "$PAIRS"
+      if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
+    done
+    echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
   done
-  echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
-done
+}
+throughput "Throughput (1x corpus, dense generated text)" x1
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  echo
+  throughput "Throughput (real corpus: manual pages, message catalogues, fortunes; most lines hold no entity)" real
+fi
 
 echo
 echo "Scaling (default threads; 4x and 16x are 4 and 16 differently seeded corpora of ${MB} MiB,"
