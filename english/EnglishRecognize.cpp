@@ -70,11 +70,16 @@ Kind kindBefore(const EnglishSentence& s, std::size_t i) { return i > 0 ? kindAt
 // a few words at i. Most records are quiet, and their step costs a few
 // comparisons instead of the neighbour view and every rule.
 
-// Pass 1: a Magnitude, Tens or MonthDate record, a Units record before it, a
-// units word, or one of "-", "o", "o'clock", "quarter", "a.m", "p.m", "b.c", "a.d".
+// Pass 1: a Magnitude, Tens, MonthDate or Units record, a Units record before
+// it, or one of "-", "o", "o'clock", "quarter", "a.m", "p.m", "b.c", "a.d".
+// Rules 10 and 11 test the text against the units list, not the kind, but in
+// this pass the current record is always a token as the tokenizer classed it
+// (every rule goes on after the records it joined; the dot rule leaves the
+// next token a run of punctuation), and a token that is a units word is Units.
 bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
   const Kind kc = s.entities[i].kind;
-  if (kc == Kind::Magnitude || kc == Kind::Tens || kc == Kind::MonthDate || kindBefore(s, i) == Kind::Units)
+  if (kc == Kind::Magnitude || kc == Kind::Tens || kc == Kind::MonthDate || kc == Kind::Units ||
+      kindBefore(s, i) == Kind::Units)
     return false;
   const std::string_view t = s.workingText(i);
   switch (t.size()) {
@@ -90,7 +95,7 @@ bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
     default:
       break;
   }
-  return !englishUnitsList.hasWord(t);
+  return true;
 }
 
 // Pass 2: a MonthDate, Magnitude or Units record, or a MonthDate or Units record before it.
