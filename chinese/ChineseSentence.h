@@ -93,6 +93,11 @@ class ChineseSentence {
   std::string translationLine(EmittedPairs& registry) const;
   void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
+  // The same pairs handed to emit(source, translation, candidate) as views,
+  // valid during the call, so that a caller builds its own pairs without a copy
+  // in between.
+  template <class Emit>
+  void forEachPair(TranslationCache& cache, Emit&& emit) const;
   std::string translationLineHtml() const;
   std::string translationLineTagged() const;
   std::string translationLineHtmlPairs(EmittedPairs& registry) const;
@@ -142,5 +147,16 @@ class ChineseSentence {
   static std::string convertPunctuation(std::string text);
   static std::string translateUnitNumber(std::string text);
 };
+
+template <class Emit>
+void ChineseSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
+  for (const ChineseEntity& e : entities) {
+    if (!isTranslated(e.kind)) continue;
+    const std::string_view source = text(e);
+    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), source,
+                                           [&] { return CachedTranslation{translationOf(e), {}}; });
+    emit(source, std::string_view(r.translation), false);
+  }
+}
 
 }  // namespace vestrilo

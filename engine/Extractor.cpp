@@ -59,7 +59,6 @@ struct Extractor::State {
   EnglishSentence english;
   TranslationCache cache;
   Registry registry;
-  std::vector<TranslationPair> scratch;
 
   bool isChinese() const { return direction == Direction::ChineseToEnglish; }
 
@@ -88,12 +87,16 @@ void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   // A line that the quick scan clears gives no pair: its stages are skipped.
   if (!(s.isChinese() ? ChineseSentence::mayHoldEntity(line) : EnglishSentence::mayHoldEntity(line))) return;
   s.run(line);
-  s.scratch.clear();
+  auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {
+    Pair& p = found.emplace_back();
+    p.source.assign(source.data(), source.size());
+    p.translation.assign(translation.data(), translation.size());
+    p.candidate = candidate;
+  };
   if (s.isChinese())
-    s.chinese.translationPairs(s.scratch, s.cache);
+    s.chinese.forEachPair(s.cache, add);
   else
-    s.english.translationPairs(s.scratch, s.cache);
-  for (TranslationPair& p : s.scratch) found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
+    s.english.forEachPair(s.cache, add);
 }
 
 std::vector<Pair> Extractor::pairs(std::string_view line) {

@@ -103,6 +103,11 @@ class EnglishSentence {
   std::string translationLine(EmittedPairs& registry) const;
   void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
+  // The same pairs handed to emit(source, translation, candidate) as views,
+  // valid during the call, so that a caller builds its own pairs without a copy
+  // in between.
+  template <class Emit>
+  void forEachPair(TranslationCache& cache, Emit&& emit) const;
   std::string translationLineHtml() const;
   std::string translationLineTagged() const;
   std::string translationLineHtmlPairs(EmittedPairs& registry) const;
@@ -156,5 +161,27 @@ class EnglishSentence {
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);
 };
+
+template <class Emit>
+void EnglishSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
+  for (const EnglishEntity& e : entities) {
+    if (!isRendered(e.kind)) continue;
+    const std::string_view source = sourceText(e);
+    // An Arabic number is its own translation.
+    if (e.kind == EnglishEntityKind::Arabic) {
+      emit(source, source, false);
+      continue;
+    }
+    const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
+    // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
+    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
+      CachedTranslation fresh;
+      fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
+      return fresh;
+    });
+    emit(source, std::string_view(r.translation), false);
+    if (twoReadings) emit(source, std::string_view(r.candidate), true);
+  }
+}
 
 }  // namespace vestrilo
