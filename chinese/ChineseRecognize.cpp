@@ -215,6 +215,10 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   return p + 1;
 }
 
+// The first bytes of the texts the rules of pass 1 test the current record for.
+constexpr ByteSet textRuleStarts =
+    ByteSet().addFirstByte(numeralOne).addFirstByte(magnitudeTen).addFirstBytesOfList(sundayWordList.text());
+
 // Whether no rule of pass 1 can act at record p, tested on the records in place:
 // the joiner rule needs Arabic on both sides, the unit-word and numeral rules
 // need their kinds, and the text rules need 一, 十 or a Sunday word. Most
@@ -236,7 +240,7 @@ bool quietInFirstPass(const ChineseSentence& s, std::size_t p) {
       s.entities[p + 1].kind == Kind::Arabic)
     return false;
   // 一 and 十 are two bytes, the Sunday words four to eight.
-  if (cur.length < 2) return true;
+  if (cur.length < 2 || !textRuleStarts.has(s.firstByte(cur))) return true;
   const std::string_view T = s.text(cur);
   if (T.size() > 8) return true;
   if (T == numeralOne || T == magnitudeTen) return false;

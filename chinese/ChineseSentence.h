@@ -115,6 +115,13 @@ class ChineseSentence {
   // The bytes a record covers (clamped to the sentence).
   std::string_view text(const ChineseEntity& e) const { return recordText(sentence, e); }
   std::string_view text(std::size_t i) const { return text(entities[i]); }
+  // The first byte of a record's text, 0 for an empty text: a record can hold
+  // a word only if this is the word's first byte.
+  unsigned char firstByte(const ChineseEntity& e) const {
+    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < sentence.size()
+               ? static_cast<unsigned char>(sentence[static_cast<std::size_t>(e.start)])
+               : 0;
+  }
 
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
