@@ -20,7 +20,6 @@
 
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
-#include "core/TranslationCache.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -48,11 +47,11 @@ std::int64_t leadingNumber(std::string_view text) {
 }
 
 // The value of a Chinese numeral text (a digit-only run counts its last digit).
-// The limit tests ask for the same few numerals over and over: the values are
-// remembered per thread.
-std::int64_t numeralValue(std::string_view text) {
-  thread_local TextMemo<std::int64_t> values;
-  return values.get(0, text, [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
+// The limit tests ask for the same few numerals over and over: the sentence
+// object, which serves line after line, remembers the values.
+std::int64_t numeralValue(ChineseSentence& s, std::string_view text) {
+  return s.numeralValues.get(0, text,
+                             [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
 }
 
 bool endsWith(std::string_view text, std::string_view c) {
@@ -150,9 +149,9 @@ std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   const bool monthOrDay = monthDayUnitList.hasWord(v.curText);
   bool joins = false;
   if (v.prev.kind == Kind::Figure) {
-    joins = year && numeralValue(v.prevText) <= 9999;
+    joins = year && numeralValue(s, v.prevText) <= 9999;
   } else if (v.prev.kind == Kind::Number) {
-    joins = monthOrDay && v.prevText != numeralHalf && numeralValue(v.prevText) <= 31;
+    joins = monthOrDay && v.prevText != numeralHalf && numeralValue(s, v.prevText) <= 31;
   } else if (v.prev.kind == Kind::Arabic) {
     joins = (year && v.prev.length >= 2 && leadingNumber(v.prevText) <= 9999) ||
             (monthOrDay && leadingNumber(v.prevText) <= 31);
@@ -177,7 +176,7 @@ std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours
     joins = v.prev.length <= 6 && contains(v.prevText, numeralZero);
   } else if (v.prev.kind == Kind::Number) {
     if (hour || (minute && clockBefore)) {
-      const std::int64_t value = numeralValue(v.prevText);
+      const std::int64_t value = numeralValue(s, v.prevText);
       joins = hour ? value <= 24 : value <= 60;
     } else if (quarter && clockBefore) {
       joins = quarterCountList.hasWord(v.prevText);
@@ -353,7 +352,7 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
   if (T == hourUnit && p > 0 && v.prev.kind == Kind::Number &&
       (v.next.kind == Kind::Figure ||
        (v.next.kind == Kind::Number && (v.next.length == 2 || hasLargeMagnitude(N)))) &&
-      numeralValue(v.prevText) >= 25) {
+      numeralValue(s, v.prevText) >= 25) {
     s.merge(p - 1, p + 1, Kind::Fractional);
     return p;
   }
@@ -373,7 +372,7 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
     }
     // Minutes as a bare numeral: 三点半, 三点二十.
     if (v.next.kind == Kind::Number &&
-        (N == numeralHalf || ((v.next.length == 4 || contains(N, magnitudeTen)) && numeralValue(N) <= 59))) {
+        (N == numeralHalf || ((v.next.length == 4 || contains(N, magnitudeTen)) && numeralValue(s, N) <= 59))) {
       s.merge(p, p + 1, Kind::Clock);
       return p;
     }

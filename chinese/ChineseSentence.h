@@ -67,6 +67,8 @@ class ChineseSentence {
  public:
   std::string sentence;
   EntityList<ChineseEntity> entities;
+  // The values of numerals that recognition has tested, kept from line to line.
+  TextMemo<std::int64_t> numeralValues;
 
   ChineseSentence() = default;
   explicit ChineseSentence(std::string line);

@@ -8,36 +8,57 @@ namespace vestrilo {
 
 namespace {
 
-// A pair is stored as its two lengths (4 bytes each) and then its two texts.
-constexpr std::size_t kHeader = 8;
+// Lengths are written in base 128, seven bits to a byte, the high bit set on
+// every byte but the last: a length below 128 takes one byte.
+char* writeLength(char* p, std::size_t n) {
+  while (n >= 0x80) {
+    *p++ = static_cast<char>(0x80 | (n & 0x7F));
+    n >>= 7;
+  }
+  *p++ = static_cast<char>(n);
+  return p;
+}
 
-std::uint32_t readLength(const char* p) {
-  std::uint32_t n;
-  std::memcpy(&n, p, sizeof n);
-  return n;
+const char* readLength(const char* p, std::size_t& n) {
+  n = 0;
+  for (unsigned shift = 0;; shift += 7) {
+    const unsigned char b = static_cast<unsigned char>(*p++);
+    n |= static_cast<std::size_t>(b & 0x7F) << shift;
+    if (!(b & 0x80)) return p;
+  }
+}
+
+std::size_t lengthBytes(std::size_t n) {
+  std::size_t bytes = 1;
+  for (; n >= 0x80; n >>= 7) ++bytes;
+  return bytes;
 }
 
 }  // namespace
 
-std::uint32_t EmittedPairs::hash(std::string_view source, std::string_view translation) {
-  return static_cast<std::uint32_t>(hashBytes(translation, hashBytes(source)) >> 32);
+std::uint64_t EmittedPairs::hash(std::string_view source, std::string_view translation) {
+  return hashBytes(translation, hashBytes(source));
 }
 
-bool EmittedPairs::equals(std::uint32_t index, std::string_view source, std::string_view translation) const {
-  const char* p = pairs_[index];
-  if (readLength(p) != source.size() || readLength(p + 4) != translation.size()) return false;
-  p += kHeader;
-  return std::memcmp(p, source.data(), source.size()) == 0 &&
-         std::memcmp(p + source.size(), translation.data(), translation.size()) == 0;
+void EmittedPairs::read(std::uint64_t location, std::string_view& source, std::string_view& translation) const {
+  const char* p = blocks_[location >> kOffsetBits].get() + (location & (kBlock - 1));
+  std::size_t sourceLength, translationLength;
+  p = readLength(p, sourceLength);
+  p = readLength(p, translationLength);
+  source = std::string_view(p, sourceLength);
+  translation = std::string_view(p + sourceLength, translationLength);
 }
 
-std::size_t EmittedPairs::find(std::uint32_t h, std::string_view source, std::string_view translation) const {
+std::size_t EmittedPairs::find(std::uint64_t h, std::string_view source, std::string_view translation) const {
   const std::size_t mask = slots_.size() - 1;
+  const std::uint64_t tag = h >> kLocationBits;
   for (std::size_t slot = h & mask;; slot = (slot + 1) & mask) {
     const std::uint64_t s = slots_[slot];
     if (s == 0) return slot;
-    if (static_cast<std::uint32_t>(s >> 32) == h && equals(static_cast<std::uint32_t>(s) - 1, source, translation))
-      return slot;
+    if ((s >> kLocationBits) != tag) continue;
+    std::string_view storedSource, storedTranslation;
+    read(s & ((std::uint64_t{1} << kLocationBits) - 1), storedSource, storedTranslation);
+    if (storedSource == source && storedTranslation == translation) return slot;
   }
 }
 
@@ -46,24 +67,26 @@ bool EmittedPairs::contains(std::string_view source, std::string_view translatio
   return slots_[find(hash(source, translation), source, translation)] != 0;
 }
 
-const char* EmittedPairs::store(std::string_view source, std::string_view translation) {
-  const std::size_t need = kHeader + source.size() + translation.size();
-  if (blockUsed_ + need > kBlock || blocks_.empty()) {
-    // A pair longer than a block gets a block of its own size.
-    const std::size_t size = need > kBlock ? need : kBlock;
+std::uint64_t EmittedPairs::store(std::string_view source, std::string_view translation) {
+  const std::size_t need =
+      lengthBytes(source.size()) + lengthBytes(translation.size()) + source.size() + translation.size();
+  if (blocks_.empty() || blockUsed_ + need > kBlock) {
+    // The first byte of the first block is never used: no pair is at location
+    // 0, so no slot of a pair is 0 (empty).
+    const std::size_t skip = blocks_.empty() ? 1 : 0;
+    const std::size_t size = need + skip > kBlock ? need + skip : kBlock;
     blocks_.push_back(std::make_unique<char[]>(size));
     blockBytes_ += size;
-    blockUsed_ = 0;
+    blockUsed_ = skip;
   }
+  const std::uint64_t location = (std::uint64_t{blocks_.size() - 1} << kOffsetBits) | blockUsed_;
   char* p = blocks_.back().get() + blockUsed_;
-  blockUsed_ += need;
-  const std::uint32_t lengths[2] = {static_cast<std::uint32_t>(source.size()),
-                                    static_cast<std::uint32_t>(translation.size())};
-  std::memcpy(p, lengths, kHeader);
-  std::memcpy(p + kHeader, source.data(), source.size());
-  std::memcpy(p + kHeader + source.size(), translation.data(), translation.size());
-  if (need > kBlock) blockUsed_ = kBlock;  // nothing more goes into an outsized block
-  return p;
+  p = writeLength(p, source.size());
+  p = writeLength(p, translation.size());
+  std::memcpy(p, source.data(), source.size());
+  std::memcpy(p + source.size(), translation.data(), translation.size());
+  blockUsed_ = need > kBlock ? kBlock : blockUsed_ + need;  // nothing more goes into an outsized block
+  return location;
 }
 
 void EmittedPairs::grow() {
@@ -71,40 +94,40 @@ void EmittedPairs::grow() {
   old.swap(slots_);
   slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
   const std::size_t mask = slots_.size() - 1;
+  // The slots keep only a piece of the hash: each pair's place is found anew.
   for (const std::uint64_t s : old) {
     if (s == 0) continue;
-    std::size_t slot = static_cast<std::uint32_t>(s >> 32) & mask;
+    std::string_view source, translation;
+    read(s & ((std::uint64_t{1} << kLocationBits) - 1), source, translation);
+    std::size_t slot = hash(source, translation) & mask;
     while (slots_[slot] != 0) slot = (slot + 1) & mask;
     slots_[slot] = s;
   }
 }
 
 bool EmittedPairs::insert(std::string_view source, std::string_view translation) {
-  // Lengths are stored in 32 bits: a text of 2 GiB or more (longer than any
-  // record can be) is never registered, and is written each time.
-  if (source.size() > UINT32_MAX / 2 || translation.size() > UINT32_MAX / 2) return true;
   // Kept below 3/4 full, so that a probe ends soon.
-  if ((pairs_.size() + 1) * 4 > slots_.size() * 3) grow();
-  const std::uint32_t h = hash(source, translation);
+  if ((count_ + 1) * 4 > slots_.size() * 3) grow();
+  const std::uint64_t h = hash(source, translation);
   const std::size_t slot = find(h, source, translation);
   if (slots_[slot] != 0) return false;
-  pairs_.push_back(store(source, translation));
-  slots_[slot] = (std::uint64_t{h} << 32) | static_cast<std::uint32_t>(pairs_.size());
+  slots_[slot] = ((h >> kLocationBits) << kLocationBits) | store(source, translation);
+  ++count_;
   return true;
 }
 
 void EmittedPairs::clear() {
   slots_.clear();
   slots_.shrink_to_fit();
-  pairs_.clear();
-  pairs_.shrink_to_fit();
   blocks_.clear();
+  blocks_.shrink_to_fit();
   blockUsed_ = kBlock;
   blockBytes_ = 0;
+  count_ = 0;
 }
 
 std::size_t EmittedPairs::memoryUse() const {
-  return blockBytes_ + slots_.capacity() * sizeof(std::uint64_t) + pairs_.capacity() * sizeof(const char*);
+  return blockBytes_ + slots_.capacity() * sizeof(std::uint64_t) + blocks_.capacity() * sizeof(blocks_[0]);
 }
 
 void EmittedPairs::appendPairLine(std::string& out, std::string_view source, std::string_view translation) {

@@ -23,9 +23,10 @@ struct TranslationPair {
 
 // The set of (source, translation) pairs registered in a run, with exact
 // membership. A run may register millions of pairs, so they are stored
-// compactly: the bytes of every pair go one after the other into large blocks,
-// and an open-addressing table of 64-bit slots (32 bits of hash, 32 bits of
-// pair number) finds them; no pair has an allocation of its own.
+// compactly: the bytes of every pair (two lengths of a byte or two, then the two
+// texts) go one after the other into blocks of 1 MiB, and an open-addressing
+// table of 64-bit slots (a piece of the hash and the pair's place) finds them;
+// no pair has an allocation or an index entry of its own.
 class EmittedPairs {
  public:
   EmittedPairs() = default;
@@ -35,7 +36,7 @@ class EmittedPairs {
   bool contains(std::string_view source, std::string_view translation) const;
   // Registers the pair; true when it was not registered before.
   bool insert(std::string_view source, std::string_view translation);
-  std::size_t size() const { return pairs_.size(); }
+  std::size_t size() const { return count_; }
   void clear();
   // Bytes held (blocks, table and index), for tests of the growth.
   std::size_t memoryUse() const;
@@ -93,20 +94,26 @@ class EmittedPairs {
   static void appendPairLine(std::string& out, std::string_view source, std::string_view translation);
 
  private:
-  static std::uint32_t hash(std::string_view source, std::string_view translation);
+  static std::uint64_t hash(std::string_view source, std::string_view translation);
   // The slot holding the pair, or the empty slot where it would go.
-  std::size_t find(std::uint32_t h, std::string_view source, std::string_view translation) const;
-  bool equals(std::uint32_t index, std::string_view source, std::string_view translation) const;
+  std::size_t find(std::uint64_t h, std::string_view source, std::string_view translation) const;
+  // The pair stored at a location: its two texts.
+  void read(std::uint64_t location, std::string_view& source, std::string_view& translation) const;
   void grow();
-  // Copies the pair's bytes into the blocks: lengths, then both texts.
-  const char* store(std::string_view source, std::string_view translation);
+  // Copies the pair into the blocks (both lengths, then both texts); returns its location.
+  std::uint64_t store(std::string_view source, std::string_view translation);
 
-  static constexpr std::size_t kBlock = std::size_t(1) << 20;
-  std::vector<std::uint64_t> slots_;   // 0: empty; else hash << 32 | (pair number + 1)
-  std::vector<const char*> pairs_;     // where each pair's bytes begin
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  std::size_t blockUsed_ = kBlock;     // bytes used in the last block
-  std::size_t blockBytes_ = 0;         // bytes allocated in all blocks
+  // A slot: 0 when empty, else the top kTagBits bits of the pair's hash above
+  // its location (block number << kOffsetBits | offset in the block).
+  static constexpr unsigned kOffsetBits = 20;
+  static constexpr std::size_t kBlock = std::size_t(1) << kOffsetBits;
+  static constexpr unsigned kLocationBits = 40;
+  static constexpr unsigned kTagBits = 64 - kLocationBits;
+  std::vector<std::uint64_t> slots_;
+  std::vector<std::unique_ptr<char[]>> blocks_;  // a pair longer than a block gets one of its own
+  std::size_t blockUsed_ = kBlock;  // bytes used in the last block
+  std::size_t blockBytes_ = 0;      // bytes allocated in all blocks
+  std::size_t count_ = 0;
 };
 
 }  // namespace vestrilo

@@ -23,7 +23,7 @@ namespace {
 
 using Kind = EnglishEntityKind;
 
-using english_word::valueOf;
+std::int32_t valueOf(EnglishSentence& s, std::string_view words) { return s.rememberedWordsValue(words); }
 
 bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
 
@@ -52,7 +52,7 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
   // A number of minutes before "past", "to" or "of": a units or tens word up to thirty.
-  auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(tp) <= 30; };
+  auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(s, tp) <= 30; };
 
   if (kc == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i, i + 1, Kind::Ordinal);
   if (kc == Kind::Arabic && tn == "%") return s.merge(i, i + 1, Kind::Arabic);
@@ -73,7 +73,7 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
       return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (isListedWord(neverAloneList, t)) s.entities[i].kind = Kind::Plain;
-  if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(tn) <= 24)
+  if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(s, tn) <= 24)
     s.entities[i + 1].kind = Kind::ClockOrNumber;
   if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
   if (t == "percent" && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))

@@ -32,7 +32,7 @@ bool isAnyOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b 
 
 std::string_view withoutLastByte(std::string_view t) { return t.empty() ? t : t.substr(0, t.size() - 1); }
 
-using english_word::valueOf;
+std::int32_t valueOf(EnglishSentence& s, std::string_view words) { return s.rememberedWordsValue(words); }
 
 // Joins a tens word with the units or ordinal word after it: the separator byte
 // before the second word becomes "-" in the working copy ("twenty five" reads
@@ -176,7 +176,7 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
   if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == "a"))
     return again(s, i - 1, i, Kind::WordNumber);
   if (kc == Kind::Units && kp == Kind::Units && tp.find("point") == std::string_view::npos) {
-    const std::int32_t minutes = valueOf(t);
+    const std::int32_t minutes = valueOf(s, t);
     if (minutes >= 10 && minutes < 59) return again(s, i - 1, i, Kind::Clock);
   }
   if (kc == Kind::Units && kn == Kind::Tens && englishTensList.text().find(tn) < tensMinuteWordsEnd)
@@ -209,7 +209,7 @@ std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
   const std::string_view t = v.curText, tp = v.prevText;
   const Kind kp = v.prev.kind;
 
-  if (isListedWord(dayHalfList, t) && (kp == Kind::Clock || (kp == Kind::Units && valueOf(tp) <= 24)))
+  if (isListedWord(dayHalfList, t) && (kp == Kind::Clock || (kp == Kind::Units && valueOf(s, tp) <= 24)))
     return again(s, i - 1, i, Kind::Clock);
   if (isListedWord(eraList, t)) {
     if (kp == Kind::DayDate) return again(s, i - 1, i, Kind::DayDate);

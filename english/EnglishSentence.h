@@ -76,6 +76,8 @@ class EnglishSentence {
   std::string sentence;  // the line as read
   std::string lowered;   // working copy, always as long as `sentence`
   EntityList<EnglishEntity> entities;
+  // The values of number words that the passes have tested, kept from line to line.
+  TextMemo<std::int32_t> wordValues;
 
   EnglishSentence() = default;
   explicit EnglishSentence(std::string line);
@@ -144,6 +146,10 @@ class EnglishSentence {
   // The value of number words as an integer for limit tests; saturates at
   // INT32_MAX instead of wrapping.
   static std::int32_t wordsValue(std::string text);
+  // wordsValue through the memo of the object.
+  std::int32_t rememberedWordsValue(std::string_view words) {
+    return wordValues.get(0, words, [&] { return wordsValue(std::string(words)); });
+  }
 
   // Digit strings to Chinese numerals.
   static std::string fourDigitsToChinese(std::string digits);

@@ -1,9 +1,5 @@
 #include "english/EnglishWordClasses.h"
 
-#include <string>
-
-#include "core/TranslationCache.h"
-#include "english/EnglishSentence.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -28,11 +24,6 @@ WordTable build() {
 const WordTable& table() {
   static const WordTable words = build();
   return words;
-}
-
-std::int32_t valueOf(std::string_view words) {
-  thread_local TextMemo<std::int32_t> values;
-  return values.get(0, words, [&] { return EnglishSentence::wordsValue(std::string(words)); });
 }
 
 }  // namespace english_word

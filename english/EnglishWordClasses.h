@@ -29,10 +29,6 @@ const WordTable& table();
 // The classes of word (0: in none of the lists).
 inline std::uint32_t classesOf(std::string_view word) { return table().bitsOf(word); }
 
-// EnglishSentence::wordsValue of words, remembered per thread: the passes test
-// the values of the same few number words over and over.
-std::int32_t valueOf(std::string_view words);
-
 }  // namespace english_word
 
 }  // namespace vestrilo

@@ -86,7 +86,7 @@ TEST(Registry, ManyPairsStayExactThroughGrowth) {
   }
   EXPECT_TRUE(r.contains(big, "y"));
   EXPECT_FALSE(r.contains(big, "yy"));
-  EXPECT_LT(r.memoryUse(), big.size() + textBytes + kPairs * 40u + (2u << 20));
+  EXPECT_LT(r.memoryUse(), big.size() + textBytes + kPairs * 24u + (2u << 20));
   r.clear();
   EXPECT_FALSE(r.contains("0", "t0"));
   EXPECT_EQ(r.memoryUse(), 0u);
