@@ -162,9 +162,9 @@ void ChineseSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
   for (const ChineseEntity& e : entities) {
     if (!isTranslated(e.kind)) continue;
     const std::string_view source = text(e);
-    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), source,
+    const TranslationCache::Translation r = cache.get(static_cast<std::int32_t>(e.kind), source,
                                            [&] { return CachedTranslation{translationOf(e), {}}; });
-    emit(source, std::string_view(r.translation), false);
+    emit(source, r.translation, false);
   }
 }
 

@@ -45,16 +45,18 @@ class TextMemo {
       slot = h & mask;
     }
     Entry e;
+    e.value = compute();  // before the key goes in: compute may ask how many entries there are
     e.hash = h;
     e.tag = tag;
     e.offset = keys_.size();
     e.length = text.size();
     keys_.append(text.data(), text.size());
-    e.value = compute();
     entries_.push_back(std::move(e));
     slots_[slot] = static_cast<std::uint32_t>(entries_.size());
     return entries_.back().value;
   }
+
+ std::size_t size() const { return entries_.size(); }
 
  private:
   void clear() {
@@ -79,7 +81,40 @@ class TextMemo {
   std::string keys_;
 };
 
-// The renderings of the output builders, per (kind, text).
-using TranslationCache = TextMemo<CachedTranslation>;
+// The renderings of the output builders, per (kind, text). The translations
+// are kept one after the other in one buffer, so that an entry is a few
+// numbers and not two strings.
+class TranslationCache {
+ public:
+  struct Translation {
+    std::string_view translation;
+    std::string_view candidate;
+  };
+
+  // The rendering of (kind, text), computed by compute() (a CachedTranslation)
+  // when not remembered. The views are valid until the next call.
+  template <class Compute>
+  Translation get(std::int32_t kind, std::string_view text, Compute&& compute) {
+    const Spans& s = spans_.get(kind, text, [&] {
+      if (spans_.size() == 0) texts_.clear();  // the memo starts afresh
+      const CachedTranslation fresh = compute();
+      Spans added{texts_.size(), fresh.translation.size(), fresh.candidate.size()};
+      texts_ += fresh.translation;
+      texts_ += fresh.candidate;
+      return added;
+    });
+    return Translation{std::string_view(texts_.data() + s.offset, s.translation),
+                       std::string_view(texts_.data() + s.offset + s.translation, s.candidate)};
+  }
+
+ private:
+  struct Spans {
+    std::size_t offset = 0;  // of the translation in texts_; the candidate follows it
+    std::size_t translation = 0;
+    std::size_t candidate = 0;
+  };
+  TextMemo<Spans> spans_;
+  std::string texts_;
+};
 
 }  // namespace vestrilo

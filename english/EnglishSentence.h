@@ -180,13 +180,13 @@ void EnglishSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
     }
     const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
     // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
-    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
+    const TranslationCache::Translation r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
       CachedTranslation fresh;
       fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
       return fresh;
     });
-    emit(source, std::string_view(r.translation), false);
-    if (twoReadings) emit(source, std::string_view(r.candidate), true);
+    emit(source, r.translation, false);
+    if (twoReadings) emit(source, r.candidate, true);
   }
 }
 
