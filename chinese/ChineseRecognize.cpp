@@ -218,6 +218,10 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
 constexpr ByteSet textRuleStarts =
     ByteSet().addFirstByte(numeralOne).addFirstByte(magnitudeTen).addFirstBytesOfList(sundayWordList.text());
 
+// The first bytes of the separators inside an Arabic number.
+constexpr ByteSet joinerStarts =
+    ByteSet().addFirstBytesOfList(arabicJoinerList.text()).addFirstByte(fullWidthComma).addFirstByte(fullWidthColon);
+
 // Whether no rule of pass 1 can act at record p, tested on the records in place:
 // the joiner rule needs Arabic on both sides, the unit-word and numeral rules
 // need their kinds, and the text rules need 一, 十 or a Sunday word. Most
@@ -235,11 +239,12 @@ bool quietInFirstPass(const ChineseSentence& s, std::size_t p) {
     default:
       break;
   }
-  if (p > 0 && p + 1 < s.entities.size() && s.entities[p - 1].kind == Kind::Arabic &&
+  const unsigned char first = s.firstByte(cur);
+  if (joinerStarts.has(first) && p > 0 && p + 1 < s.entities.size() && s.entities[p - 1].kind == Kind::Arabic &&
       s.entities[p + 1].kind == Kind::Arabic)
     return false;
   // 一 and 十 are two bytes, the Sunday words four to eight.
-  if (cur.length < 2 || !textRuleStarts.has(s.firstByte(cur))) return true;
+  if (cur.length < 2 || !textRuleStarts.has(first)) return true;
   const std::string_view T = s.text(cur);
   if (T.size() > 8) return true;
   if (T == numeralOne || T == magnitudeTen) return false;
