@@ -9,9 +9,9 @@ the source text per line, each at most MB MiB (default 50):
 - English: the English manual pages of the packages in MAN_PACKAGES (sorted,
   rendered to plain text by groff), the message ids of the installed message catalogues
   (zh_CN .mo files through msgunfmt) and the English fortune files.
-- Chinese: the zh_CN manual pages (rendered by groff), the zh_CN translations
-  of the same catalogues and the Chinese fortune files (chinese, tang300,
-  song100), word-segmented by Debian's python3-jieba (words separated by single
+- Chinese: the zh_CN and zh_TW manual pages (rendered by groff), the zh_CN
+  and zh_TW translations of the installed catalogues and the Chinese fortune
+  files (chinese, tang300, song100), word-segmented by Debian's python3-jieba (words separated by single
   spaces, as the tool expects) and converted to GBK by
   `iconv -f UTF-8 -t GBK//TRANSLIT` (typographic hyphens and quotes of the
   rendered pages become their ASCII forms, a character without a GBK form
@@ -105,9 +105,9 @@ def fortune_lines(names):
     return lines
 
 
-def catalogue_lines(translated):
+def catalogue_lines(translated, locale="zh_CN"):
     lines = []
-    for mo in sorted(glob.glob("/usr/share/locale/zh_CN/LC_MESSAGES/*.mo")):
+    for mo in sorted(glob.glob("/usr/share/locale/%s/LC_MESSAGES/*.mo" % locale)):
         for msgid, msgstr in po_strings(mo):
             text = msgstr if translated else msgid
             if msgid and text:
@@ -163,9 +163,10 @@ def chinese(limit):
     import jieba
     jieba.setLogLevel(60)
     lines = fortune_lines(["chinese", "tang300", "song100"])
-    lines += catalogue_lines(translated=True)
-    for page in man_pages("/usr/share/man/zh_CN"):
-        lines += render(page, chinese=True)
+    for locale in ("zh_CN", "zh_TW"):
+        lines += catalogue_lines(translated=True, locale=locale)
+        for page in man_pages("/usr/share/man/" + locale):
+            lines += render(page, chinese=True)
     out = []
     size = 0
     for line in lines:
