@@ -9,6 +9,7 @@
 // beyond its value.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -31,18 +32,14 @@ class TextMemo {
   template <class Compute>
   const Value& get(std::int32_t tag, std::string_view text, Compute&& compute) {
     const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(tag)));
-    if (slots_.empty()) slots_.assign(kSlots, 0);
-    const std::size_t mask = kSlots - 1;
-    std::size_t slot = h & mask;
-    for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
-      const Entry& e = entries_[slots_[slot] - 1];
-      if (e.hash == h && e.tag == tag && e.length == text.size() &&
-          std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
-        return e.value;
-    }
+    std::size_t slot = find(h, tag, text);
+    if (slots_[slot] != 0) return entries_[slots_[slot] - 1].value;
     if (entries_.size() >= kLimit || keys_.size() + text.size() > kKeyBytes) {
       clear();
-      slot = h & mask;
+      slot = find(h, tag, text);
+    } else if ((entries_.size() + 1) * 2 > slots_.size()) {
+      grow();
+      slot = find(h, tag, text);
     }
     Entry e;
     e.value = compute();  // before the key goes in: compute may ask how many entries there are
@@ -56,13 +53,39 @@ class TextMemo {
     return entries_.back().value;
   }
 
- std::size_t size() const { return entries_.size(); }
+  std::size_t size() const { return entries_.size(); }
 
  private:
+  // The slot holding the key, or the empty slot where it would go.
+  std::size_t find(std::uint64_t h, std::int32_t tag, std::string_view text) {
+    if (slots_.empty()) slots_.assign(kFirstSlots, 0);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = h & mask;
+    for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
+      const Entry& e = entries_[slots_[slot] - 1];
+      if (e.hash == h && e.tag == tag && e.length == text.size() &&
+          std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
+        break;
+    }
+    return slot;
+  }
+
+  // The table starts small (a memo for a few lines costs little) and doubles,
+  // staying at most half full, up to the size the limit needs.
+  void grow() {
+    slots_.assign(slots_.size() * 2, 0);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+      std::size_t slot = entries_[k].hash & mask;
+      while (slots_[slot] != 0) slot = (slot + 1) & mask;
+      slots_[slot] = static_cast<std::uint32_t>(k + 1);
+    }
+  }
+
   void clear() {
     entries_.clear();
     keys_.clear();
-    slots_.assign(kSlots, 0);
+    std::fill(slots_.begin(), slots_.end(), 0);
   }
 
   struct Entry {
@@ -74,7 +97,7 @@ class TextMemo {
   };
 
   static constexpr std::size_t kLimit = std::size_t(1) << 16;      // entries
-  static constexpr std::size_t kSlots = kLimit * 2;                 // a power of two, at most half full
+  static constexpr std::size_t kFirstSlots = 64;                    // a power of two
   static constexpr std::size_t kKeyBytes = std::size_t(1) << 24;   // key text in all
   std::vector<std::uint32_t> slots_;  // 0: empty; else entry number + 1
   std::vector<Entry> entries_;
