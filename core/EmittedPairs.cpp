@@ -70,13 +70,18 @@ bool EmittedPairs::contains(std::string_view source, std::string_view translatio
 std::uint64_t EmittedPairs::store(std::string_view source, std::string_view translation) {
   const std::size_t need =
       lengthBytes(source.size()) + lengthBytes(translation.size()) + source.size() + translation.size();
-  if (blocks_.empty() || blockUsed_ + need > kBlock) {
+  if (blocks_.empty() || blockUsed_ + need > blockSize_) {
     // The first byte of the first block is never used: no pair is at location
     // 0, so no slot of a pair is 0 (empty).
     const std::size_t skip = blocks_.empty() ? 1 : 0;
-    const std::size_t size = need + skip > kBlock ? need + skip : kBlock;
-    blocks_.push_back(std::make_unique<char[]>(size));
+    // Blocks start small (a registry of a few pairs costs little) and double
+    // up to kBlock; a pair longer than that gets a block of its own size.
+    std::size_t size = blocks_.empty() ? kFirstBlock : (blockSize_ * 2 < kBlock ? blockSize_ * 2 : kBlock);
+    while (size < need + skip && size < kBlock) size *= 2;
+    if (size < need + skip) size = need + skip;
+    blocks_.push_back(std::unique_ptr<char[]>(new char[size]));  // not zero-filled: every byte used is written
     blockBytes_ += size;
+    blockSize_ = size;
     blockUsed_ = skip;
   }
   const std::uint64_t location = (std::uint64_t{blocks_.size() - 1} << kOffsetBits) | blockUsed_;
@@ -85,7 +90,7 @@ std::uint64_t EmittedPairs::store(std::string_view source, std::string_view tran
   p = writeLength(p, translation.size());
   std::memcpy(p, source.data(), source.size());
   std::memcpy(p + source.size(), translation.data(), translation.size());
-  blockUsed_ = need > kBlock ? kBlock : blockUsed_ + need;  // nothing more goes into an outsized block
+  blockUsed_ += need;
   return location;
 }
 
@@ -121,7 +126,8 @@ void EmittedPairs::clear() {
   slots_.shrink_to_fit();
   blocks_.clear();
   blocks_.shrink_to_fit();
-  blockUsed_ = kBlock;
+  blockUsed_ = 0;
+  blockSize_ = 0;
   blockBytes_ = 0;
   count_ = 0;
 }

@@ -24,7 +24,7 @@ struct TranslationPair {
 // The set of (source, translation) pairs registered in a run, with exact
 // membership. A run may register millions of pairs, so they are stored
 // compactly: the bytes of every pair (two lengths of a byte or two, then the two
-// texts) go one after the other into blocks of 1 MiB, and an open-addressing
+// texts) go one after the other into blocks of up to 1 MiB, and an open-addressing
 // table of 64-bit slots (a piece of the hash and the pair's place) finds them;
 // no pair has an allocation or an index entry of its own.
 class EmittedPairs {
@@ -111,7 +111,9 @@ class EmittedPairs {
   static constexpr unsigned kTagBits = 64 - kLocationBits;
   std::vector<std::uint64_t> slots_;
   std::vector<std::unique_ptr<char[]>> blocks_;  // a pair longer than a block gets one of its own
-  std::size_t blockUsed_ = kBlock;  // bytes used in the last block
+  static constexpr std::size_t kFirstBlock = 4096;
+  std::size_t blockSize_ = 0;       // bytes of the last block
+  std::size_t blockUsed_ = 0;       // bytes used in the last block
   std::size_t blockBytes_ = 0;      // bytes allocated in all blocks
   std::size_t count_ = 0;
 };
