@@ -6,6 +6,8 @@
 // output builder (translationLine for the batch tool). Each stage file holds one
 // stage:
 //   ChineseSentence.cpp      construction, record texts, neighbour view, merge
+//   ChineseQuickScan.cpp     mayHoldEntity, the scan that lets a line skip the stages
+//   ChineseCharClasses.h     the classes of single characters (numeral, magnitude, ...)
 //   ChineseTokenizer.cpp     tokenize
 //   ChineseAdjust.cpp        adjust (fractions, percentages, proportions, eras)
 //   ChineseRecognize.cpp     recognize

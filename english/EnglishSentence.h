@@ -6,6 +6,8 @@
 // one output builder (translationLine for the batch tool). Each stage file holds
 // one stage:
 //   EnglishSentence.cpp        construction, record texts, neighbour view, merge
+//   EnglishQuickScan.cpp       mayHoldEntity, the scan that lets a line skip the stages
+//   EnglishWordClasses.cpp     the table of the six word-class lists
 //   EnglishTokenizer.cpp       tokenize
 //   EnglishRecognize.cpp       recognize
 //   EnglishDisambiguate.cpp    disambiguate
