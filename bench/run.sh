@@ -4,19 +4,25 @@
 # Builds Release in its own build directory, generates the corpora under
 # bench/out/ when they are missing or older than the generator, then measures:
 #   - MB/s and lines/s per direction with one thread and with the default
-#     thread count, beside `cat FILE > /dev/null` on the same file;
+#     thread count, beside `cat FILE > /dev/null` on the same file, on the
+#     dense generated corpus and on the real, sparse one;
 #   - 1x, 4x and 16x the corpus (default threads): time ratios, peak memory,
 #     and the 1x corpus repeated 16 times (the registry does not grow);
 #   - one 10 MiB line against the same bytes split into ordinary lines;
-#   - UTF-8 runs (VESTRILO_ENCODING=UTF-8) beside GBK runs of the same text.
+#   - UTF-8 runs (VESTRILO_ENCODING=UTF-8) beside GBK runs of the same text;
+#   - the Python module's pairs_many and the distributed run on a local
+#     cluster beside the command line.
 #
 # Settings (environment): BENCH_MB (corpus size per direction in MiB, 50),
+# BENCH_REAL (1: also the real corpora of bench/real_corpus.py; 0: not),
+# BENCH_REAL_MB (their size cap in MiB, 50),
 # BENCH_SEED (2004), BENCH_REPEAT (runs per 1x measurement, best is kept, 3),
 # BENCH_LONG_MB (long-line size in MiB, 10), BENCH_TIMEOUT (seconds allowed to
 # one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
 # ("-C2E -E2C"), BENCH_NICE (a nice value for the measured runs, e.g. -10 on a
 # machine shared with other work; needs root for negative values),
-# BENCH_SECTIONS (the parts to run, "throughput scaling long utf8"). MB in the
+# BENCH_SECTIONS (the parts to run, "throughput scaling long utf8 python
+# distributed"). MB in the
 # figures is 10^6 bytes.
 set -euo pipefail
 
@@ -29,7 +35,7 @@ REPEAT=${BENCH_REPEAT:-3}
 LONG_MB=${BENCH_LONG_MB:-10}
 TIMEOUT=${BENCH_TIMEOUT:-300}
 DIRECTIONS=${BENCH_DIRECTIONS:-"-C2E -E2C"}
-SECTIONS=${BENCH_SECTIONS:-"throughput scaling long utf8"}
+SECTIONS=${BENCH_SECTIONS:-"throughput scaling long utf8 python distributed"}
 section() { [[ " $SECTIONS " == *" $1 "* ]]; }
 NICE=()
 [ -n "${BENCH_NICE:-}" ] && NICE=(nice -n "$BENCH_NICE")
@@ -39,11 +45,26 @@ if [ ! -x /usr/bin/time ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq && apt-get install -y -qq time >/dev/null
 fi
+# The real corpora are made from text these Debian packages install.
+REAL_PACKAGES="manpages manpages-dev manpages-zh coreutils util-linux findutils grep sed tar bash procps
+  openssh-client man-db git-man perl-doc fortunes fortunes-zh gettext groff-base python3-jieba"
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  missing=""
+  for p in $REAL_PACKAGES; do dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"; done
+  if [ -n "$missing" ]; then
+    echo "installing$missing (for the real corpora)" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq $missing >/dev/null
+  fi
+fi
 
 # ---------------------------------------------------------------- build
 echo "== building Release in $BUILD" >&2
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DVESTRILO_TESTS=OFF >/dev/null
 cmake --build "$BUILD" --target vestrilo -j2 >/dev/null
+if section python || section distributed; then
+  cmake --build "$BUILD" --target vestrilo_python -j2 >/dev/null 2>&1 || echo "(no Python module: pybind11 missing)" >&2
+fi
 BIN=$BUILD/vestrilo
 GEN=$BUILD/gen_corpus
 if [ ! -x "$GEN" ] || [ "$ROOT/bench/gen_corpus.cpp" -nt "$GEN" ] || [ "$ROOT/bench/CorpusGenerator.h" -nt "$GEN" ]; then
@@ -89,11 +110,24 @@ for dir in $DIRECTIONS; do
   fi
   gbk=$(name "$dir" x1)
   utf8=${gbk%.txt}.utf8.txt
-  if [ ! -s "$utf8" ] || [ "$gbk" -nt "$utf8" ]; then
+  if section utf8 && { [ ! -s "$utf8" ] || [ "$gbk" -nt "$utf8" ]; }; then
     echo "   converting $(basename "$gbk") to UTF-8" >&2
     iconv -f GBK -t UTF-8 "$gbk" >"$utf8.tmp" && mv "$utf8.tmp" "$utf8"
   fi
 done
+# The real, sparse corpora (bench/real_corpus.py): made once, kept until the script changes.
+REAL_DIR=$OUT/real
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  if [ ! -s "$REAL_DIR/zh-real.txt" ] || [ ! -s "$REAL_DIR/en-real.txt" ] || [ "$ROOT/bench/real_corpus.py" -nt "$REAL_DIR/en-real.txt" ]; then
+    echo "   making the real corpora (manual pages, message catalogues, fortunes; a few minutes)" >&2
+    /usr/bin/python3 "$ROOT/bench/real_corpus.py" "$REAL_DIR" "${BENCH_REAL_MB:-50}" >&2
+  fi
+fi
+realname() { # direction -> file
+  local d=zh
+  [ "$1" = -E2C ] && d=en
+  echo "$REAL_DIR/$d-real.txt"
+}
 
 # ---------------------------------------------------------------- helpers
 SCRATCH=$(mktemp -d)
@@ -176,7 +210,7 @@ ratio() { # a b -> a/b, or "-" when either is not a number
 # ---------------------------------------------------------------- measuring
 COMMIT=$(git -C "$ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
 # Only the sources of the binary matter here.
-if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver lexicon chinese english core engine include 2>/dev/null)" ]; then
+if [ -n "$(git -C "$ROOT" status --porcelain -- CMakeLists.txt driver engine core include lexicon chinese english 2>/dev/null)" ]; then
   COMMIT="$COMMIT (with local changes to the tool's sources)"
 fi
 echo
@@ -187,34 +221,42 @@ echo "load average before the run: $(cut -d' ' -f1-3 /proc/loadavg)${BENCH_NICE:
 if section throughput; then
 echo
 
-echo "Throughput (1x corpus)"
-printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
-  dir threads MB lines seconds MB/s lines/s cpu cpu-MB/s cat-s cat-MB/s vs-cat peak-MB pairs
-for dir in $DIRECTIONS; do
-  file=$(name "$dir" x1)
-  bytes=$(stat -c %s "$file")
-  lines=$(wc -l <"$file")
-  mb=$(calc "%.1f" "$bytes / 1e6")
-  ct=$(cat_time "$file")
-  cmbs=$(calc "%.0f" "$bytes / 1e6 / $ct")
-  for threads in 1 default; do
-    best "$threads" "$dir" "$file"
-    if [[ $SECS =~ ^[0-9.]+$ ]]; then
-      mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
-      lps=$(calc "%.0f" "$lines / $SECS")
-      cmb=$(calc "%.1f" "$bytes / 1e6 / $CPU")
-    else
-      mbs=-
-      lps=-
-      cmb=-
-    fi
-    printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
-      "$dir" "$threads" "$mb" "$lines" "$SECS" "$mbs" "$lps" "$CPU" "$cmb" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" \
-      "$RSS_MB" "$PAIRS"
-    if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
+throughput() { # title kind: the throughput table of the 1x ("x1") or the real ("real") corpora
+  echo "$1"
+  printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+    dir threads MB lines seconds MB/s lines/s cpu cpu-MB/s cat-s cat-MB/s vs-cat peak-MB pairs
+  for dir in $DIRECTIONS; do
+    if [ "$2" = real ]; then file=$(realname "$dir"); else file=$(name "$dir" x1); fi
+    [ -s "$file" ] || continue
+    bytes=$(stat -c %s "$file")
+    lines=$(wc -l <"$file")
+    mb=$(calc "%.1f" "$bytes / 1e6")
+    ct=$(cat_time "$file")
+    cmbs=$(calc "%.0f" "$bytes / 1e6 / $ct")
+    for threads in 1 default; do
+      best "$threads" "$dir" "$file"
+      if [[ $SECS =~ ^[0-9.]+$ ]]; then
+        mbs=$(calc "%.1f" "$bytes / 1e6 / $SECS")
+        lps=$(calc "%.0f" "$lines / $SECS")
+        cmb=$(calc "%.1f" "$bytes / 1e6 / $CPU")
+      else
+        mbs=-
+        lps=-
+        cmb=-
+      fi
+      printf "%-5s %-8s %6s %7s %8s %6s %7s %8s %8s %7s %8s %7s %8s %8s\n" \
+        "$dir" "$threads" "$mb" "$lines" "$SECS" "$mbs" "$lps" "$CPU" "$cmb" "$ct" "$cmbs" "$(ratio "$SECS" "$ct")x" \
+        "$RSS_MB" "$PAIRS"
+      if [ "$threads" = 1 ]; then T1=$SECS; else T2=$SECS; fi
+    done
+    echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
   done
-  echo "      two threads: $(ratio "$T1" "$T2")x the single-threaded throughput"
-done
+}
+throughput "Throughput (1x corpus, dense generated text)" x1
+if [ "${BENCH_REAL:-1}" = 1 ]; then
+  echo
+  throughput "Throughput (real corpus: manual pages, message catalogues, fortunes; most lines hold no entity)" real
+fi
 fi
 
 if section scaling; then
@@ -244,6 +286,7 @@ for dir in $DIRECTIONS; do
       "$SECS" "$mbs" "$(ratio "$SECS" "$base")" "$CPU" "$(ratio "$CPU" "$cbase")" "$RSS_MB" "$PAIRS" "$outmb"
   done
 done
+
 fi
 
 if section long; then
@@ -284,4 +327,29 @@ for dir in $DIRECTIONS; do
   printf "%-5s %9s %9s %8s %8s %9s %9s %8s %8s\n" "$dir" "$(calc "%.1f" "$(stat -c %s "$gbk") / 1e6")" \
     "$(calc "%.1f" "$(stat -c %s "$utf8") / 1e6")" "$gs" "$SECS" "$(ratio "$SECS" "$gs")" "$gc" "$CPU" "$(ratio "$CPU" "$gc")"
 done
+fi
+
+# The Python module and the cluster mode, for Debian's /usr/bin/python3 (built when pybind11 is there).
+if { section python || section distributed; } && [ -d "$BUILD/python/vestrilo" ]; then
+  if section python; then
+    echo
+    echo "Python module: pairs_many over the corpus (reading and splitting the file included) beside the"
+    echo "command line's single thread; best of $REPEAT runs"
+    for dir in $DIRECTIONS; do
+      for file in "$(name "$dir" x1)" "$(realname "$dir")"; do
+        [ -s "$file" ] || continue
+        echo "$(basename "$file"):"
+        PYTHONPATH="$BUILD/python" "${NICE[@]}" /usr/bin/python3 "$ROOT/bench/python_bench.py" "$BIN" "$dir" "$file" "$REPEAT"
+      done
+    done
+  fi
+  if section distributed; then
+    echo
+    echo "Distributed (python3 -m vestrilo.distributed, local cluster of 2 workers, blocks of 4 MiB) beside the"
+    echo "threaded command line, one run each"
+    for dir in $DIRECTIONS; do
+      PYTHONPATH="$BUILD/python" "${NICE[@]}" /usr/bin/python3 "$ROOT/bench/distributed_bench.py" "$BIN" "$dir" \
+        "$(name "$dir" x1)" 2 $((4 << 20))
+    done
+  fi
 fi

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
@@ -22,11 +23,27 @@ bool isProportionCount(const ChineseEntity& e) {
          (e.kind == Kind::Number && e.length == 2);
 }
 
+// The first bytes of 成 and 公元, which the proportion and era rules look for.
+constexpr ByteSet adjustWordStarts = ByteSet().addFirstByte(proportionWord).addFirstByte(eraWord);
+
+bool isHundred(const ChineseSentence& s, const ChineseEntity& e) {
+  return s.firstByte(e) == static_cast<unsigned char>(magnitudeHundred[0]) && s.text(e) == magnitudeHundred;
+}
+
 }  // namespace
 
 void ChineseSentence::adjust() {
   std::size_t p = 0;
   while (p < entities.size()) {
+    // Every rule needs a Number or 百 after the record, or the record to be 成
+    // or 公元: any other record is passed over without taking the neighbour view.
+    if (p + 1 >= entities.size() || (entities[p + 1].kind != Kind::Number && !isHundred(*this, entities[p + 1]))) {
+      const ChineseEntity& cur = entities[p];
+      if (!adjustWordStarts.has(firstByte(cur)) || (text(cur) != proportionWord && text(cur) != eraWord)) {
+        ++p;
+        continue;
+      }
+    }
     const ChineseNeighbours v = neighbours(p);
 
     // Fraction or percentage: 分之 with a numeral (or 百) after it.

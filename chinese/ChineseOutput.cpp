@@ -72,13 +72,9 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
 }
 
 void ChineseSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
-  for (const ChineseEntity& e : entities) {
-    if (!isTranslated(e.kind)) continue;
-    const std::string_view source = text(e);
-    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), source,
-                                   [&] { return CachedTranslation{translationOf(e), {}}; });
-    out.push_back(TranslationPair{std::string(source), r.translation, false});
-  }
+  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
+    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
+  });
 }
 
 void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {

@@ -6,6 +6,8 @@
 // output builder (translationLine for the batch tool). Each stage file holds one
 // stage:
 //   ChineseSentence.cpp      construction, record texts, neighbour view, merge
+//   ChineseQuickScan.cpp     mayHoldEntity, the scan that lets a line skip the stages
+//   ChineseCharClasses.h     the classes of single characters (numeral, magnitude, ...)
 //   ChineseTokenizer.cpp     tokenize
 //   ChineseAdjust.cpp        adjust (fractions, percentages, proportions, eras)
 //   ChineseRecognize.cpp     recognize
@@ -68,6 +70,8 @@ class ChineseSentence {
  public:
   std::string sentence;
   EntityList<ChineseEntity> entities;
+  // The values of numerals that recognition has tested, kept from line to line.
+  TextMemo<std::int64_t> numeralValues;
 
   ChineseSentence() = default;
   explicit ChineseSentence(std::string line);
@@ -83,6 +87,11 @@ class ChineseSentence {
   void recognize();
   void runStages();
 
+  // The quick scan: false when the line can hold no entity, so that its stages
+  // may be skipped (the proof is in the scan's source file). True does not mean
+  // that the line holds one.
+  static bool mayHoldEntity(std::string_view line);
+
   // Output builders. translationLine filters the sentence's pairs through a
   // run's registry; translationPairs gives the same pairs unfiltered, in order,
   // one per translated record, looking renderings up in (and adding them to) a
@@ -90,6 +99,11 @@ class ChineseSentence {
   std::string translationLine(EmittedPairs& registry) const;
   void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
+  // The same pairs handed to emit(source, translation, candidate) as views,
+  // valid during the call, so that a caller builds its own pairs without a copy
+  // in between.
+  template <class Emit>
+  void forEachPair(TranslationCache& cache, Emit&& emit) const;
   // The renderings list where they show the sentence's own text in *pieces
   // when that is given (see InputPiece). The HTML pair lines show and register
   // the sentence's pairs, or, when given, `shown`: the same pairs in the form
@@ -112,6 +126,13 @@ class ChineseSentence {
   // The bytes a record covers (clamped to the sentence).
   std::string_view text(const ChineseEntity& e) const { return recordText(sentence, e); }
   std::string_view text(std::size_t i) const { return text(entities[i]); }
+  // The first byte of a record's text, 0 for an empty text: a record can hold
+  // a word only if this is the word's first byte.
+  unsigned char firstByte(const ChineseEntity& e) const {
+    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < sentence.size()
+               ? static_cast<unsigned char>(sentence[static_cast<std::size_t>(e.start)])
+               : 0;
+  }
 
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
@@ -144,5 +165,16 @@ class ChineseSentence {
   static std::string convertPunctuation(std::string text);
   static std::string translateUnitNumber(std::string text);
 };
+
+template <class Emit>
+void ChineseSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
+  for (const ChineseEntity& e : entities) {
+    if (!isTranslated(e.kind)) continue;
+    const std::string_view source = text(e);
+    const TranslationCache::Translation r = cache.get(static_cast<std::int32_t>(e.kind), source,
+                                           [&] { return CachedTranslation{translationOf(e), {}}; });
+    emit(source, r.translation, false);
+  }
+}
 
 }  // namespace vestrilo

@@ -16,6 +16,7 @@
 #include <limits>
 #include <string_view>
 
+#include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
@@ -37,25 +38,15 @@ class Line {
   std::size_t size() const { return s_.size(); }
   unsigned char byte(std::size_t i) const { return i < s_.size() ? static_cast<unsigned char>(s_[i]) : 0; }
 
-  // The character at i: its two bytes, the missing second byte read as 0.
-  std::string_view character(std::size_t i, char (&buf)[2]) const {
-    buf[0] = static_cast<char>(byte(i));
-    buf[1] = static_cast<char>(byte(i + 1));
-    return std::string_view(buf, 2);
-  }
-
   std::string_view cut(std::size_t first, std::size_t last) const { return s_.substr(first, last - first + 1); }
 
  private:
   std::string_view s_;
 };
 
-// Membership of one character in a list of single characters. The whole-word test
-// is used: for a GBK character it is the same as finding the character in the
-// list text, and a broken character (a lead byte followed by '>' or by nothing)
-// can never match the bracket that closes a neighbouring word.
-bool isNumeral(std::string_view c) { return numeralList.hasWord(c); }
-bool isMagnitude(std::string_view c) { return unitList.hasWord(c); }
+// The class of the character at i (see ChineseCharClasses.h); the missing
+// second byte of a last lead byte reads as 0, which no listed character has.
+std::uint16_t classAt(const Line& line, std::size_t i) { return chinese_char::table.of(line.byte(i), line.byte(i + 1)); }
 
 ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
   return ChineseEntity{static_cast<std::int32_t>(start), static_cast<std::int32_t>(last - start + 1), kind};
@@ -66,11 +57,10 @@ ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
 // third magnitude character in a row (the first character never counts towards
 // that streak). Returns the position after the token.
 std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
-  char buf[2];
   const std::size_t start = i;
   std::size_t j = i;
   std::size_t end = i + 1;
-  bool hasUnit = line.character(i, buf) == magnitudeTen;
+  bool hasUnit = (classAt(line, i) & chinese_char::Ten) != 0;
   int unitStreak = 0;
   bool counts = true;
   while (counts && j < line.size()) {
@@ -78,15 +68,15 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
     end = j - 1;
     while (line.byte(j) == 0x20) ++j;
     if (line.byte(j) < 0x80) break;
-    const std::string_view d = line.character(j, buf);
-    const bool magnitude = isMagnitude(d);
+    const std::uint16_t d = classAt(line, j);
+    const bool magnitude = (d & chinese_char::Magnitude) != 0;
     if (magnitude) {
       hasUnit = true;
       ++unitStreak;
     } else {
       unitStreak = 0;
     }
-    counts = magnitude || isNumeral(d);
+    counts = (d & (chinese_char::Magnitude | chinese_char::Numeral)) != 0;
     if (unitStreak == 3) break;
   }
   if (end >= line.size()) end = line.size() - 1;
@@ -97,15 +87,21 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
 }
 
 // The kind of a Chinese run that is not a numeral run: the unit words that later
-// passes look for, each later test overriding an earlier one.
-Kind chineseRunKind(std::string_view text, std::string_view first) {
+// passes look for, each later test overriding an earlier one. No unit word is
+// longer than six bytes, and a run is a word only when its first character is
+// the first character of one, so most runs are Plain (or ArabicWithUnit when
+// they start with a magnitude character) without a look-up.
+Kind chineseRunKind(std::string_view text, std::uint16_t firstClass) {
+  const bool magnitudeFirst = (firstClass & chinese_char::Magnitude) != 0;
   Kind kind = Kind::Plain;
-  if (ordinalList.hasWord(text)) kind = Kind::Ordinal;
-  if (weekPrefixList.hasWord(text)) kind = Kind::Week;
-  if (everyWeekList.hasWord(text)) kind = Kind::Week;
-  if (dateUnitList.hasWord(text)) kind = Kind::Date;
-  if (clockUnitList.hasWord(text)) kind = Kind::Clock;
-  if (isMagnitude(first)) kind = Kind::ArabicWithUnit;
+  if (text.size() <= 6 && (firstClass & chinese_char::UnitWordStart)) {
+    if (ordinalList.hasWord(text)) kind = Kind::Ordinal;
+    if (weekPrefixList.hasWord(text)) kind = Kind::Week;
+    if (everyWeekList.hasWord(text)) kind = Kind::Week;
+    if (dateUnitList.hasWord(text)) kind = Kind::Date;
+    if (clockUnitList.hasWord(text)) kind = Kind::Clock;
+  }
+  if (magnitudeFirst) kind = Kind::ArabicWithUnit;
   return kind;
 }
 
@@ -113,19 +109,17 @@ Kind chineseRunKind(std::string_view text, std::string_view first) {
 // numeral or magnitude character (its first character may be a magnitude other
 // than 十). Returns the position after the token.
 std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
-  char buf[2];
   const std::size_t start = i;
   std::size_t j = i;
   for (;;) {
     j += 2;
     if (line.byte(j) < 0x80) break;
-    const std::string_view c = line.character(j, buf);
-    if (isNumeral(c) || isMagnitude(c)) break;
+    if (classAt(line, j) & (chinese_char::Numeral | chinese_char::Magnitude)) break;
   }
   std::size_t end = j - 1;
   if (end >= line.size()) end = line.size() - 1;
   const std::string_view text = line.cut(start, end);
-  out.push_back(record(start, end, chineseRunKind(text, text.substr(0, 2))));
+  out.push_back(record(start, end, chineseRunKind(text, classAt(line, start))));
   return end + 1;
 }
 
@@ -134,12 +128,11 @@ std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity
 void ChineseSentence::tokenize() {
   const Line line(sentence);
   std::size_t i = 0;
-  char buf[2];
   while (i < line.size()) {
     const unsigned char b = line.byte(i);
     if (b >= 0x80) {
-      const std::string_view c = line.character(i, buf);
-      i = (isNumeral(c) || c == magnitudeTen) ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
+      const bool numeral = (classAt(line, i) & (chinese_char::Numeral | chinese_char::Ten)) != 0;
+      i = numeral ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
     } else if (ascii::isDigit(b)) {
       const std::size_t start = i;
       while (ascii::isDigit(line.byte(i))) ++i;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vestrilo {
@@ -84,5 +85,30 @@ constexpr bool endsWithChar(std::string_view t, std::string_view ch) {
 }
 
 }  // namespace gbk
+
+// A set of byte values, for a first test of a text against a few words: a text
+// can equal a word only when its first byte is the word's first byte.
+class ByteSet {
+ public:
+  constexpr ByteSet() = default;
+  // The first bytes of the words of a word list "<w1><w2>...".
+  constexpr ByteSet& addFirstBytesOfList(std::string_view list) {
+    for (std::size_t p = 0; p + 1 < list.size(); ++p)
+      if (list[p] == '<') add(list[p + 1]);
+    return *this;
+  }
+  constexpr ByteSet& addFirstByte(std::string_view word) {
+    if (!word.empty()) add(word[0]);
+    return *this;
+  }
+  constexpr void add(char c) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    bits_[b >> 6] |= std::uint64_t{1} << (b & 63);
+  }
+  constexpr bool has(unsigned char b) const { return (bits_[b >> 6] >> (b & 63)) & 1; }
+
+ private:
+  std::uint64_t bits_[4] = {};
+};
 
 }  // namespace vestrilo

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <memory>
 #include <vector>
 
 namespace vestrilo {
@@ -20,13 +21,25 @@ struct TranslationPair {
   bool candidate = false;
 };
 
+// The set of (source, translation) pairs registered in a run, with exact
+// membership. A run may register millions of pairs, so they are stored
+// compactly: the bytes of every pair (two lengths of a byte or two, then the two
+// texts) go one after the other into blocks of up to 1 MiB, and an open-addressing
+// table of 64-bit slots (a piece of the hash and the pair's place) finds them;
+// no pair has an allocation or an index entry of its own.
 class EmittedPairs {
  public:
+  EmittedPairs() = default;
+  EmittedPairs(EmittedPairs&&) noexcept = default;
+  EmittedPairs& operator=(EmittedPairs&&) noexcept = default;
+
   bool contains(std::string_view source, std::string_view translation) const;
   // Registers the pair; true when it was not registered before.
   bool insert(std::string_view source, std::string_view translation);
-  std::size_t size() const { return keys_.size(); }
-  void clear() { keys_.clear(); }
+  std::size_t size() const { return count_; }
+  void clear();
+  // Bytes held (blocks, table and index), for tests of the growth.
+  std::size_t memoryUse() const;
 
   // Runs a sentence's pairs, in order, through the registry and calls
   // write(pair) for each one that is to be written, registering it:
@@ -53,10 +66,10 @@ class EmittedPairs {
       else if (p.candidate && previous == Last::Skipped)
         take = false;
       else
-        take = !contains(p.source, p.translation);
+        take = insert(p.source, p.translation);  // registers it when new
       if (!p.candidate) previous = take ? Last::Written : Last::Skipped;
       if (take) {
-        insert(p.source, p.translation);
+        if (p.candidate) insert(p.source, p.translation);
         write(p);
       }
     }
@@ -81,9 +94,28 @@ class EmittedPairs {
   static void appendPairLine(std::string& out, std::string_view source, std::string_view translation);
 
  private:
-  const std::string& key(std::string_view source, std::string_view translation) const;
-  std::unordered_set<std::string> keys_;
-  mutable std::string scratch_;  // the registry is used by one thread at a time
+  static std::uint64_t hash(std::string_view source, std::string_view translation);
+  // The slot holding the pair, or the empty slot where it would go.
+  std::size_t find(std::uint64_t h, std::string_view source, std::string_view translation) const;
+  // The pair stored at a location: its two texts.
+  void read(std::uint64_t location, std::string_view& source, std::string_view& translation) const;
+  void grow();
+  // Copies the pair into the blocks (both lengths, then both texts); returns its location.
+  std::uint64_t store(std::string_view source, std::string_view translation);
+
+  // A slot: 0 when empty, else the top kTagBits bits of the pair's hash above
+  // its location (block number << kOffsetBits | offset in the block).
+  static constexpr unsigned kOffsetBits = 20;
+  static constexpr std::size_t kBlock = std::size_t(1) << kOffsetBits;
+  static constexpr unsigned kLocationBits = 40;
+  static constexpr unsigned kTagBits = 64 - kLocationBits;
+  std::vector<std::uint64_t> slots_;
+  std::vector<std::unique_ptr<char[]>> blocks_;  // a pair longer than a block gets one of its own
+  static constexpr std::size_t kFirstBlock = 4096;
+  std::size_t blockSize_ = 0;       // bytes of the last block
+  std::size_t blockUsed_ = 0;       // bytes used in the last block
+  std::size_t blockBytes_ = 0;      // bytes allocated in all blocks
+  std::size_t count_ = 0;
 };
 
 }  // namespace vestrilo

@@ -41,7 +41,14 @@ class EntityList {
   }
   void reserve(std::size_t n) { buf_.reserve(n); }
 
-  void push_back(const T& item) { insert(size(), item); }
+  void push_back(const T& item) {
+    if (gapBegin_ == gapEnd_ && gapEnd_ == buf_.size()) {  // no gap: append to the buffer
+      buf_.push_back(item);
+      gapBegin_ = gapEnd_ = size_ = buf_.size();
+      return;
+    }
+    insert(size(), item);
+  }
 
   // Inserts item so that it becomes element pos.
   void insert(std::size_t pos, const T& item) {

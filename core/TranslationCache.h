@@ -1,14 +1,22 @@
-// A per-thread memo of translator results. Every translator is a pure function
-// of an entity's kind and text, and a corpus repeats its entities over and over,
-// so the output builders of the batch loop look a rendering up before computing
-// it. The memo is bounded: it starts afresh when it grows past its limit.
+// Memos of pure functions of a text: a rendering per (kind, text), a number
+// per text. A corpus repeats its entities over and over, so the stages look a
+// result up before computing it. A memo is bounded: it starts afresh when it
+// grows past its limit.
+//
+// Entries are kept in one vector and found through an open-addressing table of
+// entry numbers; the texts of the keys go one after the other into one buffer,
+// so a look-up builds no key and a new entry allocates nothing of its own
+// beyond its value.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
+
+#include "core/Hash.h"
 
 namespace vestrilo {
 
@@ -17,23 +25,119 @@ struct CachedTranslation {
   std::string candidate;  // the second reading of the two-candidate kinds
 };
 
-class TranslationCache {
+// Value compute() for the key (tag, text), computed once while remembered.
+template <class Value>
+class TextMemo {
  public:
   template <class Compute>
-  const CachedTranslation& get(std::int32_t kind, std::string_view text, Compute&& compute) {
-    key_.resize(sizeof kind);
-    std::memcpy(key_.data(), &kind, sizeof kind);
-    key_.append(text);
-    auto it = map_.find(key_);
-    if (it != map_.end()) return it->second;
-    if (map_.size() >= kLimit) map_.clear();
-    return map_.emplace(key_, compute()).first->second;
+  const Value& get(std::int32_t tag, std::string_view text, Compute&& compute) {
+    const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(tag)));
+    std::size_t slot = find(h, tag, text);
+    if (slots_[slot] != 0) return entries_[slots_[slot] - 1].value;
+    if (entries_.size() >= kLimit || keys_.size() + text.size() > kKeyBytes) {
+      clear();
+      slot = find(h, tag, text);
+    } else if ((entries_.size() + 1) * 2 > slots_.size()) {
+      grow();
+      slot = find(h, tag, text);
+    }
+    Entry e;
+    e.value = compute();  // before the key goes in: compute may ask how many entries there are
+    e.hash = h;
+    e.tag = tag;
+    e.offset = keys_.size();
+    e.length = text.size();
+    keys_.append(text.data(), text.size());
+    entries_.push_back(std::move(e));
+    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    return entries_.back().value;
+  }
+
+  std::size_t size() const { return entries_.size(); }
+
+ private:
+  // The slot holding the key, or the empty slot where it would go.
+  std::size_t find(std::uint64_t h, std::int32_t tag, std::string_view text) {
+    if (slots_.empty()) slots_.assign(kFirstSlots, 0);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t slot = h & mask;
+    for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
+      const Entry& e = entries_[slots_[slot] - 1];
+      if (e.hash == h && e.tag == tag && e.length == text.size() &&
+          std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
+        break;
+    }
+    return slot;
+  }
+
+  // The table starts small (a memo for a few lines costs little) and doubles,
+  // staying at most half full, up to the size the limit needs.
+  void grow() {
+    slots_.assign(slots_.size() * 2, 0);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+      std::size_t slot = entries_[k].hash & mask;
+      while (slots_[slot] != 0) slot = (slot + 1) & mask;
+      slots_[slot] = static_cast<std::uint32_t>(k + 1);
+    }
+  }
+
+  void clear() {
+    entries_.clear();
+    keys_.clear();
+    std::fill(slots_.begin(), slots_.end(), 0);
+  }
+
+  struct Entry {
+    std::uint64_t hash = 0;
+    std::int32_t tag = 0;
+    std::size_t offset = 0;  // of the key text in keys_
+    std::size_t length = 0;
+    Value value{};
+  };
+
+  static constexpr std::size_t kLimit = std::size_t(1) << 16;      // entries
+  static constexpr std::size_t kFirstSlots = 64;                    // a power of two
+  static constexpr std::size_t kKeyBytes = std::size_t(1) << 24;   // key text in all
+  std::vector<std::uint32_t> slots_;  // 0: empty; else entry number + 1
+  std::vector<Entry> entries_;
+  std::string keys_;
+};
+
+// The renderings of the output builders, per (kind, text). The translations
+// are kept one after the other in one buffer, so that an entry is a few
+// numbers and not two strings.
+class TranslationCache {
+ public:
+  struct Translation {
+    std::string_view translation;
+    std::string_view candidate;
+  };
+
+  // The rendering of (kind, text), computed by compute() (a CachedTranslation)
+  // when not remembered. The views are valid until the next call.
+  template <class Compute>
+  Translation get(std::int32_t kind, std::string_view text, Compute&& compute) {
+    const Spans& s = spans_.get(kind, text, [&] {
+      if (spans_.size() == 0) texts_.clear();  // the memo starts afresh
+      const CachedTranslation fresh = compute();
+      Spans added{texts_.size(), fresh.translation.size(), fresh.candidate.size()};
+      texts_ += fresh.translation;
+      texts_ += fresh.candidate;
+      return added;
+    });
+    return Translation{std::string_view(texts_.data() + s.offset, s.translation),
+                       std::string_view(texts_.data() + s.offset + s.translation, s.candidate)};
   }
 
  private:
-  static constexpr std::size_t kLimit = std::size_t(1) << 16;
-  std::string key_;
-  std::unordered_map<std::string, CachedTranslation> map_;
+  struct Spans {
+    std::size_t offset = 0;  // of the translation in texts_; the candidate follows it
+    std::size_t translation = 0;
+    std::size_t candidate = 0;
+  };
+  TextMemo<Spans> spans_;
+  std::string texts_;
 };
 
 }  // namespace vestrilo

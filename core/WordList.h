@@ -33,12 +33,17 @@ class WordIndex {
     std::size_t count = 0;
     for (std::size_t p = 0; p < text.size(); ++p) {
       if (text[p] != '<') continue;
+      if (p + 1 < text.size()) {
+        const unsigned char b = static_cast<unsigned char>(text[p + 1]);
+        firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
+      }
       std::size_t q = p + 1;
       while (q < text.size() && text[q] != '>' && text[q] != '<') ++q;
       if (q >= text.size()) break;
       if (text[q] == '<') continue;  // the segment starts at the later "<"
       const std::string_view word = text.substr(p + 1, q - p - 1);
       if (word.size() > maxWord_) maxWord_ = word.size();
+      lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
       if (++count > kSlots * 3 / 4) {
         complete_ = false;
         return;
@@ -51,26 +56,43 @@ class WordIndex {
 
   std::size_t find(std::string_view text, std::string_view word) const {
     if (word.size() + 2 > text.size()) return std::string_view::npos;
-    if (!complete_ || hasBracket(word)) return findBracketed(text, word);
+    if (!complete_) return findBracketed(text, word);
+    // A match, even one across segments ("<a><b>" holds "a><b"), begins at a "<".
+    if (!mayBegin(word)) return std::string_view::npos;
+    if (hasBracket(word)) return findBracketed(text, word);
     return findSegment(text, word);
   }
 
   // The first segment that holds exactly word; a word with a bracket holds none.
   std::size_t findWhole(std::string_view text, std::string_view word) const {
-    if (word.size() + 2 > text.size() || hasBracket(word)) return std::string_view::npos;
-    if (!complete_) return findBracketed(text, word);
+    if (word.size() + 2 > text.size()) return std::string_view::npos;
+    if (!complete_) return hasBracket(word) ? std::string_view::npos : findBracketed(text, word);
+    if (!mayBegin(word) || hasBracket(word)) return std::string_view::npos;
     return findSegment(text, word);
   }
 
  private:
   std::size_t findSegment(std::string_view text, std::string_view word) const {
-    if (word.size() > maxWord_) return std::string_view::npos;
+    if (!mayHold(word)) return std::string_view::npos;
     for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
       const std::size_t p = slots_[slot] - 1u;
       if (p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' && std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0)
         return p;
     }
     return std::string_view::npos;
+  }
+
+  // A cheap first test: most words asked about have a length or a first byte
+  // that no word of the text has.
+  bool mayHold(std::string_view word) const {
+    return word.size() <= maxWord_ && ((lengths_ >> (word.size() < 63 ? word.size() : 63)) & 1);
+  }
+  // Whether "<" + word + ">" can begin at one of the text's "<": word's first
+  // byte follows a "<" somewhere in the text.
+  bool mayBegin(std::string_view word) const {
+    if (word.empty()) return true;
+    const unsigned char b = static_cast<unsigned char>(word[0]);
+    return (firstBytes_[b >> 6] >> (b & 63)) & 1;
   }
 
   static constexpr std::size_t kSlots = 256;
@@ -93,6 +115,8 @@ class WordIndex {
 
   std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
   std::size_t maxWord_ = 0;
+  std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)
+  std::uint64_t firstBytes_[4] = {};   // the bytes that follow a "<" of the text
   bool complete_ = true;
 };
 

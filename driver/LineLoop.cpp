@@ -1,11 +1,12 @@
 #include "driver/LineLoop.h"
 
+#include <condition_variable>
 #include <deque>
-#include <functional>
-#include <future>
+#include <map>
 #include <memory>
-#include <optional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "driver/LineReader.h"
@@ -69,44 +70,128 @@ int RunFiles::finish(bool readFailed) {
 namespace {
 
 // One batch of lines with the pairs of every line, unfiltered; line k owns
-// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled with their
-// extractor, so buffers and the memo of translations outlive a batch.
+// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled, so their buffers
+// outlive a batch. The worker also writes the batch's progress messages (it is
+// told the number of its first line), so that the in-order emit only writes
+// and filters.
 struct Batch {
   LineBatch lines;
-  std::optional<Extractor> extractor;
   std::vector<Pair> pairs;
   std::vector<std::size_t> lineEnds;
+  unsigned long long sequence = 0;  // the batch's place in the file
+  unsigned long long firstLine = 1;
+  bool console = false;
+  std::string progress;
 };
 using BatchPtr = std::unique_ptr<Batch>;
 
-BatchPtr processBatch(Direction direction, const Options& options, BatchPtr b) {
-  if (!b->extractor) b->extractor.emplace(direction, options);
-  b->pairs.clear();
-  b->lineEnds.clear();
-  for (std::string_view line : b->lines.lines) {
-    b->extractor->collect(line, b->pairs);
-    b->lineEnds.push_back(b->pairs.size());
+// "\nProcessing Line N" for N = first, first + 1, ..., count messages. The
+// number is kept as decimal digits and counted up in place.
+void appendProgress(std::string& out, unsigned long long first, std::size_t count) {
+  static constexpr char kPrefix[] = "\nProcessing Line ";
+  constexpr std::size_t kPrefixSize = sizeof kPrefix - 1;
+  char digits[24];
+  char* const end = digits + sizeof digits;
+  char* begin = end;
+  for (unsigned long long n = first; begin == end || n != 0; n /= 10) *--begin = static_cast<char>('0' + n % 10);
+  out.reserve(out.size() + count * (kPrefixSize + static_cast<std::size_t>(end - begin) + 1));
+  for (std::size_t k = 0; k < count; ++k) {
+    out.append(kPrefix, kPrefixSize);
+    out.append(begin, static_cast<std::size_t>(end - begin));
+    char* d = end - 1;
+    while (d >= begin && *d == '9') *d-- = '0';
+    if (d >= begin) {
+      ++*d;
+    } else {
+      *--begin = '1';
+    }
   }
-  return b;
 }
+
+void processBatch(Extractor& extractor, Batch& b) {
+  b.pairs.clear();
+  b.lineEnds.clear();
+  for (std::string_view line : b.lines.lines) {
+    extractor.collect(line, b.pairs);
+    b.lineEnds.push_back(b.pairs.size());
+  }
+  b.progress.clear();
+  if (b.console) appendProgress(b.progress, b.firstLine, b.lines.lines.size());
+}
+
+// Worker threads, one extractor each for the whole run (its memos learn the
+// corpus once per thread), that take batches in any order and hand them back
+// by their place in the file.
+class Workers {
+ public:
+  Workers(unsigned count, Direction direction, const Options& options) {
+    for (unsigned k = 0; k < count; ++k) threads_.emplace_back([this, direction, options] { work(direction, options); });
+  }
+  ~Workers() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      closing_ = true;
+    }
+    workReady_.notify_all();
+    for (std::thread& t : threads_) t.join();
+  }
+  Workers(const Workers&) = delete;
+  Workers& operator=(const Workers&) = delete;
+
+  void submit(BatchPtr batch) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      todo_.push_back(std::move(batch));
+    }
+    workReady_.notify_one();
+  }
+
+  // Waits for the batch at place sequence in the file and takes it back.
+  BatchPtr take(unsigned long long sequence) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    doneReady_.wait(lock, [&] { return done_.count(sequence) != 0; });
+    auto it = done_.find(sequence);
+    BatchPtr batch = std::move(it->second);
+    done_.erase(it);
+    return batch;
+  }
+
+ private:
+  void work(Direction direction, const Options& options) {
+    Extractor extractor(direction, options);
+    for (;;) {
+      BatchPtr batch;
+      {
+        std::unique_lock<std::mutex> lock(mutex_);
+        workReady_.wait(lock, [&] { return closing_ || !todo_.empty(); });
+        if (todo_.empty()) return;
+        batch = std::move(todo_.front());
+        todo_.pop_front();
+      }
+      processBatch(extractor, *batch);
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const unsigned long long sequence = batch->sequence;
+        done_.emplace(sequence, std::move(batch));
+      }
+      doneReady_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable workReady_, doneReady_;
+  std::deque<BatchPtr> todo_;
+  std::map<unsigned long long, BatchPtr> done_;
+  bool closing_ = false;
+  std::vector<std::thread> threads_;
+};
 
 // Writes the progress messages and, through the registry, the new pairs of one
 // batch, in line order. False when the output file could not be written.
-bool emitBatch(const Batch& r, Registry& registry, unsigned long long& lineNumber, std::FILE* console,
-               RunFiles& files) {
-  std::string progress, text;
-  std::size_t begin = 0;
-  const Pair* pairs = r.pairs.data();
-  for (std::size_t end : r.lineEnds) {
-    if (console) {
-      progress += "\nProcessing Line ";
-      progress += std::to_string(lineNumber);
-    }
-    ++lineNumber;
-    registry.admitLines(pairs + begin, pairs + end, text);
-    begin = end;
-  }
-  if (console) std::fwrite(progress.data(), 1, progress.size(), console);
+bool emitBatch(const Batch& r, Registry& registry, std::FILE* console, std::string& text, RunFiles& files) {
+  if (console) std::fwrite(r.progress.data(), 1, r.progress.size(), console);
+  text.clear();
+  if (!r.pairs.empty()) registry.admitLines(r.pairs.data(), r.pairs.data() + r.pairs.size(), text);
   return files.write(text);
 }
 
@@ -119,23 +204,40 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
 
   // The run's registry: a pair written for one line is suppressed on every later line.
   Registry registry;
-  LineReader reader(files.input());
+  // Batches of 1 MiB: small enough that the last batches of a file keep every
+  // thread busy and that few lines wait in memory, large enough that the
+  // threads and files are handed work rarely.
+  LineReader reader(files.input(), std::size_t(1) << 20);
   if (options.encoding == Encoding::UTF8) reader.skipPrefix(kByteOrderMark);
-  unsigned long long lineNumber = 1;
+  unsigned long long nextLine = 1;
+  std::string text;  // the pair lines of the batch being emitted
+  auto fill = [&](Batch& batch) {
+    if (!reader.next(batch.lines)) return false;
+    batch.firstLine = nextLine;
+    batch.console = console != nullptr;
+    nextLine += batch.lines.lines.size();
+    return true;
+  };
   if (threads <= 1) {
-    auto batch = std::make_unique<Batch>();
-    while (reader.next(batch->lines)) {
-      batch = processBatch(direction, options, std::move(batch));
-      if (!emitBatch(*batch, registry, lineNumber, console, files)) break;
+    Extractor extractor(direction, options);
+    Batch batch;
+    while (fill(batch)) {
+      processBatch(extractor, batch);
+      if (!emitBatch(batch, registry, console, text, files)) break;
     }
   } else {
-    // Batches are processed in parallel and emitted strictly in input order, so
-    // the output and the console text are those of a single-threaded run.
-    std::deque<std::future<BatchPtr>> inFlight;
+    // Batches are processed by the workers in any order and emitted strictly in
+    // input order, so the output and the console text are those of a
+    // single-threaded run. Two batches per thread are read ahead, so that a
+    // worker that finishes finds work waiting while the oldest batch is still
+    // running.
+    Workers workers(threads, direction, options);
+    const std::size_t aheadLimit = 2 * std::size_t{threads};
     std::vector<BatchPtr> spare;
+    unsigned long long submitted = 0, emitted = 0;
     bool more = true;
-    while (more || !inFlight.empty()) {
-      while (more && inFlight.size() < threads) {
+    while (more || emitted < submitted) {
+      while (more && submitted - emitted < aheadLimit) {
         BatchPtr batch;
         if (spare.empty()) {
           batch = std::make_unique<Batch>();
@@ -143,17 +245,17 @@ int runBatchJob(Direction direction, const Options& options, unsigned threads, c
           batch = std::move(spare.back());
           spare.pop_back();
         }
-        if (!reader.next(batch->lines)) {
+        if (!fill(*batch)) {
           more = false;
           break;
         }
-        inFlight.push_back(std::async(std::launch::async, processBatch, direction, std::cref(options), std::move(batch)));
+        batch->sequence = submitted++;
+        workers.submit(std::move(batch));
       }
-      if (inFlight.empty()) break;
-      BatchPtr done = inFlight.front().get();
-      inFlight.pop_front();
+      if (emitted == submitted) break;
+      BatchPtr done = workers.take(emitted++);
       // After a failed write the batches still in flight are waited for, not emitted.
-      if (!files.writeFailed() && !emitBatch(*done, registry, lineNumber, console, files)) more = false;
+      if (!files.writeFailed() && !emitBatch(*done, registry, console, text, files)) more = false;
       spare.push_back(std::move(done));
     }
   }

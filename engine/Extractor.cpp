@@ -97,8 +97,12 @@ struct Extractor::State {
   bool isChinese() const { return direction == Direction::ChineseToEnglish; }
   bool isUtf8() const { return options.encoding == Encoding::UTF8; }
 
-  void run(std::string_view line) {
-    const std::string_view text = isUtf8() ? utf8.read(line, isChinese()) : line;
+  // The text the rules read: the line itself, or in UTF-8 mode its conversion.
+  std::string_view read(std::string_view line) { return isUtf8() ? utf8.read(line, isChinese()) : line; }
+
+  void run(std::string_view line) { runStages(read(line)); }
+
+  void runStages(std::string_view text) {
     if (isChinese()) {
       chinese.assign(text);
       chinese.runStages();
@@ -129,14 +133,35 @@ const Options& Extractor::options() const { return state_->options; }
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;
-  s.run(line);
-  s.scratch.clear();
+  const std::string_view text = s.read(line);
+  // A line that the quick scan clears gives no pair: its stages are skipped.
+  if (!(s.isChinese() ? ChineseSentence::mayHoldEntity(text) : EnglishSentence::mayHoldEntity(text))) return;
+  s.runStages(text);
+  if (s.isUtf8()) {
+    // UTF-8 mode: the pairs are put in the form written before they are handed on.
+    s.scratch.clear();
+    auto keep = [&s](std::string_view source, std::string_view translation, bool candidate) {
+      s.scratch.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
+    };
+    if (s.isChinese())
+      s.chinese.forEachPair(s.cache, keep);
+    else
+      s.english.forEachPair(s.cache, keep);
+    s.putInForm(s.scratch);
+    for (TranslationPair& p : s.scratch)
+      found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
+    return;
+  }
+  auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {
+    Pair& p = found.emplace_back();
+    p.source.assign(source.data(), source.size());
+    p.translation.assign(translation.data(), translation.size());
+    p.candidate = candidate;
+  };
   if (s.isChinese())
-    s.chinese.translationPairs(s.scratch, s.cache);
+    s.chinese.forEachPair(s.cache, add);
   else
-    s.english.translationPairs(s.scratch, s.cache);
-  if (s.isUtf8()) s.putInForm(s.scratch);
-  for (TranslationPair& p : s.scratch) found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
+    s.english.forEachPair(s.cache, add);
 }
 
 std::vector<Pair> Extractor::pairs(std::string_view line) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 
 namespace vestrilo {
@@ -22,16 +23,36 @@ namespace {
 
 using Kind = EnglishEntityKind;
 
-std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+std::int32_t valueOf(EnglishSentence& s, std::string_view words) { return s.rememberedWordsValue(words); }
 
 bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clock; }
 
+// Whether no rule can act at record i, tested on the records in place: every
+// rule needs a WordNumber or Arabic record at i, a Units, Clock, MonthDate or
+// Ordinal record after it, a Units, Arabic or WordNumber record before it, or
+// the word "one", "may" or "march" at i.
+bool quiet(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind;
+  if (kc == Kind::WordNumber || kc == Kind::Arabic) return false;
+  if (i + 1 < s.entities.size()) {
+    const Kind kn = s.entities[i + 1].kind;
+    if (kn == Kind::Units || kn == Kind::Clock || kn == Kind::MonthDate || kn == Kind::Ordinal) return false;
+  }
+  if (i > 0) {
+    const Kind kp = s.entities[i - 1].kind;
+    if (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber) return false;
+  }
+  const std::string_view t = s.workingText(i);
+  return !((t.size() == 3 || t.size() == 5) && isListedWord(neverAloneList, t));
+}
+
 std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
+  if (quiet(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
   // A number of minutes before "past", "to" or "of": a units or tens word up to thirty.
-  auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(tp) <= 30; };
+  auto minutesBefore = [&] { return (kp == Kind::Units || kp == Kind::Tens) && valueOf(s, tp) <= 30; };
 
   if (kc == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i, i + 1, Kind::Ordinal);
   if (kc == Kind::Arabic && tn == "%") return s.merge(i, i + 1, Kind::Arabic);
@@ -52,7 +73,7 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
       return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (isListedWord(neverAloneList, t)) s.entities[i].kind = Kind::Plain;
-  if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(tn) <= 24)
+  if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(s, tn) <= 24)
     s.entities[i + 1].kind = Kind::ClockOrNumber;
   if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
   if (t == "percent" && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))

@@ -109,23 +109,9 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
 }
 
 void EnglishSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
-  for (const EnglishEntity& e : entities) {
-    if (!isRendered(e.kind)) continue;
-    const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
-    const std::string_view source = sourceText(e);
-    if (e.kind == EnglishEntityKind::Arabic) {
-      out.push_back(TranslationPair{std::string(source), std::string(source), false});
-      continue;
-    }
-    // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
-    const CachedTranslation& r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
-      CachedTranslation fresh;
-      fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
-      return fresh;
-    });
-    out.push_back(TranslationPair{std::string(source), r.translation, false});
-    if (twoReadings) out.push_back(TranslationPair{std::string(source), r.candidate, true});
-  }
+  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
+    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
+  });
 }
 
 void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {

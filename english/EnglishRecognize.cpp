@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -31,7 +32,7 @@ bool isAnyOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b 
 
 std::string_view withoutLastByte(std::string_view t) { return t.empty() ? t : t.substr(0, t.size() - 1); }
 
-std::int32_t valueOf(std::string_view words) { return EnglishSentence::wordsValue(std::string(words)); }
+std::int32_t valueOf(EnglishSentence& s, std::string_view words) { return s.rememberedWordsValue(words); }
 
 // Joins a tens word with the units or ordinal word after it: the separator byte
 // before the second word becomes "-" in the working copy ("twenty five" reads
@@ -58,9 +59,67 @@ std::size_t takeDot(EnglishSentence& s, std::size_t i, const EnglishNeighbours& 
   return i + 1;
 }
 
+// The kind of record j, NoNeighbour past either end.
+Kind kindAt(const EnglishSentence& s, std::size_t j) {
+  return j < s.entities.size() ? s.entities[j].kind : Kind::NoNeighbour;
+}
+Kind kindBefore(const EnglishSentence& s, std::size_t i) { return i > 0 ? kindAt(s, i - 1) : Kind::NoNeighbour; }
+
+// Each pass first tests, on the records in place, whether any of its rules can
+// act at record i: every rule needs certain kinds at i or next to it, or one of
+// a few words at i. Most records are quiet, and their step costs a few
+// comparisons instead of the neighbour view and every rule.
+
+// Pass 1: a Magnitude, Tens, MonthDate or Units record, a Units record before
+// it, or one of "-", "o", "o'clock", "quarter", "a.m", "p.m", "b.c", "a.d".
+// Rules 10 and 11 test the text against the units list, not the kind, but in
+// this pass the current record is always a token as the tokenizer classed it
+// (every rule goes on after the records it joined; the dot rule leaves the
+// next token a run of punctuation), and a token that is a units word is Units.
+bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind;
+  if (kc == Kind::Magnitude || kc == Kind::Tens || kc == Kind::MonthDate || kc == Kind::Units ||
+      kindBefore(s, i) == Kind::Units)
+    return false;
+  const std::string_view t = s.workingText(i);
+  switch (t.size()) {
+    case 1:
+      if (t == "-" || t == "o") return false;
+      break;
+    case 3:
+      if (isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) return false;
+      break;
+    case 7:
+      if (t == "o'clock" || t == "quarter") return false;
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+// Pass 2: a MonthDate, Magnitude or Units record, or a MonthDate or Units record before it.
+bool quietInSecondPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kc = s.entities[i].kind, kp = kindBefore(s, i);
+  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units);
+}
+
+// Pass 3: a WordNumber record, or a MonthDate, DayDate or WordNumber record before it.
+bool quietInThirdPass(const EnglishSentence& s, std::size_t i) {
+  return s.entities[i].kind != Kind::WordNumber &&
+         !isAnyOf(kindBefore(s, i), Kind::MonthDate, Kind::DayDate, Kind::WordNumber);
+}
+
+// Pass 4: a Clock, Units, DayDate, MonthDate or Arabic record before it.
+bool quietInFourthPass(const EnglishSentence& s, std::size_t i) {
+  const Kind kp = kindBefore(s, i);
+  return !isAnyOf(kp, Kind::Clock, Kind::Units, Kind::DayDate) && !isAnyOf(kp, Kind::MonthDate, Kind::Arabic);
+}
+
 // Hyphens, clock words, fractions, tens joins, dotted abbreviations, digit-word
 // runs and day-month dates.
 std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInFirstPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -74,9 +133,8 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
   if (t == "o" && kp == Kind::Units && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Clock);
   if (t == "o'clock" && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
   if (t == "quarter" && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
-  if (t != "first" && t.find("second") == std::string_view::npos && kp == Kind::Units) {
-    const std::string_view fractions = englishOrdinalList.text().substr(ordinalFractionWordsFrom);
-    if (findBracketed(fractions, withoutLastByte(t)) != std::string_view::npos || kc == Kind::Ordinal)
+  if (kp == Kind::Units && t != "first" && t.find("second") == std::string_view::npos) {
+    if (ordinalFractionWordList.hasWord(withoutLastByte(t)) || kc == Kind::Ordinal)
       return s.merge(i - 1, i, Kind::Fraction);
   }
   if (kc == Kind::Magnitude && kp == Kind::Arabic) return s.merge(i - 1, i, Kind::ArabicMagnitude);
@@ -101,6 +159,7 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
 // Month-day dates, decimals in words, word numbers with magnitudes and clock
 // times in words.
 std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInSecondPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -117,7 +176,7 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
   if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == "a"))
     return again(s, i - 1, i, Kind::WordNumber);
   if (kc == Kind::Units && kp == Kind::Units && tp.find("point") == std::string_view::npos) {
-    const std::int32_t minutes = valueOf(t);
+    const std::int32_t minutes = valueOf(s, t);
     if (minutes >= 10 && minutes < 59) return again(s, i - 1, i, Kind::Clock);
   }
   if (kc == Kind::Units && kn == Kind::Tens && englishTensList.text().find(tn) < tensMinuteWordsEnd)
@@ -127,6 +186,7 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
 
 // Years after a comma, and word numbers continued by more number words or "and".
 std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInThirdPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -144,11 +204,12 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
 
 // Time-of-day and era suffixes.
 std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
+  if (quietInFourthPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText;
   const Kind kp = v.prev.kind;
 
-  if (isListedWord(dayHalfList, t) && (kp == Kind::Clock || (kp == Kind::Units && valueOf(tp) <= 24)))
+  if (isListedWord(dayHalfList, t) && (kp == Kind::Clock || (kp == Kind::Units && valueOf(s, tp) <= 24)))
     return again(s, i - 1, i, Kind::Clock);
   if (isListedWord(eraList, t)) {
     if (kp == Kind::DayDate) return again(s, i - 1, i, Kind::DayDate);

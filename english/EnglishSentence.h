@@ -6,6 +6,8 @@
 // one output builder (translationLine for the batch tool). Each stage file holds
 // one stage:
 //   EnglishSentence.cpp        construction, record texts, neighbour view, merge
+//   EnglishQuickScan.cpp       mayHoldEntity, the scan that lets a line skip the stages
+//   EnglishWordClasses.cpp     the table of the six word-class lists
 //   EnglishTokenizer.cpp       tokenize
 //   EnglishRecognize.cpp       recognize
 //   EnglishDisambiguate.cpp    disambiguate
@@ -77,6 +79,8 @@ class EnglishSentence {
   std::string sentence;  // the line as read
   std::string lowered;   // working copy, always as long as `sentence`
   EntityList<EnglishEntity> entities;
+  // The values of number words that the passes have tested, kept from line to line.
+  TextMemo<std::int32_t> wordValues;
 
   EnglishSentence() = default;
   explicit EnglishSentence(std::string line);
@@ -92,6 +96,11 @@ class EnglishSentence {
   void disambiguate();
   void runStages();
 
+  // The quick scan: false when the line can hold no entity, so that its stages
+  // may be skipped (the proof is in the scan's source file). True does not mean
+  // that the line holds one.
+  static bool mayHoldEntity(std::string_view line);
+
   // Output builders. translationLine filters the sentence's pairs through a
   // run's registry; translationPairs gives the same pairs (candidates marked)
   // unfiltered, in order, looking renderings up in (and adding them to) a memo
@@ -99,6 +108,11 @@ class EnglishSentence {
   std::string translationLine(EmittedPairs& registry) const;
   void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
+  // The same pairs handed to emit(source, translation, candidate) as views,
+  // valid during the call, so that a caller builds its own pairs without a copy
+  // in between.
+  template <class Emit>
+  void forEachPair(TranslationCache& cache, Emit&& emit) const;
   // The renderings list where they show the sentence's own text in *pieces
   // when that is given (see InputPiece). The HTML pair lines show and register
   // the sentence's pairs, or, when given, `shown`: the same pairs in the form
@@ -140,6 +154,10 @@ class EnglishSentence {
   // The value of number words as an integer for limit tests; saturates at
   // INT32_MAX instead of wrapping.
   static std::int32_t wordsValue(std::string text);
+  // wordsValue through the memo of the object.
+  std::int32_t rememberedWordsValue(std::string_view words) {
+    return wordValues.get(0, words, [&] { return wordsValue(std::string(words)); });
+  }
 
   // Digit strings to Chinese numerals.
   static std::string fourDigitsToChinese(std::string digits);
@@ -157,5 +175,27 @@ class EnglishSentence {
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);
 };
+
+template <class Emit>
+void EnglishSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
+  for (const EnglishEntity& e : entities) {
+    if (!isRendered(e.kind)) continue;
+    const std::string_view source = sourceText(e);
+    // An Arabic number is its own translation.
+    if (e.kind == EnglishEntityKind::Arabic) {
+      emit(source, source, false);
+      continue;
+    }
+    const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
+    // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
+    const TranslationCache::Translation r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
+      CachedTranslation fresh;
+      fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
+      return fresh;
+    });
+    emit(source, r.translation, false);
+    if (twoReadings) emit(source, r.candidate, true);
+  }
+}
 
 }  // namespace vestrilo

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
-#include <unordered_map>
 
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -20,24 +20,12 @@ using Kind = EnglishEntityKind;
 
 // ASCII classes on single bytes; bytes of 0x80 and above are in none of them.
 
-// Digits with "." and ",", at least one digit: an Arabic number. Any other byte
-// makes the token plain.
-Kind arabicShape(std::string_view t, Kind kind) {
-  if (t == "." || t == ",") return kind;
-  bool digitSeen = false;
-  for (const char ch : t) {
-    const unsigned char b = static_cast<unsigned char>(ch);
-    if (!ascii::isDigit(b) && b != '.' && b != ',') return Kind::Plain;
-    digitSeen = digitSeen || ascii::isDigit(b);
-    if (digitSeen) kind = Kind::Arabic;
-  }
-  return kind;
-}
-
 // Digits followed by "th", "st", "nd" or "rd" ("1st", "22nd"); the suffix need
-// not agree with the number.
+// not agree with the number. A token that ends in such a suffix holds letters,
+// so the kind it has here is Plain: only a token that starts with a digit can
+// become something else.
 Kind digitOrdinalShape(std::string_view t, Kind kind) {
-  if (t.size() < 2 || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
+  if (t.size() < 3 || !ascii::isDigit(t[0]) || !digitOrdinalSuffixList.hasWord(t.substr(t.size() - 2))) return kind;
   for (const char ch : t.substr(0, t.size() - 2)) {
     if (!ascii::isDigit(ch)) return Kind::Plain;
     kind = Kind::Ordinal;
@@ -53,9 +41,9 @@ bool isClockShape(std::string_view t) {
   return false;
 }
 
-// "twenty-five" is a units word and "twenty-first" an ordinal.
-Kind hyphenCompound(std::string_view t, Kind kind) {
-  const std::size_t h = t.find('-');
+// "twenty-five" is a units word and "twenty-first" an ordinal. h is the
+// position of the first "-" in t.
+Kind hyphenCompound(std::string_view t, std::size_t h, Kind kind) {
   if (h == std::string_view::npos) return kind;
   const std::string_view tens = t.substr(0, h);
   const std::string_view rest = t.substr(h + 1);
@@ -69,99 +57,126 @@ Kind hyphenCompound(std::string_view t, Kind kind) {
 // token gives its class.
 struct WordClass {
   const LexiconList* list;
+  std::uint32_t bit;
   Kind kind;
 };
 constexpr WordClass wordClasses[] = {
-    {&englishUnitsList, Kind::Units},         {&englishTensList, Kind::Tens},
-    {&englishMagnitudeList, Kind::Magnitude}, {&englishOrdinalList, Kind::Ordinal},
-    {&englishWeekdayList, Kind::Week},        {&englishMonthList, Kind::MonthDate},
+    {&englishUnitsList, english_word::Units, Kind::Units},
+    {&englishTensList, english_word::Tens, Kind::Tens},
+    {&englishMagnitudeList, english_word::Magnitude, Kind::Magnitude},
+    {&englishOrdinalList, english_word::Ordinal, Kind::Ordinal},
+    {&englishWeekdayList, english_word::Weekday, Kind::Week},
+    {&englishMonthList, english_word::Month, Kind::MonthDate},
 };
 
-// Every token is tried against all six lists, so their words are gathered once
-// into one table that gives the class of the first list holding a word. A token
-// holding "<" or ">" (which the word test may match across two words of a list)
-// is tried list by list.
-class WordClassTable {
- public:
-  WordClassTable() {
-    for (const WordClass& c : wordClasses) {
-      const std::string_view text = c.list->text();
-      for (std::size_t p = text.find('<'); p != std::string_view::npos; p = text.find('<', p + 1)) {
-        const std::size_t q = text.find('>', p);
-        if (q == std::string_view::npos) break;
-        table_.emplace(text.substr(p + 1, q - p - 1), c.kind);  // keeps the first class
-      }
-    }
+// The class of the first list holding t, else kind. A token holding "<" or ">"
+// (which the word test may match across two words of a list) is tried list by
+// list; any other token is looked up once in the table of all six lists.
+Kind wordClass(const WordTable& words, std::string_view t, bool bracket, Kind kind) {
+  if (bracket) {
+    for (const WordClass& c : wordClasses)
+      if (c.list->hasWord(t)) return c.kind;
+    return kind;
   }
-
-  Kind classOf(std::string_view t, Kind kind) const {
-    if (std::any_of(t.begin(), t.end(), [](char ch) { return ch == '<' || ch == '>'; })) {
-      for (const WordClass& c : wordClasses)
-        if (c.list->hasWord(t)) return c.kind;
-      return kind;
-    }
-    const auto it = table_.find(t);
-    return it == table_.end() ? kind : it->second;
-  }
-
- private:
-  std::unordered_map<std::string_view, Kind> table_;
-};
-
-Kind wordClass(std::string_view t, Kind kind) {
-  static const WordClassTable table;
-  return table.classOf(t, kind);
+  const std::uint32_t bits = words.bitsOf(t);
+  if (bits == 0) return kind;
+  for (const WordClass& c : wordClasses)
+    if (bits & c.bit) return c.kind;
+  return kind;
 }
 
-Kind classify(std::string_view t) {
-  Kind kind = arabicShape(t, Kind::Plain);
-  kind = digitOrdinalShape(t, kind);
-  if (isClockShape(t)) kind = Kind::Clock;
-  kind = hyphenCompound(t, kind);
-  return wordClass(t, kind);
+// What the tokenizer asks of a byte, read from one table built from the byte
+// classes of core/Bytes.h.
+enum : std::uint8_t {
+  kSpace = 1,
+  kPunct = 2,
+  kDigit = 4,
+  kArabicByte = 8,  // a digit, "." or ","
+  kHyphen = 16,
+  kBracket = 32,    // "<" or ">"
+};
+
+struct ByteClasses {
+  std::uint8_t of[256] = {};
+  constexpr ByteClasses() {
+    for (int b = 0; b < 256; ++b) {
+      const char c = static_cast<char>(b);
+      std::uint8_t bits = 0;
+      if (ascii::isSpace(c)) bits |= kSpace;
+      if (ascii::isPunct(c)) bits |= kPunct;
+      if (ascii::isDigit(c)) bits |= kDigit | kArabicByte;
+      if (c == '.' || c == ',') bits |= kArabicByte;
+      if (c == '-') bits |= kHyphen;
+      if (c == '<' || c == '>') bits |= kBracket;
+      of[b] = bits;
+    }
+  }
+  std::uint8_t operator()(char c) const { return of[static_cast<unsigned char>(c)]; }
+};
+constexpr ByteClasses byteClass;
+
+Kind classify(const WordTable& words, std::string_view t) {
+  // One walk gathers what the tests below look for.
+  std::uint8_t any = 0, all = 0xFF;
+  for (const char ch : t) {
+    const std::uint8_t c = byteClass(ch);
+    any |= c;
+    all &= c;
+  }
+  const bool digit = any & kDigit;
+  // Digits with "." and ",", at least one digit ("." and "," alone have none).
+  Kind kind = (all & kArabicByte) && digit ? Kind::Arabic : Kind::Plain;
+  if (digit) {
+    kind = digitOrdinalShape(t, kind);
+    if (isClockShape(t)) kind = Kind::Clock;
+  }
+  if (any & kHyphen) kind = hyphenCompound(t, t.find('-'), kind);
+  return wordClass(words, t, any & kBracket, kind);
 }
 
 }  // namespace
 
 void EnglishSentence::tokenize() {
   for (char& ch : lowered) {
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch + ('a' - 'A'));
+    const unsigned char b = static_cast<unsigned char>(ch);
+    ch = static_cast<char>(b + (static_cast<unsigned char>(b - 'A') < 26 ? 'a' - 'A' : 0));
   }
 
   // Records hold int32 offsets: bytes beyond the int32 range are not tokenized.
   const std::size_t length =
       std::min<std::size_t>(sentence.size(), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()));
-  auto byteAt = [&](const std::string& s, std::size_t i) -> unsigned char {
-    return i < length && i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-  };
-  auto space = [&](std::size_t i) { return ascii::isSpace(byteAt(sentence, i)); };
-  auto punct = [&](std::size_t i) { return ascii::isPunct(byteAt(lowered, i)); };
+  const std::size_t loweredLength = std::min(length, lowered.size());
+  const char* const line = sentence.data();
+  const char* const low = lowered.data();
+  auto space = [&](std::size_t i) { return i < length && (byteClass(line[i]) & kSpace); };
+  auto punct = [&](std::size_t i) { return i < loweredLength && (byteClass(low[i]) & kPunct); };
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
   };
 
   std::size_t s = 0;
-  while (s < length && space(s)) ++s;
+  while (space(s)) ++s;
   while (s < length) {
     std::size_t c = s;
-    while (c < length && punct(c)) ++c;
+    while (punct(c)) ++c;
     if (c > s) {
       append(s, c - s);
       s = c;
     }
-    while (c < length && space(c)) s = ++c;
-    while (c < length && !space(c)) ++c;
+    while (space(c)) s = ++c;
+    while (c < length && !(byteClass(line[c]) & kSpace)) ++c;
     if (c == s) break;
     const std::size_t e = c - 1;
     while (c > s && punct(c - 1)) --c;
     if (c > s) append(s, c - s);
     if (c <= e) append(c, e - c + 1);
     c = e + 1;
-    while (c < length && space(c)) ++c;
+    while (space(c)) ++c;
     s = c;
   }
 
-  for (EnglishEntity& token : entities) token.kind = classify(workingText(token));
+  const WordTable& words = english_word::table();
+  for (EnglishEntity& token : entities) token.kind = classify(words, workingText(token));
 }
 
 }  // namespace vestrilo

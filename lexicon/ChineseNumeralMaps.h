@@ -32,6 +32,8 @@ inline constexpr std::string_view magnitudeHundredMillion{"亿"};
 // fixed words for Sunday that are a weekday on their own.
 inline constexpr LexiconList everyWeekList{"<每周><每星期>"};
 inline constexpr LexiconList sundayWordList{"<星期天><周日><星期日><周天><每星期天><每周日>"};
+// The characters of which every week word above holds one (周, and 星 of 星期).
+inline constexpr LexiconList weekWordCharList{"<周><星>"};
 
 // Fractions, proportions and the era prefix.
 inline constexpr std::string_view fractionMarker{"分之"};

@@ -49,6 +49,9 @@ inline constexpr std::size_t ordinalFractionWordsFrom = 14;
 // englishTensList ("sixty" is at 31): the tens that can be minutes of a clock time.
 inline constexpr std::size_t tensMinuteWordsEnd = 30;
 
+// The ordinal list from byte 14 on: third onwards, as the fraction rule searches it.
+inline constexpr LexiconList ordinalFractionWordList{englishOrdinalList.text().substr(ordinalFractionWordsFrom)};
+
 static_assert(englishUnitsList.text().find("<ten>") == unitsDigitWordsEnd);
 static_assert(englishOrdinalList.text().find("<ninth>") < ordinalDigitWordsEnd &&
               englishOrdinalList.text().find("<tenth>") > ordinalDigitWordsEnd);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/EmittedPairs.h"
 #include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
@@ -57,6 +58,38 @@ TEST(Registry, CandidateFollowsItsMainPair) {
   // With an empty main translation the candidate stands on its own.
   EXPECT_EQ(listing(r, {pair("y", ""), pair("y", "2", true)}), "y ||| 2\n");
   EXPECT_EQ(listing(r, {pair("y", ""), pair("y", "2", true)}), "");
+}
+
+// The storage grows in blocks and a table: every pair stays found exactly
+// through many growths, a pair larger than a block included, and the memory
+// per pair stays near the bytes of the pair.
+TEST(Registry, ManyPairsStayExactThroughGrowth) {
+  EmittedPairs r;
+  constexpr int kPairs = 200000;
+  std::size_t textBytes = 0;
+  for (int i = 0; i < kPairs; ++i) {
+    const std::string s = std::to_string(i), t = "t" + std::to_string(i * 7);
+    EXPECT_TRUE(r.insert(s, t));
+    textBytes += s.size() + t.size();
+  }
+  const std::string big(3 << 20, 'x');
+  EXPECT_TRUE(r.insert(big, "y"));
+  EXPECT_FALSE(r.insert(big, "y"));
+  EXPECT_TRUE(r.insert("", ""));
+  EXPECT_EQ(r.size(), kPairs + 2u);
+  for (int i = 0; i < kPairs; ++i) {
+    const std::string s = std::to_string(i), t = "t" + std::to_string(i * 7);
+    ASSERT_TRUE(r.contains(s, t)) << s;
+    ASSERT_FALSE(r.insert(s, t)) << s;
+    ASSERT_FALSE(r.contains(s + "t", t.substr(1))) << s;  // the same bytes split elsewhere
+    ASSERT_FALSE(r.contains(s, t + "0")) << s;
+  }
+  EXPECT_TRUE(r.contains(big, "y"));
+  EXPECT_FALSE(r.contains(big, "yy"));
+  EXPECT_LT(r.memoryUse(), big.size() + textBytes + kPairs * 24u + (2u << 20));
+  r.clear();
+  EXPECT_FALSE(r.contains("0", "t0"));
+  EXPECT_EQ(r.memoryUse(), 0u);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ std::size_t countLines(const std::string& text) {
 }
 
 // About 10.5 MiB of generated sentences. The line loop reads batches of
-// 4 MiB, so the file spans three of them or more and with two or three
+// 1 MiB, so the file spans ten of them or more and with two or three
 // threads batches really are processed side by side and must be put back in
 // order. It also holds the awkward cases of batching: CR LF line ends with
 // empty lines and lines of spaces, a line longer than a whole batch, and a

@@ -1,0 +1,58 @@
+// The classes of single Chinese characters that the tokenizer and the quick
+// scan ask about, read from one table filled from the lexicon's lists.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/CharClassTable.h"
+#include "lexicon/ChineseNumeralMaps.h"
+#include "lexicon/Lexicon.h"
+
+namespace vestrilo {
+
+namespace chinese_char {
+
+enum : std::uint16_t {
+  Numeral = 1,      // numeralList
+  Magnitude = 2,    // unitList
+  Ten = 4,          // 十, which starts a numeral run although it is a magnitude
+  EntityChar = 8,   // a character without which no line holds an entity (see ChineseSentence::mayHoldEntity)
+  UnitWordStart = 16,  // the first character of a word of the unit-word lists the tokenizer tests
+};
+
+// The first characters of the words of ordinalList, weekPrefixList,
+// everyWeekList, dateUnitList and clockUnitList.
+constexpr void addFirstCharacters(CharClassTable& t, std::string_view list, std::uint16_t bits) {
+  for (std::size_t p = 0; p + 2 < list.size(); ++p) {
+    if (list[p] != '<' || static_cast<unsigned char>(list[p + 1]) < 0x80) continue;
+    const char word[4] = {'<', list[p + 1], list[p + 2], '>'};
+    t.add(std::string_view(word, 4), bits);
+  }
+}
+
+constexpr CharClassTable makeTable() {
+  CharClassTable t;
+  t.add(numeralList.text(), Numeral | EntityChar);
+  t.add(unitList.text(), Magnitude | EntityChar);
+  t.add(weekWordCharList.text(), EntityChar);
+  t.add("<十>", Ten);
+  for (const LexiconList* list : {&ordinalList, &weekPrefixList, &everyWeekList, &dateUnitList, &clockUnitList})
+    addFirstCharacters(t, list->text(), UnitWordStart);
+  return t;
+}
+
+inline constexpr CharClassTable table = makeTable();
+static_assert(!table.overflowed(), "too many lead bytes for the character table");
+
+// The class of the character whose first byte is at i of text; a last lead byte
+// without its second byte reads as that byte followed by byte 0.
+inline std::uint16_t classAt(std::string_view text, std::size_t i) {
+  const unsigned char lead = static_cast<unsigned char>(text[i]);
+  const unsigned char trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+  return table.of(lead, trail);
+}
+
+}  // namespace chinese_char
+
+}  // namespace vestrilo

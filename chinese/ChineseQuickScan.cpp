@@ -1,0 +1,60 @@
+// The quick scan in front of the Chinese stages: one walk over the line that
+// decides whether it can hold an entity at all. Most lines of real text hold
+// none, and for them the stages are skipped.
+//
+// Claim: a line in which no character (read as the tokenizer reads them: a byte
+// of 0x80 or more and the byte after it are one character, any other byte is
+// one) is an ASCII digit or one of 零一二两三四五六七八九半 (numeralList),
+// 十百千万亿 (unitList), 周 or 星 (weekWordCharList) gives no entity: after the
+// stages, no record has a translated kind.
+//
+// Proof, stage by stage, for such a line:
+// - tokenize: numeral runs start only at a numeral or 十, and ASCII digits are
+//   the only Arabic tokens, so there is no Number, Figure or Arabic token; a
+//   Chinese run is ArabicWithUnit only when its first character is a magnitude,
+//   so there is none. The kinds are Plain, Latin and the unit-word kinds
+//   Ordinal, Week, Date and Clock. Every Week token is 周, 星期, 每周 or 每星期.
+// - adjust: a fraction needs a Number after 分之 or a 百 token, a proportion a
+//   Number, Figure or Arabic before 成; neither exists. 公元 前 is joined with
+//   the kind of 公元, Plain.
+// - recognize, pass 1: the joiner rule needs Arabic on both sides. Ordinal
+//   needs a Number or Arabic after it, Date and Clock need a Figure, Number or
+//   Arabic before them: each becomes Plain. The numeral-word rules need a
+//   Number, 一 or 十. Only Week survives: a week prefix joined with the day
+//   after it, or one of the Sunday words (星期天, 周日, ... each holds 周 or
+//   星; a record's text starts where a token starts, so its characters are
+//   characters of the tokenizer's reading).
+// - pass 2 acts on Latin (stays Latin, not translated), needs a Number,
+//   Fractional, Figure, ArabicWithUnit, Clock or Date record for everything
+//   else; after pass 1 there is none. Pass 3 needs a Date.
+// So the only translated kind left is Week, which needs 周 or 星: without them
+// and the numerals, magnitudes and digits, the line gives no pair.
+//
+// The claim is checked against the full stages by a differential test
+// (tests/quick_scan_test.cpp) and by both Chinese fuzz targets.
+#include <cstddef>
+#include <string_view>
+
+#include "chinese/ChineseCharClasses.h"
+#include "chinese/ChineseSentence.h"
+#include "core/Bytes.h"
+
+namespace vestrilo {
+
+bool ChineseSentence::mayHoldEntity(std::string_view line) {
+  const std::size_t n = line.size();
+  std::size_t i = 0;
+  while (i < n) {
+    const unsigned char b = static_cast<unsigned char>(line[i]);
+    if (b < 0x80) {
+      if (ascii::isDigit(static_cast<char>(b))) return true;
+      ++i;
+    } else {
+      if (chinese_char::classAt(line, i) & chinese_char::EntityChar) return true;
+      i += 2;
+    }
+  }
+  return false;
+}
+
+}  // namespace vestrilo

@@ -1,0 +1,76 @@
+// A small hash table from words to bit masks, filled from word lists once, so
+// that a token's membership in several lists is found with one look-up instead
+// of one search per list and rule.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+namespace vestrilo {
+
+class WordTable {
+ public:
+  // Adds bits to every word of a word list "<w1><w2>...".
+  void addList(std::string_view list, std::uint32_t bits) {
+    for (std::size_t p = list.find('<'); p != std::string_view::npos; p = list.find('<', p + 1)) {
+      const std::size_t q = list.find_first_of("<>", p + 1);
+      if (q == std::string_view::npos) break;
+      if (list[q] == '<') continue;
+      add(list.substr(p + 1, q - p - 1), bits);
+    }
+  }
+
+  // Adds bits to word (kept as a view: the text must outlive the table).
+  void add(std::string_view word, std::uint32_t bits) {
+    if (word.size() > kMaxWord || count_ + 1 >= kSlots / 2) return;  // never for the lists it is used with
+    std::size_t slot = hash(word) & (kSlots - 1);
+    while (slots_[slot].used && slots_[slot].word != word) slot = (slot + 1) & (kSlots - 1);
+    if (!slots_[slot].used) {
+      slots_[slot].used = true;
+      slots_[slot].word = word;
+      ++count_;
+      lengths_ |= std::uint32_t{1} << word.size();
+      if (!word.empty()) {
+        const unsigned char b = static_cast<unsigned char>(word[0]);
+        first_[b >> 6] |= std::uint64_t{1} << (b & 63);
+      }
+    }
+    slots_[slot].bits |= bits;
+  }
+
+  // The bits of word, 0 when it is in no list.
+  std::uint32_t bitsOf(std::string_view word) const {
+    if (word.size() > kMaxWord || !((lengths_ >> word.size()) & 1)) return 0;
+    if (!word.empty()) {
+      const unsigned char b = static_cast<unsigned char>(word[0]);
+      if (!((first_[b >> 6] >> (b & 63)) & 1)) return 0;
+    }
+    for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot].used; slot = (slot + 1) & (kSlots - 1))
+      if (slots_[slot].word == word) return slots_[slot].bits;
+    return 0;
+  }
+
+  static constexpr std::size_t kMaxWord = 31;
+
+ private:
+  static constexpr std::size_t kSlots = 512;
+
+  static std::uint32_t hash(std::string_view word) {
+    std::uint32_t h = 2166136261u;
+    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h ^ (h >> 13);
+  }
+
+  struct Slot {
+    std::string_view word;
+    std::uint32_t bits = 0;
+    bool used = false;
+  };
+  Slot slots_[kSlots];
+  std::size_t count_ = 0;
+  std::uint32_t lengths_ = 0;    // bit n: a word of n bytes
+  std::uint64_t first_[4] = {};  // the first bytes of the words
+};
+
+}  // namespace vestrilo

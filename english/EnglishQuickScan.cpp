@@ -1,0 +1,110 @@
+// The quick scan in front of the English stages: one walk over the line that
+// decides whether it can hold an entity at all. Most lines of real text hold
+// none, and for them the stages are skipped.
+//
+// Claim: a line without an ASCII digit, in which no maximal run of ASCII
+// letters, lower-cased, is a word of one of the six class lists (units, tens,
+// magnitudes, ordinals, weekdays, months), gives no entity.
+//
+// Proof. Every token the tokenizer classes as something other than Plain needs
+// one of these:
+// - Arabic, a digit ordinal ("21st") and a clock shape ("10:30") need a digit;
+// - a list class needs the whole token to be a list word, or (for a token with
+//   "<" or ">") a run of whole list words joined by "><"; a hyphen compound
+//   needs a tens word before the first "-". Tokens are split at white space,
+//   and punctuation at their ends is split off, so the byte before a token is
+//   white space, punctuation or the start of the line, never a letter; list
+//   words are lower-case letters only. So the token's first list word is a
+//   maximal run of letters of the lower-cased line.
+// Every rule of recognize and disambiguate that gives a record a rendered kind
+// needs a record of a non-Plain kind among the ones it looks at: the joins of
+// pass 1 need Tens, Units, Arabic, Figure, Magnitude or MonthDate records (rule
+// 10 tests texts against the units list, which only units words pass: such a
+// token is Units); pass 2 needs MonthDate, Units, Magnitude; pass 3 MonthDate,
+// DayDate or WordNumber; pass 4 Clock, Units, DayDate, MonthDate or Arabic; and
+// disambiguate WordNumber, Arabic, Units, Tens, Clock, Ordinal or MonthDate
+// (rule 8 only ever makes a record Plain). Those kinds are themselves only made
+// from tokenizer classes. The other rules (a quarter, a.m, b.c) make Plain
+// records. So a line whose tokens are all Plain ends with Plain records only,
+// and gives no pair.
+//
+// The claim is checked against the full stages by a differential test
+// (tests/quick_scan_test.cpp) and by both English fuzz targets.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "core/Bytes.h"
+#include "core/WordTable.h"
+#include "english/EnglishSentence.h"
+#include "english/EnglishWordClasses.h"
+#include "lexicon/Lexicon.h"
+
+namespace vestrilo {
+
+namespace {
+
+// A first test of a run of letters before the table look-up: the last letters
+// that the list words of each length and first letter have. Most words of
+// running text fail it ("the" has no list word of three letters that starts
+// with t and ends with e).
+class RunFilter {
+ public:
+  constexpr RunFilter() {
+    for (const LexiconList* list : {&englishUnitsList, &englishTensList, &englishMagnitudeList, &englishOrdinalList,
+                                    &englishWeekdayList, &englishMonthList}) {
+      const std::string_view text = list->text();
+      for (std::size_t p = 0; p < text.size(); ++p) {
+        if (text[p] != '<') continue;
+        std::size_t q = p + 1;
+        while (q < text.size() && text[q] != '>') ++q;
+        const std::size_t length = q - p - 1;
+        for (std::size_t k = p + 1; k < q; ++k)
+          if (text[k] < 'a' || text[k] > 'z') allLetters_ = false;
+        if (length == 0 || length >= kLongest) continue;
+        lastLetters_[length][letter(text[p + 1])] |= std::uint32_t{1} << letter(text[q - 1]);
+      }
+    }
+  }
+
+  // Whether a run of letters (upper- or lower-case) may be a list word.
+  bool mayBeWord(const char* run, std::size_t length) const {
+    if (!allLetters_) return true;  // the filter holds only for lists of lower-case letters
+    if (length >= kLongest) return false;
+    return (lastLetters_[length][letter(run[0])] >> letter(run[length - 1])) & 1;
+  }
+
+ private:
+  static constexpr std::size_t kLongest = 16;  // longer than every list word
+  static constexpr unsigned letter(char c) { return static_cast<unsigned>((c | 0x20) - 'a') & 31; }
+  std::uint32_t lastLetters_[kLongest][32] = {};
+  bool allLetters_ = true;
+};
+
+constexpr RunFilter runFilter;
+
+}  // namespace
+
+bool EnglishSentence::mayHoldEntity(std::string_view line) {
+  const WordTable& words = english_word::table();
+  const std::size_t n = line.size();
+  char word[WordTable::kMaxWord + 1];
+  std::size_t i = 0;
+  while (i < n) {
+    const char c = line[i];
+    if (ascii::isDigit(c)) return true;
+    if (!ascii::isLetter(c)) {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < n && ascii::isLetter(line[i])) ++i;
+    const std::size_t length = i - start;
+    if (!runFilter.mayBeWord(line.data() + start, length)) continue;
+    for (std::size_t k = 0; k < length; ++k) word[k] = static_cast<char>(line[start + k] | 0x20);
+    if (words.bitsOf(std::string_view(word, length)) != 0) return true;
+  }
+  return false;
+}
+
+}  // namespace vestrilo

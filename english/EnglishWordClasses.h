@@ -1,0 +1,34 @@
+// The word classes of the English tokenizer (units, tens, magnitudes, ordinals,
+// weekdays, months) gathered into one table, so that a token's classes are
+// found with one look-up.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "core/WordTable.h"
+
+namespace vestrilo {
+
+namespace english_word {
+
+// One bit per list; a word may be in several (may, june, july are months twice).
+enum : std::uint32_t {
+  Units = 1,       // englishUnitsList
+  Tens = 2,        // englishTensList
+  Magnitude = 4,   // englishMagnitudeList
+  Ordinal = 8,     // englishOrdinalList
+  Weekday = 16,    // englishWeekdayList
+  Month = 32,      // englishMonthList
+};
+
+// The table of the six lists. No word of them holds "<" or ">", is longer than
+// WordTable::kMaxWord or holds anything but lower-case ASCII letters.
+const WordTable& table();
+
+// The classes of word (0: in none of the lists).
+inline std::uint32_t classesOf(std::string_view word) { return table().bitsOf(word); }
+
+}  // namespace english_word
+
+}  // namespace vestrilo
