@@ -32,12 +32,15 @@
 //
 // The claim is checked against the full stages by a differential test
 // (tests/quick_scan_test.cpp) and by both Chinese fuzz targets.
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "core/Utf8Gbk.h"
 
 namespace vestrilo {
 
@@ -52,6 +55,58 @@ bool ChineseSentence::mayHoldEntity(std::string_view line) {
     } else {
       if (chinese_char::classAt(line, i) & chinese_char::EntityChar) return true;
       i += 2;
+    }
+  }
+  return false;
+}
+
+// The UTF-8 form of the scan, which lets a UTF-8 line skip its conversion too.
+// The conversion to GBK (core/Utf8Gbk) turns each UTF-8 character into one
+// character (an ASCII byte stays, anything else becomes two bytes, the stand-in
+// included), so the tokenizer's reading of the converted line is one character
+// per UTF-8 character, and the converted line passes the scan above exactly when
+// the UTF-8 line holds an ASCII digit or a character whose GBK form is an entity
+// character. Those characters (found once, by asking the class table about the
+// GBK form of every character) are all three-byte sequences in UTF-8; a byte
+// below 0x80 or from 0xC0 up is never taken into the sequence before it, so the
+// three bytes of such a character decode as that character wherever they stand.
+namespace {
+
+using EntityCodePoints = std::array<std::uint64_t, 0x10000 / 64>;
+
+const EntityCodePoints& entityCodePoints() {
+  static const EntityCodePoints bits = [] {
+    EntityCodePoints b{};
+    for (char32_t c = 0x80; c < 0x10000; ++c) {
+      const std::uint16_t code = utf8::gbkCode(c);
+      if (code != 0 && chinese_char::table.of(code >> 8, code & 0xFF) & chinese_char::EntityChar)
+        b[c / 64] |= std::uint64_t{1} << (c % 64);
+    }
+    return b;
+  }();
+  return bits;
+}
+
+}  // namespace
+
+bool ChineseSentence::mayHoldEntityUtf8(std::string_view line) {
+  const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+  const std::size_t n = line.size();
+  const EntityCodePoints* bits = nullptr;  // looked up at the first three-byte character
+  std::size_t i = 0;
+  while (i < n) {
+    const unsigned b = p[i];
+    if (b < 0x80) {
+      if (b - '0' < 10u) return true;
+      ++i;
+    } else if (b - 0xE0 < 16u && i + 2 < n && ((p[i + 1] ^ 0x80u) | (p[i + 2] ^ 0x80u)) < 0x40u) {
+      // A lead byte of three with its two continuation bytes.
+      const char32_t c = char32_t(b & 0x0F) << 12 | char32_t(p[i + 1] & 0x3F) << 6 | (p[i + 2] & 0x3F);
+      if (!bits) bits = &entityCodePoints();
+      if ((*bits)[c / 64] >> (c % 64) & 1) return true;
+      i += 3;
+    } else {
+      ++i;
     }
   }
   return false;

@@ -91,6 +91,9 @@ class ChineseSentence {
   // may be skipped (the proof is in the scan's source file). True does not mean
   // that the line holds one.
   static bool mayHoldEntity(std::string_view line);
+  // The same answer for a UTF-8 line as for its GBK conversion (core/Utf8Gbk),
+  // found without converting it.
+  static bool mayHoldEntityUtf8(std::string_view line);
 
   // Output builders. translationLine filters the sentence's pairs through a
   // run's registry; translationPairs gives the same pairs unfiltered, in order,

@@ -16,8 +16,11 @@ constexpr std::size_t kTrails = kLastTrail - kFirstTrail + 1;
 constexpr std::size_t kPairs = (kLastLead - kFirstLead + 1) * kTrails;
 
 // The tables, made once with iconv. Every two-byte GBK code that iconv reads as
-// one character is in `characters`; every BMP character that iconv writes as
-// exactly such a code is in `codes`.
+// one character is in `characters`. `codes` is that table turned round: for
+// each BMP character the code iconv reads as it. That is the code iconv writes
+// for the character (the GBK converter maps the two ways one to one; a test
+// compares the two directions of iconv character by character), and it costs
+// a third of the iconv calls of asking for each BMP character.
 struct Tables {
   std::uint16_t codes[0x10000] = {};
   char32_t characters[kPairs] = {};
@@ -25,32 +28,23 @@ struct Tables {
   bool available = false;
 
   Tables() {
-    iconv_t toGbk = iconv_open("GBK", "UTF-8");
     iconv_t fromGbk = iconv_open("UTF-32LE", "GBK");
-    if (toGbk != reinterpret_cast<iconv_t>(-1) && fromGbk != reinterpret_cast<iconv_t>(-1)) {
+    if (fromGbk != reinterpret_cast<iconv_t>(-1)) {
       available = true;
-      for (char32_t c = 0x80; c < 0x10000; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF) continue;
-        std::string in;
-        appendCharacter(in, c);
-        unsigned char out[8];
-        const std::size_t n = convert(toGbk, in.data(), in.size(), out, sizeof out);
-        if (n == 2 && out[0] >= kFirstLead && out[0] <= kLastLead && out[1] >= kFirstTrail && out[1] <= kLastTrail)
-          codes[c] = static_cast<std::uint16_t>(out[0] << 8 | out[1]);
-      }
       for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
         for (unsigned trail = kFirstTrail; trail <= kLastTrail; ++trail) {
           const char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-          characters[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)] = oneCharacter(fromGbk, in, 2);
+          const char32_t c = oneCharacter(fromGbk, in, 2);
+          characters[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)] = c;
+          if (c != 0 && c < 0x10000 && codes[c] == 0) codes[c] = static_cast<std::uint16_t>(lead << 8 | trail);
         }
       }
       for (unsigned b = 0x80; b <= 0xFF; ++b) {
         const char in[1] = {static_cast<char>(b)};
         singleByte[b - 0x80] = oneCharacter(fromGbk, in, 1);
       }
+      iconv_close(fromGbk);
     }
-    if (toGbk != reinterpret_cast<iconv_t>(-1)) iconv_close(toGbk);
-    if (fromGbk != reinterpret_cast<iconv_t>(-1)) iconv_close(fromGbk);
   }
 
   // Converts the whole input; the number of bytes written, or npos when iconv
@@ -141,6 +135,47 @@ inline Decoded decodeAt(const unsigned char* p, std::size_t n) {
   return d;
 }
 
+// The conversion loop of toGbk, from u[i] on, writing GBK bytes at g and their
+// positions at p (all three moved on); with RoomChecked it stops when two more
+// GBK bytes would pass gEnd. Locals only: a store through a char pointer may
+// alias anything, so nothing the loop reads lives behind a reference.
+template <bool RoomChecked>
+void convertCharacters(const unsigned char* u, std::size_t n, const std::uint16_t* codes, std::uint16_t standInCode,
+                       const char* gEnd, std::size_t& iInOut, char*& gInOut, std::uint32_t*& pInOut) {
+  std::size_t i = iInOut;
+  char* g = gInOut;
+  std::uint32_t* p = pInOut;
+  while (i < n && (!RoomChecked || g + 2 <= gEnd)) {
+    const unsigned b = u[i];
+    if (b < 0x80) {
+      *g++ = static_cast<char>(b);
+      *p++ = static_cast<std::uint32_t>(i++);
+      continue;
+    }
+    std::uint16_t code;
+    const std::uint32_t at = static_cast<std::uint32_t>(i);
+    // The common case first: a three-byte character other than E0 and ED
+    // (whose second byte has a narrower range), with its continuation bytes.
+    if (b - 0xE1 < 15u && b != 0xED && n - i > 2 && ((u[i + 1] ^ 0x80u) | (u[i + 2] ^ 0x80u)) < 0x40u) {
+      code = codes[(b & 0x0F) << 12 | (u[i + 1] & 0x3Fu) << 6 | (u[i + 2] & 0x3Fu)];
+      i += 3;
+    } else {
+      const Decoded d = decodeAt(u + i, n - i);
+      code = d.valid && d.character < 0x10000 ? codes[d.character] : 0;
+      i += d.length;
+    }
+    if (code == 0) code = standInCode;
+    g[0] = static_cast<char>(code >> 8);
+    g[1] = static_cast<char>(code & 0xFF);
+    g += 2;
+    p[0] = p[1] = at;
+    p += 2;
+  }
+  iInOut = i;
+  gInOut = g;
+  pInOut = p;
+}
+
 }  // namespace
 
 Decoded decode(std::string_view text) {
@@ -191,39 +226,31 @@ void toGbk(std::string_view utf8, std::string& gbk, std::vector<std::uint32_t>& 
   // Every UTF-8 byte gives at most two GBK bytes (an ill-formed byte becomes the
   // stand-in), so the buffers are sized once and cut to length at the end.
   constexpr std::size_t kLimit = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
-  const std::size_t capacity = utf8.size() < kLimit / 2 ? 2 * utf8.size() : kLimit;
-  gbk.resize(capacity);
-  positions.resize(capacity + 1);
-  char* g = gbk.data();
-  std::uint32_t* p = positions.data();
-  std::size_t out = 0, i = 0;
   const std::size_t n = utf8.size();
-  while (i < n && out + 2 <= capacity) {
-    const unsigned char b = static_cast<unsigned char>(utf8[i]);
-    if (b < 0x80) {
-      g[out] = static_cast<char>(b);
-      p[out++] = static_cast<std::uint32_t>(i++);
-      continue;
-    }
-    const Decoded d = decodeAt(reinterpret_cast<const unsigned char*>(utf8.data()) + i, n - i);
-    const std::uint16_t code = d.valid && d.character < 0x10000 ? t.codes[d.character] : 0;
-    if (code != 0) {
-      g[out] = static_cast<char>(code >> 8);
-      g[out + 1] = static_cast<char>(code & 0xFF);
-    } else {
-      g[out] = standIn[0];
-      g[out + 1] = standIn[1];
-    }
-    p[out] = p[out + 1] = static_cast<std::uint32_t>(i);
-    out += 2;
-    i += d.length;
-  }
+  const bool fits = n < kLimit / 2;  // then the whole line converts, with no check of the room left
+  const std::size_t capacity = fits ? 2 * n : kLimit;
+  if (gbk.size() < capacity) gbk.resize(capacity);
+  if (positions.size() < capacity + 1) positions.resize(capacity + 1);
+  char* const g0 = gbk.data();
+  char* g = g0;
+  char* const gEnd = g0 + capacity;
+  std::uint32_t* p = positions.data();
+  const auto* const u = reinterpret_cast<const unsigned char*>(utf8.data());
+  const std::uint16_t* const codes = t.codes;
+  const std::uint16_t standInCode = static_cast<std::uint16_t>(static_cast<unsigned char>(standIn[0]) << 8 |
+                                                               static_cast<unsigned char>(standIn[1]));
+  std::size_t i = 0;
+  if (fits)
+    convertCharacters<false>(u, n, codes, standInCode, gEnd, i, g, p);
+  else
+    convertCharacters<true>(u, n, codes, standInCode, gEnd, i, g, p);
+  std::size_t out = static_cast<std::size_t>(g - g0);
   // A last ASCII byte may still fit where a character no longer does.
-  if (i < n && out < capacity && static_cast<unsigned char>(utf8[i]) < 0x80) {
-    g[out] = utf8[i];
-    p[out++] = static_cast<std::uint32_t>(i++);
+  if (i < n && out < capacity && u[i] < 0x80) {
+    g0[out++] = static_cast<char>(u[i]);
+    *p++ = static_cast<std::uint32_t>(i++);
   }
-  p[out] = static_cast<std::uint32_t>(i);
+  *p = static_cast<std::uint32_t>(i);
   gbk.resize(out);
   positions.resize(out + 1);
 }

@@ -133,23 +133,24 @@ const Options& Extractor::options() const { return state_->options; }
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   State& s = *state_;
+  // A line that the quick scan clears gives no pair: its stages are skipped (a
+  // UTF-8 Chinese line is scanned before it is converted).
+  if (s.isChinese() ? !(s.isUtf8() ? ChineseSentence::mayHoldEntityUtf8(line) : ChineseSentence::mayHoldEntity(line))
+                    : !EnglishSentence::mayHoldEntity(line))
+    return;
   const std::string_view text = s.read(line);
-  // A line that the quick scan clears gives no pair: its stages are skipped.
-  if (!(s.isChinese() ? ChineseSentence::mayHoldEntity(text) : EnglishSentence::mayHoldEntity(text))) return;
   s.runStages(text);
   if (s.isUtf8()) {
-    // UTF-8 mode: the pairs are put in the form written before they are handed on.
-    s.scratch.clear();
-    auto keep = [&s](std::string_view source, std::string_view translation, bool candidate) {
-      s.scratch.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
-    };
-    if (s.isChinese())
-      s.chinese.forEachPair(s.cache, keep);
-    else
-      s.english.forEachPair(s.cache, keep);
-    s.putInForm(s.scratch);
-    for (TranslationPair& p : s.scratch)
-      found.push_back(Pair{std::move(p.source), std::move(p.translation), p.candidate});
+    // UTF-8 mode: the pairs are put in the form written as they are handed on.
+    if (s.isChinese()) {
+      s.chinese.forEachPair(s.cache, [&s, &found](std::string_view source, std::string_view translation, bool c) {
+        s.utf8.appendPair(found, s.chinese.sentence, source, translation, c);
+      });
+    } else {
+      s.english.forEachPair(s.cache, [&s, &found](std::string_view source, std::string_view translation, bool c) {
+        s.utf8.appendPair(found, s.english.sentence, source, translation, c);
+      });
+    }
     return;
   }
   auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {

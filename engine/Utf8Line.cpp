@@ -50,6 +50,28 @@ void Utf8Line::putInForm(const ChineseSentence& s, TranslationPair* first, Trans
   }
 }
 
+void Utf8Line::appendPair(std::vector<Pair>& found, std::string_view read, std::string_view source,
+                          std::string_view translation, bool candidate) const {
+  Pair& p = found.emplace_back();
+  p.candidate = candidate;
+  if (direct_) {
+    p.source.assign(source.data(), source.size());
+  } else if (source.data() >= read.data() && source.data() + source.size() <= read.data() + read.size()) {
+    const auto begin = static_cast<std::size_t>(source.data() - read.data());
+    p.source.assign(lineText(begin, begin + source.size()));
+  } else {
+    p.source = utf8::gbkToUtf8(source);  // no record of its own: converted like any GBK text
+  }
+  // As putTranslationInForm: a translation that is its source is the source as
+  // written, any other is converted (ASCII as it is).
+  if (translation == source)
+    p.translation = p.source;
+  else if (utf8::isAscii(translation))
+    p.translation.assign(translation.data(), translation.size());
+  else
+    p.translation = utf8::gbkToUtf8(translation);
+}
+
 void Utf8Line::putInForm(const EnglishSentence&, TranslationPair* first, TranslationPair* last) const {
   // The English rules read the line itself: sources are its bytes already.
   for (TranslationPair* p = first; p != last; ++p) putTranslationInForm(p->translation, p->source, p->source);

@@ -39,6 +39,12 @@ class Utf8Line {
   void putInForm(const ChineseSentence& s, TranslationPair* first, TranslationPair* last) const;
   void putInForm(const EnglishSentence& s, TranslationPair* first, TranslationPair* last) const;
 
+  // Appends to `found` one pair of the sentence just read, given as views into
+  // its text (`read` is that text), in the form written: the same as putInForm,
+  // without a copy in between.
+  void appendPair(std::vector<Pair>& found, std::string_view read, std::string_view source,
+                  std::string_view translation, bool candidate) const;
+
   // An entity whose span and texts are those of the text read, in the form written.
   void putInForm(Entity& e) const;
 

@@ -116,6 +116,9 @@ inline void utf8Line(const std::string& line, Direction direction) {
   std::string gbkLine;
   std::vector<std::uint32_t> positions;
   utf8::toGbk(line, gbkLine, positions);
+  // The UTF-8 quick scan answers for the converted line, whatever the bytes.
+  check(ChineseSentence::mayHoldEntityUtf8(line) == ChineseSentence::mayHoldEntity(gbkLine),
+        "UTF-8: the quick scan of the line differs from that of its conversion", line);
   if (!wellFormed || converted(gbkLine) != line) return;  // the stand-in stood for something
   Extractor gbk(direction);
   const std::vector<Pair> gbkFound = pairsOf(gbk, gbkLine);

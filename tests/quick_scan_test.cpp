@@ -13,6 +13,7 @@
 
 #include "bench/CorpusGenerator.h"
 #include "chinese/ChineseSentence.h"
+#include "core/Utf8Gbk.h"
 #include "english/EnglishSentence.h"
 #include "tests/TestSupport.h"
 #include "vestrilo/vestrilo.h"
@@ -176,6 +177,36 @@ TEST(QuickScan, ClearedLinesHoldNoEntityInTheFullStages) {
     EXPECT_GT(cleared, nearMiss.size() / 4) << side << "most near-miss lines must be cleared";
     EXPECT_LT(cleared, nearMiss.size()) << side << "some near-miss lines hold what the scan looks for";
   }
+}
+
+// The UTF-8 scan gives, without converting, the answer of the scan of the
+// converted line: on random bytes, on near-miss lines and corpus lines in UTF-8,
+// and on UTF-8 broken inside and around the characters the scan looks for.
+TEST(QuickScan, Utf8ScanAnswersForTheConvertedLine) {
+  std::mt19937 rng(29);
+  std::vector<std::string> lines;
+  for (int i = 0; i < 3000; ++i) {
+    std::string bytes(rng() % 40, '\0');
+    for (char& c : bytes) c = static_cast<char>(rng());
+    lines.push_back(bytes);
+  }
+  for (const std::string& gbk : splitLines(bench::generateCorpus(bench::Language::Chinese, 2006, 64 * 1024)))
+    lines.push_back(toUtf8(gbk, Encoding::GBK));
+  for (int i = 0; i < 3000; ++i) lines.push_back(toUtf8(nearMissLine(C2E, rng), Encoding::GBK));
+  const std::string three = u8"三";  // E4 B8 89
+  for (const std::string& broken : std::vector<std::string>{three.substr(0, 2), three.substr(1), "\xE0" + three, three + "\x80",
+                                                             "\xED\xA0\x80", "\xE0\x80\x80", std::string(u8"星期") + "\xF0"})
+    lines.push_back(broken);
+  std::size_t cleared = 0;
+  std::string converted;
+  std::vector<std::uint32_t> positions;
+  for (const std::string& line : lines) {
+    utf8::toGbk(line, converted, positions);
+    EXPECT_EQ(ChineseSentence::mayHoldEntityUtf8(line), ChineseSentence::mayHoldEntity(converted)) << line;
+    cleared += !ChineseSentence::mayHoldEntityUtf8(line);
+  }
+  EXPECT_GT(cleared, 1000u);
+  EXPECT_LT(cleared, lines.size());
 }
 
 }  // namespace

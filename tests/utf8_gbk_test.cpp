@@ -2,6 +2,7 @@
 // GBK text the rules read (with the stand-in and the positions back), GBK and
 // doubtful UTF-8 to well-formed UTF-8. Literals: "..." is GBK here, u8"..." UTF-8.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <cstdint>
 #include <string>
@@ -35,6 +36,34 @@ TEST(Utf8Gbk, TheTablesAreMade) {
   ASSERT_TRUE(utf8::tablesAvailable());
   EXPECT_EQ(utf8::gbkCode(U'三'), 0xC8FD);
   EXPECT_EQ(utf8::gbkCharacter(0xC8, 0xFD), U'三');
+}
+
+// The code of each character is found by turning the GBK-to-Unicode table round;
+// it must be the two-byte code iconv itself writes for that character.
+TEST(Utf8Gbk, CodesAreTheOnesIconvWrites) {
+  iconv_t toGbk = iconv_open("GBK", "UTF-8");
+  ASSERT_NE(toGbk, reinterpret_cast<iconv_t>(-1));
+  std::size_t mapped = 0;
+  for (char32_t c = 0x80; c < 0x10000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    std::string in;
+    utf8::appendCharacter(in, c);
+    char out[8];
+    char* inp = in.data();
+    char* outp = out;
+    std::size_t inLeft = in.size(), outLeft = sizeof out;
+    iconv(toGbk, nullptr, nullptr, nullptr, nullptr);
+    const bool converted = iconv(toGbk, &inp, &inLeft, &outp, &outLeft) != static_cast<std::size_t>(-1);
+    const std::size_t n = sizeof out - outLeft;
+    const std::uint16_t expected =
+        converted && n == 2 && static_cast<unsigned char>(out[0]) >= 0x81
+            ? static_cast<std::uint16_t>(static_cast<unsigned char>(out[0]) << 8 | static_cast<unsigned char>(out[1]))
+            : 0;
+    ASSERT_EQ(utf8::gbkCode(c), expected) << "U+" << std::hex << static_cast<unsigned>(c);
+    mapped += expected != 0;
+  }
+  iconv_close(toGbk);
+  EXPECT_GT(mapped, 20000u);
 }
 
 TEST(Utf8Gbk, DecodingTakesWellFormedCharactersAndMaximalIllFormedSubparts) {
