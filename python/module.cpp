@@ -42,25 +42,33 @@ Encoding parseEncoding(const std::string& name) {
   throw py::value_error("encoding must be \"GBK\" or \"UTF-8\", not \"" + name + "\"");
 }
 
-// A line handed in from Python: its bytes, and whether it came as str (UTF-8).
+// A line handed in from Python: a view of its bytes, whether it came as str
+// (UTF-8), and the object that holds the bytes (the line itself, or the UTF-8
+// form of a str that has no cached one), kept alive with the view.
 struct Line {
-  std::string bytes;
+  std::string_view bytes;
   bool text = false;
+  py::object holder;
 };
 
 Line lineOf(py::handle object) {
   PyObject* o = object.ptr();
   if (PyUnicode_Check(o)) {
     Py_ssize_t size = 0;
-    if (const char* utf8 = PyUnicode_AsUTF8AndSize(o, &size)) return {std::string(utf8, size), true};
+    // The UTF-8 form a str caches for itself, read in place.
+    if (const char* utf8 = PyUnicode_AsUTF8AndSize(o, &size))
+      return {std::string_view(utf8, static_cast<std::size_t>(size)), true, py::reinterpret_borrow<py::object>(object)};
     // Lone surrogates have no UTF-8 form; they travel as their three-byte
     // encodings, which the extractor reads as invalid UTF-8.
     PyErr_Clear();
     py::object encoded = py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(o, "utf-8", "surrogatepass"));
     if (!encoded) throw py::error_already_set();
-    return {std::string(PyBytes_AS_STRING(encoded.ptr()), PyBytes_GET_SIZE(encoded.ptr())), true};
+    const std::string_view bytes(PyBytes_AS_STRING(encoded.ptr()), static_cast<std::size_t>(PyBytes_GET_SIZE(encoded.ptr())));
+    return {bytes, true, std::move(encoded)};
   }
-  if (PyBytes_Check(o)) return {std::string(PyBytes_AS_STRING(o), PyBytes_GET_SIZE(o)), false};
+  if (PyBytes_Check(o))
+    return {std::string_view(PyBytes_AS_STRING(o), static_cast<std::size_t>(PyBytes_GET_SIZE(o))), false,
+            py::reinterpret_borrow<py::object>(object)};
   throw py::type_error(std::string("a line must be str or bytes, not ") + Py_TYPE(o)->tp_name);
 }
 
@@ -76,12 +84,36 @@ py::object resultOf(std::string_view bytes, bool text) {
   return py::reinterpret_steal<py::object>(s);
 }
 
-py::list pairList(const std::vector<vestrilo::Pair>& pairs, bool text) {
-  py::list out(pairs.size());
-  for (std::size_t i = 0; i < pairs.size(); ++i)
-    out[i] = py::make_tuple(resultOf(pairs[i].source, text), resultOf(pairs[i].translation, text));
+// The pairs as a list of (source, translation) tuples, built with the C API:
+// pairs_many makes one list per line, and the wrappers' checks would show.
+py::list pairList(const vestrilo::Pair* first, const vestrilo::Pair* last, bool text) {
+  py::list out(static_cast<std::size_t>(last - first));
+  for (Py_ssize_t i = 0; first != last; ++first, ++i) {
+    py::object source = resultOf(first->source, text);
+    py::object translation = resultOf(first->translation, text);
+    PyObject* pair = PyTuple_Pack(2, source.ptr(), translation.ptr());
+    if (!pair) throw py::error_already_set();
+    PyList_SET_ITEM(out.ptr(), i, pair);
+  }
   return out;
 }
+
+// Holds Python's cyclic garbage collector off while many result containers are
+// made: each list or tuple would count towards a collection, and the
+// collections would walk the growing result again and again. They hold no
+// cycles, so nothing is left for the collector to find.
+class CollectorPause {
+ public:
+  CollectorPause() : wasEnabled_(PyGC_Disable() != 0) {}
+  ~CollectorPause() {
+    if (wasEnabled_) PyGC_Enable();
+  }
+  CollectorPause(const CollectorPause&) = delete;
+  CollectorPause& operator=(const CollectorPause&) = delete;
+
+ private:
+  bool wasEnabled_;
+};
 
 // One entity as Python sees it.
 struct PyEntity {
@@ -105,28 +137,38 @@ class PyExtractor {
 
   py::list pairs(py::handle line) {
     const Line l = lineOf(line);
-    std::vector<vestrilo::Pair> out;
+    std::vector<vestrilo::Pair> found, written;
     {
       py::gil_scoped_release release;
       std::lock_guard<std::mutex> lock(mutex_);
-      out = extractorFor(l.text).pairs(l.bytes);
+      admitLine(l, found, written);
     }
-    return pairList(out, l.text);
+    return pairList(written.data(), written.data() + written.size(), l.text);
   }
 
   py::list pairsMany(py::iterable lines) {
-    constexpr std::size_t kChunk = 4096;  // lines converted, then extracted without the GIL
+    constexpr std::size_t kChunk = 4096;  // lines taken in, then extracted without the GIL
+    const CollectorPause pause;
     py::list out;
     std::vector<Line> chunk;
-    std::vector<std::vector<vestrilo::Pair>> results;
+    std::vector<vestrilo::Pair> found, written;  // reused from chunk to chunk
+    std::vector<std::size_t> ends;                // where each line's pairs end in written
     auto flush = [&] {
-      results.resize(chunk.size());
+      ends.clear();
+      written.clear();
       {
         py::gil_scoped_release release;
         std::lock_guard<std::mutex> lock(mutex_);
-        for (std::size_t i = 0; i < chunk.size(); ++i) results[i] = extractorFor(chunk[i].text).pairs(chunk[i].bytes);
+        for (const Line& l : chunk) {
+          admitLine(l, found, written);
+          ends.push_back(written.size());
+        }
       }
-      for (std::size_t i = 0; i < chunk.size(); ++i) out.append(pairList(results[i], chunk[i].text));
+      std::size_t begin = 0;
+      for (std::size_t i = 0; i < chunk.size(); ++i) {
+        out.append(pairList(written.data() + begin, written.data() + ends[i], chunk[i].text));
+        begin = ends[i];
+      }
       chunk.clear();
     };
     for (py::handle line : lines) {
@@ -185,6 +227,14 @@ class PyExtractor {
   std::string direction() const { return direction_ == Direction::ChineseToEnglish ? "C2E" : "E2C"; }
 
  private:
+  // Appends the new pairs of the line to `written` (under the lock, without the GIL).
+  void admitLine(const Line& l, std::vector<vestrilo::Pair>& found, std::vector<vestrilo::Pair>& written) {
+    vestrilo::Extractor& extractor = extractorFor(l.text);
+    found.clear();
+    extractor.collect(l.bytes, found);
+    if (!found.empty()) extractor.registry().admit(found.data(), found.data() + found.size(), written);
+  }
+
   vestrilo::Extractor& extractorFor(bool text) {
     std::optional<vestrilo::Extractor>& slot = text ? utf8_ : gbk_;
     if (!slot) slot.emplace(direction_, vestrilo::Options{text ? Encoding::UTF8 : Encoding::GBK});
