@@ -7,34 +7,11 @@
 namespace vestrilo {
 namespace {
 
-const char* kindName(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::NoNeighbour: return "NoNeighbour";
-    case EnglishEntityKind::Plain: return "Plain";
-    case EnglishEntityKind::Ordinal: return "Ordinal";
-    case EnglishEntityKind::MonthDate: return "MonthDate";
-    case EnglishEntityKind::Week: return "Week";
-    case EnglishEntityKind::Magnitude: return "Magnitude";
-    case EnglishEntityKind::Clock: return "Clock";
-    case EnglishEntityKind::Figure: return "Figure";
-    case EnglishEntityKind::FigureOrClock: return "FigureOrClock";
-    case EnglishEntityKind::Arabic: return "Arabic";
-    case EnglishEntityKind::Tens: return "Tens";
-    case EnglishEntityKind::WordNumber: return "WordNumber";
-    case EnglishEntityKind::Fraction: return "Fraction";
-    case EnglishEntityKind::ArabicMagnitude: return "ArabicMagnitude";
-    case EnglishEntityKind::DayDate: return "DayDate";
-    case EnglishEntityKind::Units: return "Units";
-    case EnglishEntityKind::ClockOrNumber: return "ClockOrNumber";
-  }
-  return "?";
-}
-
 std::string describe(const EnglishSentence& s) {
   std::string out;
   for (const EnglishEntity& e : s.entities) {
     if (!out.empty()) out += " | ";
-    out += std::string(s.workingText(e)) + "/" + kindName(e.kind);
+    out += std::string(s.workingText(e)) + "/" + std::string(EnglishSentence::kindName(e.kind));
   }
   return out;
 }

@@ -7,21 +7,6 @@
 namespace vestrilo {
 namespace {
 
-const char* kindName(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::Plain: return "Plain";
-    case EnglishEntityKind::Ordinal: return "Ordinal";
-    case EnglishEntityKind::MonthDate: return "MonthDate";
-    case EnglishEntityKind::Week: return "Week";
-    case EnglishEntityKind::Magnitude: return "Magnitude";
-    case EnglishEntityKind::Clock: return "Clock";
-    case EnglishEntityKind::Arabic: return "Arabic";
-    case EnglishEntityKind::Tens: return "Tens";
-    case EnglishEntityKind::Units: return "Units";
-    default: return "Other";
-  }
-}
-
 // The tokens of a line as "text/Kind" joined by " | ", texts from the working copy.
 std::string tokens(const std::string& line) {
   EnglishSentence s(line);
@@ -29,7 +14,7 @@ std::string tokens(const std::string& line) {
   std::string out;
   for (const EnglishEntity& e : s.entities) {
     if (!out.empty()) out += " | ";
-    out += std::string(s.workingText(e)) + "/" + kindName(e.kind);
+    out += std::string(s.workingText(e)) + "/" + std::string(EnglishSentence::kindName(e.kind));
   }
   return out;
 }

@@ -137,6 +137,16 @@ const std::string kEnglish = "It is Ten  past Five.\nHello, world!\n\nten to fiv
 const std::string kChineseUtf8 = u8"\uFEFF今天 😀 是 2004年5月1日\n\n会议 于 三点 开始\r\n\xFF 三点";
 const std::string kFF = "\xFF";
 const std::string kEnglishUtf8 = u8"It is Ten  past Five 😀.\nHello, wörld!\n\nten to five\r\nten to five";
+// The jsonl of both English inputs: the emoji and ö lie outside every entity.
+const std::string kEnglishJsonl =
+    u8"{\"line\": 1, \"entities\": [{\"start\": 6, \"end\": 20, \"kind\": \"Clock\", \"text\": \"Ten  past Five\", "
+    u8"\"translation\": \"五点 十分\"}]}\n"
+    u8"{\"line\": 2, \"entities\": []}\n"
+    u8"{\"line\": 3, \"entities\": []}\n"
+    u8"{\"line\": 4, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
+    u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n"
+    u8"{\"line\": 5, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
+    u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n";
 
 TEST_F(View, EveryFormatOfEitherDirection) {
   struct Case {
@@ -219,15 +229,7 @@ TEST_F(View, EveryFormatOfEitherDirection) {
        u8"\"translation\": \"three o'clock\"}]}\n"
        u8"{\"line\": 4, \"entities\": [{\"start\": 0, \"end\": 4, \"kind\": \"Clock\", \"text\": \"三点\", "
        u8"\"translation\": \"three o'clock\"}]}\n"},
-      {"-E2C", "jsonl", kEnglish,
-       u8"{\"line\": 1, \"entities\": [{\"start\": 6, \"end\": 20, \"kind\": \"Clock\", \"text\": \"Ten  past Five\", "
-       u8"\"translation\": \"五点 十分\"}]}\n"
-       u8"{\"line\": 2, \"entities\": []}\n"
-       u8"{\"line\": 3, \"entities\": []}\n"
-       u8"{\"line\": 4, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
-       u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n"
-       u8"{\"line\": 5, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
-       u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n"},
+      {"-E2C", "jsonl", kEnglish, kEnglishJsonl},
       // UTF-8: what the renderings show of the line are its own bytes, an emoji
       // and an ill-formed byte included; the byte-order mark is skipped.
       {"-C2E", "tags", kChineseUtf8,
@@ -322,16 +324,7 @@ TEST_F(View, EveryFormatOfEitherDirection) {
                     "<br/>\n",
                     "UTF-8"),
        "UTF-8"},
-      {"-E2C", "jsonl", kEnglishUtf8,
-       u8"{\"line\": 1, \"entities\": [{\"start\": 6, \"end\": 20, \"kind\": \"Clock\", \"text\": \"Ten  past Five\", "
-       u8"\"translation\": \"五点 十分\"}]}\n"
-       u8"{\"line\": 2, \"entities\": []}\n"
-       u8"{\"line\": 3, \"entities\": []}\n"
-       u8"{\"line\": 4, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
-       u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n"
-       u8"{\"line\": 5, \"entities\": [{\"start\": 0, \"end\": 11, \"kind\": \"FigureOrClock\", \"text\": \"ten to five\", "
-       u8"\"translation\": \"十 到 五\", \"candidate\": \"差 十分 五点\"}]}\n",
-       "UTF-8"},
+      {"-E2C", "jsonl", kEnglishUtf8, kEnglishJsonl, "UTF-8"},
   };
   for (const Case& c : cases) {
     writeFile(in, c.input);
