@@ -342,7 +342,7 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
       s.merge(p - 1, p + 1, Kind::Fractional);
       return p;
     }
-    const bool chineseClock = v.cur.kind == Kind::Clock && !T.empty() && static_cast<unsigned char>(T[0]) >= 0x80;
+    const bool chineseClock = v.cur.kind == Kind::Clock && !T.empty() && gbk::isLeadByte(T[0]);
     if (chineseClock) {
       const bool figure = v.next.kind == Kind::Figure && (v.next.length >= 6 || !beginsWith(N, numeralZero));
       const bool largeNumber = v.next.kind == Kind::Number && hasLargeMagnitude(N);

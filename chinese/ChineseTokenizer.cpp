@@ -67,7 +67,7 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
     j += 2;
     end = j - 1;
     while (line.byte(j) == 0x20) ++j;
-    if (line.byte(j) < 0x80) break;
+    if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
     const std::uint16_t d = classAt(line, j);
     const bool magnitude = (d & chinese_char::Magnitude) != 0;
     if (magnitude) {
@@ -113,7 +113,7 @@ std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   std::size_t j = i;
   for (;;) {
     j += 2;
-    if (line.byte(j) < 0x80) break;
+    if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
     if (classAt(line, j) & (chinese_char::Numeral | chinese_char::Magnitude)) break;
   }
   std::size_t end = j - 1;
@@ -130,7 +130,7 @@ void ChineseSentence::tokenize() {
   std::size_t i = 0;
   while (i < line.size()) {
     const unsigned char b = line.byte(i);
-    if (b >= 0x80) {
+    if (gbk::isLeadByte(static_cast<char>(b))) {
       const bool numeral = (classAt(line, i) & (chinese_char::Numeral | chinese_char::Ten)) != 0;
       i = numeral ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
     } else if (ascii::isDigit(b)) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace vestrilo {
@@ -19,6 +20,24 @@ constexpr bool isSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 constexpr bool isPunct(char c) {
   return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
          (c >= 0x7B && c <= 0x7E);
+}
+
+// The number that atoi reads from the front of text (leading white space, an
+// optional sign, digits), saturating at the int32 limits instead of overflowing.
+// Reads nothing beyond the view.
+inline std::int32_t saturatingAtoi(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && isSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
+  std::int64_t value = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > limit + 1) value = limit + 1;  // enough to know it saturates either way
+  }
+  if (negative) return static_cast<std::int32_t>(-value);
+  return static_cast<std::int32_t>(value > limit ? limit : value);
 }
 
 // Whether every byte of t is an ASCII digit (true for the empty text).

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishNumberMaps.h"
@@ -191,7 +192,7 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
   const std::string_view t = v.curText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
 
-  if (t == "," && kn == Kind::Arabic && v.next.length == 4 && saturatingAtoi(tn) <= 9999) {
+  if (t == "," && kn == Kind::Arabic && v.next.length == 4 && ascii::saturatingAtoi(tn) <= 9999) {
     if (kp == Kind::MonthDate) return s.merge(i - 1, i + 1, Kind::MonthDate);
     if (kp == Kind::DayDate) return s.merge(i - 1, i + 1, Kind::DayDate);
   }
@@ -213,7 +214,7 @@ std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
     return again(s, i - 1, i, Kind::Clock);
   if (isListedWord(eraList, t)) {
     if (kp == Kind::DayDate) return again(s, i - 1, i, Kind::DayDate);
-    if (kp == Kind::MonthDate || (kp == Kind::Arabic && saturatingAtoi(tp) <= 9999))
+    if (kp == Kind::MonthDate || (kp == Kind::Arabic && ascii::saturatingAtoi(tp) <= 9999))
       return again(s, i - 1, i, Kind::MonthDate);
   }
   return i + 1;

@@ -5,7 +5,6 @@
 // A date whose month or day word names no month or day has no rendering: the
 // result is empty.
 #include <cstdint>
-#include <limits>
 #include <string_view>
 
 #include "core/Bytes.h"
@@ -19,24 +18,6 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 constexpr std::int32_t maxDay = 31;
 constexpr std::int32_t maxYear = 9999;
-
-// The number at the start of s, read as atoi reads it, but saturating instead
-// of overflowing.
-std::int32_t leadingValue(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size() && ascii::isSpace(s[i])) ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  std::int64_t v = 0;
-  for (; i < s.size() && ascii::isDigit(s[i]); ++i) {
-    v = v * 10 + (s[i] - '0');
-    if (v > std::numeric_limits<std::int32_t>::max()) {
-      v = std::numeric_limits<std::int32_t>::max();
-      break;
-    }
-  }
-  return static_cast<std::int32_t>(negative ? -v : v);
-}
 
 bool hasOrdinalSuffix(std::string_view s) {
   if (s.size() < 2) return false;
@@ -96,7 +77,7 @@ struct DateParts {
     if (ascii::isDigit(d[0])) {
       if (hasOrdinalSuffix(d)) {
         day = d.substr(0, d.size() - 2) + std::string(zhWord::day);
-      } else if (leadingValue(d) > maxDay) {
+      } else if (ascii::saturatingAtoi(d) > maxDay) {
         year = d;
         day.clear();
       } else {
@@ -151,12 +132,12 @@ std::string EnglishSentence::translateMonthDate(std::string text) {
     if (n > 0 && ascii::isDigit(text[n >= 3 ? n - 3 : 0]) && ascii::isDigit(text[n - 1])) {
       const std::size_t space = text.rfind(' ');
       const std::size_t start = space == npos ? 0 : space + 1;
-      if (leadingValue(std::string_view(text).substr(start)) <= maxYear) {
+      if (ascii::saturatingAtoi(std::string_view(text).substr(start)) <= maxYear) {
         date.year = text.substr(start);
         cutBefore(text, start);
       }
     }
-  } else if (leadingValue(std::string_view(text).substr(comma + 1)) <= maxYear) {
+  } else if (ascii::saturatingAtoi(std::string_view(text).substr(comma + 1)) <= maxYear) {
     date.year = text.substr(comma + 1);
     cutBefore(text, comma + 1);
   }

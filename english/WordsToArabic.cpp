@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishNumberMaps.h"
 
@@ -133,7 +134,7 @@ std::string EnglishSentence::wordsToArabic(std::string raw) {
 }
 
 std::int32_t EnglishSentence::wordsValue(std::string text) {
-  return saturatingAtoi(wordsToArabic(std::move(text)));
+  return ascii::saturatingAtoi(wordsToArabic(std::move(text)));
 }
 
 }  // namespace vestrilo

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <string_view>
 
 #include "lexicon/Lexicon.h"
@@ -107,23 +106,5 @@ inline constexpr LexiconList eraList{"<a.d.><b.c.><bc><ad>"};
 // Whether word is one of the words of list. Unlike the plain word test, a word
 // holding "<" or ">" never matches across two entries of the list.
 inline bool isListedWord(const LexiconList& list, std::string_view word) { return list.hasWholeWord(word); }
-
-// The number that atoi reads from the front of text (leading white space, an
-// optional sign, digits), saturating at the int32 limits instead of overflowing.
-// Reads nothing beyond the view.
-inline std::int32_t saturatingAtoi(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  constexpr std::int64_t limit = std::numeric_limits<std::int32_t>::max();
-  std::int64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > limit + 1) value = limit + 1;  // enough to know it saturates either way
-  }
-  if (negative) return static_cast<std::int32_t>(-value);
-  return static_cast<std::int32_t>(value > limit ? limit : value);
-}
 
 }  // namespace vestrilo

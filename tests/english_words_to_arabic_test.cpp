@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "lexicon/EnglishNumberMaps.h"
 
@@ -86,14 +87,14 @@ TEST(WordsToArabic, ValueSaturatesInsteadOfWrapping) {
   EXPECT_EQ(EnglishSentence::wordsValue("three billion"), max);
   EXPECT_EQ(EnglishSentence::wordsValue("five quadrillion"), max);
 
-  EXPECT_EQ(saturatingAtoi("2147483647"), max);
-  EXPECT_EQ(saturatingAtoi("2147483648"), max);
-  EXPECT_EQ(saturatingAtoi("99999999999999999999999"), max);
-  EXPECT_EQ(saturatingAtoi("-2147483648"), std::numeric_limits<std::int32_t>::min());
-  EXPECT_EQ(saturatingAtoi("-99999999999"), std::numeric_limits<std::int32_t>::min());
-  EXPECT_EQ(saturatingAtoi(" \t+3,500"), 3);
-  EXPECT_EQ(saturatingAtoi("x5"), 0);
-  EXPECT_EQ(saturatingAtoi(""), 0);
+  EXPECT_EQ(ascii::saturatingAtoi("2147483647"), max);
+  EXPECT_EQ(ascii::saturatingAtoi("2147483648"), max);
+  EXPECT_EQ(ascii::saturatingAtoi("99999999999999999999999"), max);
+  EXPECT_EQ(ascii::saturatingAtoi("-2147483648"), std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(ascii::saturatingAtoi("-99999999999"), std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(ascii::saturatingAtoi(" \t+3,500"), 3);
+  EXPECT_EQ(ascii::saturatingAtoi("x5"), 0);
+  EXPECT_EQ(ascii::saturatingAtoi(""), 0);
 }
 
 TEST(NumberWordMap, HoldsEveryCardinalBelowOneHundred) {
