@@ -84,7 +84,9 @@ inline Decoded decodeAt(const unsigned char* p, std::size_t n) {
   Decoded d;
   if (n == 0) return d;
   const unsigned char b0 = p[0];
-  if (b0 >= 0xE1 && b0 <= 0xEF && b0 != 0xED && n >= 3 && isContinuation(p[1]) && isContinuation(p[2])) {
+  // The common case first: a three-byte character other than E0 and ED (whose
+  // second byte has a narrower range), its two continuation bytes tested at once.
+  if (b0 - 0xE1u < 15u && b0 != 0xED && n >= 3 && ((p[1] ^ 0x80u) | (p[2] ^ 0x80u)) < 0x40u) {
     d.character = char32_t(b0 & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
     d.length = 3;
     d.valid = true;
@@ -152,18 +154,10 @@ void convertCharacters(const unsigned char* u, std::size_t n, const std::uint16_
       *p++ = static_cast<std::uint32_t>(i++);
       continue;
     }
-    std::uint16_t code;
     const std::uint32_t at = static_cast<std::uint32_t>(i);
-    // The common case first: a three-byte character other than E0 and ED
-    // (whose second byte has a narrower range), with its continuation bytes.
-    if (b - 0xE1 < 15u && b != 0xED && n - i > 2 && ((u[i + 1] ^ 0x80u) | (u[i + 2] ^ 0x80u)) < 0x40u) {
-      code = codes[(b & 0x0F) << 12 | (u[i + 1] & 0x3Fu) << 6 | (u[i + 2] & 0x3Fu)];
-      i += 3;
-    } else {
-      const Decoded d = decodeAt(u + i, n - i);
-      code = d.valid && d.character < 0x10000 ? codes[d.character] : 0;
-      i += d.length;
-    }
+    const Decoded d = decodeAt(u + i, n - i);
+    std::uint16_t code = d.valid && d.character < 0x10000 ? codes[d.character] : 0;
+    i += d.length;
     if (code == 0) code = standInCode;
     g[0] = static_cast<char>(code >> 8);
     g[1] = static_cast<char>(code & 0xFF);

@@ -112,13 +112,20 @@ struct Extractor::State {
     }
   }
 
-  // UTF-8 mode: the pairs of the line just run (translationPairs) in the form written.
-  void putInForm(std::vector<TranslationPair>& pairs) {
-    TranslationPair* first = pairs.data();
+  // Appends the pairs of the line just run, unfiltered, in the form written
+  // (UTF-8 mode). P is Pair or TranslationPair.
+  template <class P>
+  void appendPairsInForm(std::vector<P>& out) {
+    const std::string& read = isChinese() ? chinese.sentence : english.sentence;
+    auto add = [&](std::string_view source, std::string_view translation, bool candidate) {
+      P& p = out.emplace_back();
+      p.candidate = candidate;
+      utf8.formPair(read, source, translation, p.source, p.translation);
+    };
     if (isChinese())
-      utf8.putInForm(chinese, first, first + pairs.size());
+      chinese.forEachPair(cache, add);
     else
-      utf8.putInForm(english, first, first + pairs.size());
+      english.forEachPair(cache, add);
   }
 };
 
@@ -138,21 +145,8 @@ void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
   if (s.isChinese() ? !(s.isUtf8() ? ChineseSentence::mayHoldEntityUtf8(line) : ChineseSentence::mayHoldEntity(line))
                     : !EnglishSentence::mayHoldEntity(line))
     return;
-  const std::string_view text = s.read(line);
-  s.runStages(text);
-  if (s.isUtf8()) {
-    // UTF-8 mode: the pairs are put in the form written as they are handed on.
-    if (s.isChinese()) {
-      s.chinese.forEachPair(s.cache, [&s, &found](std::string_view source, std::string_view translation, bool c) {
-        s.utf8.appendPair(found, s.chinese.sentence, source, translation, c);
-      });
-    } else {
-      s.english.forEachPair(s.cache, [&s, &found](std::string_view source, std::string_view translation, bool c) {
-        s.utf8.appendPair(found, s.english.sentence, source, translation, c);
-      });
-    }
-    return;
-  }
+  s.runStages(s.read(line));
+  if (s.isUtf8()) return s.appendPairsInForm(found);
   auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {
     Pair& p = found.emplace_back();
     p.source.assign(source.data(), source.size());
@@ -225,11 +219,7 @@ std::string Extractor::render(std::string_view line, Rendering rendering) {
   const std::vector<TranslationPair>* shown = nullptr;
   if (s.isUtf8() && rendering == Rendering::PairsHtml) {
     s.scratch.clear();
-    if (s.isChinese())
-      s.chinese.translationPairs(s.scratch);
-    else
-      s.english.translationPairs(s.scratch);
-    s.putInForm(s.scratch);
+    s.appendPairsInForm(s.scratch);
     shown = &s.scratch;
   }
   auto renderOne = [&](const auto& sentence) -> std::string {

@@ -34,16 +34,12 @@ class Utf8Line {
     return textOffset < positions_.size() ? positions_[textOffset] : line_.size();
   }
 
-  // The sentence's unfiltered pairs (translationPairs) in the form written:
-  // sources cut from the line, translations in UTF-8.
-  void putInForm(const ChineseSentence& s, TranslationPair* first, TranslationPair* last) const;
-  void putInForm(const EnglishSentence& s, TranslationPair* first, TranslationPair* last) const;
-
-  // Appends to `found` one pair of the sentence just read, given as views into
-  // its text (`read` is that text), in the form written: the same as putInForm,
-  // without a copy in between.
-  void appendPair(std::vector<Pair>& found, std::string_view read, std::string_view source,
-                  std::string_view translation, bool candidate) const;
+  // One pair of the sentence just read, given as views into its text (`read`),
+  // in the form written: the source is the line's own bytes for its span, the
+  // translation UTF-8 (a translation that is its source, an Arabic number, is
+  // the source as written).
+  void formPair(std::string_view read, std::string_view source, std::string_view translation,
+                std::string& sourceOut, std::string& translationOut) const;
 
   // An entity whose span and texts are those of the text read, in the form written.
   void putInForm(Entity& e) const;
@@ -58,10 +54,9 @@ class Utf8Line {
     const std::size_t b = lineOffset(begin), e = lineOffset(end);
     return b < e ? line_.substr(b, e - b) : std::string_view();
   }
-  // Puts a translation in UTF-8. A translation that is its own source text (an
-  // Arabic number) becomes the source as written.
-  static void putTranslationInForm(std::string& translation, std::string_view sourceRead,
-                                   std::string_view sourceWritten);
+  // A translation in UTF-8, as formPair writes it.
+  static void formTranslation(std::string_view translation, std::string_view sourceRead,
+                              std::string_view sourceWritten, std::string& out);
 
   std::string_view line_;
   std::string gbk_;
