@@ -24,11 +24,10 @@ enum : std::uint16_t {
 // The first characters of the words of ordinalList, weekPrefixList,
 // everyWeekList, dateUnitList and clockUnitList.
 constexpr void addFirstCharacters(CharClassTable& t, std::string_view list, std::uint16_t bits) {
-  for (std::size_t p = 0; p + 2 < list.size(); ++p) {
-    if (list[p] != '<' || static_cast<unsigned char>(list[p + 1]) < 0x80) continue;
-    const char word[4] = {'<', list[p + 1], list[p + 2], '>'};
-    t.add(std::string_view(word, 4), bits);
-  }
+  forEachBracketedWord(list, [&](std::string_view word, std::size_t) {
+    if (word.size() >= 2 && static_cast<unsigned char>(word[0]) >= 0x80) t.addCharacter(word.substr(0, 2), bits);
+    return true;
+  });
 }
 
 constexpr CharClassTable makeTable() {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/WordList.h"
+
 namespace vestrilo {
 
 class CharClassTable {
@@ -16,19 +18,24 @@ class CharClassTable {
   // Gives bits to every two-byte word "<c>" of a word list (one whose first byte
   // is 0x80 or more); other words of the list are ignored.
   constexpr void add(std::string_view list, std::uint16_t bits) {
-    for (std::size_t p = 0; p + 3 < list.size(); ++p) {
-      if (list[p] != '<' || list[p + 3] != '>' || static_cast<unsigned char>(list[p + 1]) < 0x80) continue;
-      const unsigned char lead = static_cast<unsigned char>(list[p + 1]);
-      const unsigned char trail = static_cast<unsigned char>(list[p + 2]);
-      if (row_[lead] == 0) {
-        if (rows_ + 1 >= kRows) {
-          overflow_ = true;  // caught by the static_assert of the table's user
-          return;
-        }
-        row_[lead] = static_cast<std::uint8_t>(++rows_);
+    forEachBracketedWord(list, [&](std::string_view word, std::size_t) {
+      if (word.size() == 2 && static_cast<unsigned char>(word[0]) >= 0x80) addCharacter(word, bits);
+      return !overflow_;
+    });
+  }
+
+  // Gives bits to the two-byte character c.
+  constexpr void addCharacter(std::string_view c, std::uint16_t bits) {
+    const unsigned char lead = static_cast<unsigned char>(c[0]);
+    const unsigned char trail = static_cast<unsigned char>(c[1]);
+    if (row_[lead] == 0) {
+      if (rows_ + 1 >= kRows) {
+        overflow_ = true;  // caught by the static_assert of the table's user
+        return;
       }
-      classes_[row_[lead]][trail] |= bits;
+      row_[lead] = static_cast<std::uint8_t>(++rows_);
     }
+    classes_[row_[lead]][trail] |= bits;
   }
 
   // The class of the character whose bytes are lead and trail (0: in no list).

@@ -1,6 +1,7 @@
-// A fast hash of short byte strings for the in-memory tables (the registry and
-// the memo of translations): eight bytes at a time, mixed by multiplication.
-// Not for anything that must stay the same across builds or machines.
+// Hashes of byte strings for the in-memory tables: of short words for the word
+// tables, and of any text for the registry and the memo of translations (eight
+// bytes at a time, mixed by multiplication). Not for anything that must stay
+// the same across builds or machines.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,14 @@
 #include <string_view>
 
 namespace vestrilo {
+
+// A hash of a short word for the compile-time and small word tables (FNV-1a,
+// with the high bits folded into the low ones that pick the slot).
+constexpr std::uint32_t wordHash(std::string_view word) {
+  std::uint32_t h = 2166136261u;
+  for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h ^ (h >> 15);
+}
 
 inline std::uint64_t mixHash(std::uint64_t x) {
   x ^= x >> 32;

@@ -12,10 +12,27 @@
 #include <string>
 #include <string_view>
 
+#include "core/Hash.h"
+
 namespace vestrilo {
 
 // Offset of the first "<" + word + ">" in text, or npos; no allocation.
 std::size_t findBracketed(std::string_view text, std::string_view word);
+
+// Calls f(word, position of its "<") for every bracketed word of a list or map
+// text, in order. A word runs from a "<" to the next ">"; a "<" met before that
+// ">" starts the word anew. f returns false to stop.
+template <class F>
+constexpr void forEachBracketedWord(std::string_view text, F&& f) {
+  for (std::size_t p = 0; p < text.size(); ++p) {
+    if (text[p] != '<') continue;
+    std::size_t q = p + 1;
+    while (q < text.size() && text[q] != '>' && text[q] != '<') ++q;
+    if (q >= text.size()) return;
+    if (text[q] == '<') continue;  // the word starts at the later "<"
+    if (!f(text.substr(p + 1, q - p - 1), p)) return;
+  }
+}
 
 // A hash index, built at compile time, of the bracketed words of a list or map
 // text. It answers "where is the first <word>" in a few comparisons instead of a
@@ -30,28 +47,24 @@ class WordIndex {
       complete_ = false;
       return;
     }
-    std::size_t count = 0;
-    for (std::size_t p = 0; p < text.size(); ++p) {
+    for (std::size_t p = 0; p + 1 < text.size(); ++p) {
       if (text[p] != '<') continue;
-      if (p + 1 < text.size()) {
-        const unsigned char b = static_cast<unsigned char>(text[p + 1]);
-        firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
-      }
-      std::size_t q = p + 1;
-      while (q < text.size() && text[q] != '>' && text[q] != '<') ++q;
-      if (q >= text.size()) break;
-      if (text[q] == '<') continue;  // the segment starts at the later "<"
-      const std::string_view word = text.substr(p + 1, q - p - 1);
+      const unsigned char b = static_cast<unsigned char>(text[p + 1]);
+      firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
+    }
+    std::size_t count = 0;
+    forEachBracketedWord(text, [&](std::string_view word, std::size_t p) {
       if (word.size() > maxWord_) maxWord_ = word.size();
       lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
       if (++count > kSlots * 3 / 4) {
         complete_ = false;
-        return;
+        return false;
       }
-      std::size_t slot = hash(word) & (kSlots - 1);
+      std::size_t slot = wordHash(word) & (kSlots - 1);
       while (slots_[slot] != 0 && !matches(text, slots_[slot] - 1, word)) slot = (slot + 1) & (kSlots - 1);
       if (slots_[slot] == 0) slots_[slot] = static_cast<std::uint16_t>(p + 1);
-    }
+      return true;
+    });
   }
 
   std::size_t find(std::string_view text, std::string_view word) const {
@@ -74,7 +87,7 @@ class WordIndex {
  private:
   std::size_t findSegment(std::string_view text, std::string_view word) const {
     if (!mayHold(word)) return std::string_view::npos;
-    for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
+    for (std::size_t slot = wordHash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
       const std::size_t p = slots_[slot] - 1u;
       if (p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' && std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0)
         return p;
@@ -97,11 +110,6 @@ class WordIndex {
 
   static constexpr std::size_t kSlots = 256;
 
-  static constexpr std::uint32_t hash(std::string_view word) {
-    std::uint32_t h = 2166136261u;
-    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h ^ (h >> 15);
-  }
   static constexpr bool hasBracket(std::string_view word) {
     for (char c : word)
       if (c == '<' || c == '>') return true;

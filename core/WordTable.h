@@ -7,24 +7,25 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/Hash.h"
+#include "core/WordList.h"
+
 namespace vestrilo {
 
 class WordTable {
  public:
   // Adds bits to every word of a word list "<w1><w2>...".
   void addList(std::string_view list, std::uint32_t bits) {
-    for (std::size_t p = list.find('<'); p != std::string_view::npos; p = list.find('<', p + 1)) {
-      const std::size_t q = list.find_first_of("<>", p + 1);
-      if (q == std::string_view::npos) break;
-      if (list[q] == '<') continue;
-      add(list.substr(p + 1, q - p - 1), bits);
-    }
+    forEachBracketedWord(list, [&](std::string_view word, std::size_t) {
+      add(word, bits);
+      return true;
+    });
   }
 
   // Adds bits to word (kept as a view: the text must outlive the table).
   void add(std::string_view word, std::uint32_t bits) {
     if (word.size() > kMaxWord || count_ + 1 >= kSlots / 2) return;  // never for the lists it is used with
-    std::size_t slot = hash(word) & (kSlots - 1);
+    std::size_t slot = wordHash(word) & (kSlots - 1);
     while (slots_[slot].used && slots_[slot].word != word) slot = (slot + 1) & (kSlots - 1);
     if (!slots_[slot].used) {
       slots_[slot].used = true;
@@ -46,7 +47,7 @@ class WordTable {
       const unsigned char b = static_cast<unsigned char>(word[0]);
       if (!((first_[b >> 6] >> (b & 63)) & 1)) return 0;
     }
-    for (std::size_t slot = hash(word) & (kSlots - 1); slots_[slot].used; slot = (slot + 1) & (kSlots - 1))
+    for (std::size_t slot = wordHash(word) & (kSlots - 1); slots_[slot].used; slot = (slot + 1) & (kSlots - 1))
       if (slots_[slot].word == word) return slots_[slot].bits;
     return 0;
   }
@@ -55,12 +56,6 @@ class WordTable {
 
  private:
   static constexpr std::size_t kSlots = 512;
-
-  static std::uint32_t hash(std::string_view word) {
-    std::uint32_t h = 2166136261u;
-    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h ^ (h >> 13);
-  }
 
   struct Slot {
     std::string_view word;

@@ -51,19 +51,14 @@ namespace {
 class RunFilter {
  public:
   constexpr RunFilter() {
-    for (const LexiconList* list : {&englishUnitsList, &englishTensList, &englishMagnitudeList, &englishOrdinalList,
-                                    &englishWeekdayList, &englishMonthList}) {
-      const std::string_view text = list->text();
-      for (std::size_t p = 0; p < text.size(); ++p) {
-        if (text[p] != '<') continue;
-        std::size_t q = p + 1;
-        while (q < text.size() && text[q] != '>') ++q;
-        const std::size_t length = q - p - 1;
-        for (std::size_t k = p + 1; k < q; ++k)
-          if (text[k] < 'a' || text[k] > 'z') allLetters_ = false;
-        if (length == 0 || length >= kLongest) continue;
-        lastLetters_[length][letter(text[p + 1])] |= std::uint32_t{1} << letter(text[q - 1]);
-      }
+    for (const english_word::ClassList& c : english_word::classLists) {
+      forEachBracketedWord(c.list->text(), [&](std::string_view word, std::size_t) {
+        for (char ch : word)
+          if (ch < 'a' || ch > 'z') allLetters_ = false;
+        if (!word.empty() && word.size() < kLongest)
+          lastLetters_[word.size()][letter(word.front())] |= std::uint32_t{1} << letter(word.back());
+        return true;
+      });
     }
   }
 

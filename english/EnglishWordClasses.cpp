@@ -1,6 +1,5 @@
 #include "english/EnglishWordClasses.h"
 
-#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
@@ -10,12 +9,7 @@ namespace {
 
 WordTable build() {
   WordTable t;
-  t.addList(englishUnitsList.text(), Units);
-  t.addList(englishTensList.text(), Tens);
-  t.addList(englishMagnitudeList.text(), Magnitude);
-  t.addList(englishOrdinalList.text(), Ordinal);
-  t.addList(englishWeekdayList.text(), Weekday);
-  t.addList(englishMonthList.text(), Month);
+  for (const ClassList& c : classLists) t.addList(c.list->text(), c.bits);
   return t;
 }
 

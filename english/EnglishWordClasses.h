@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/WordTable.h"
+#include "lexicon/Lexicon.h"
 
 namespace vestrilo {
 
@@ -20,6 +21,16 @@ enum : std::uint32_t {
   Ordinal = 8,     // englishOrdinalList
   Weekday = 16,    // englishWeekdayList
   Month = 32,      // englishMonthList
+};
+
+// The six lists with their bits.
+struct ClassList {
+  const LexiconList* list;
+  std::uint32_t bits;
+};
+inline constexpr ClassList classLists[] = {
+    {&englishUnitsList, Units},     {&englishTensList, Tens},       {&englishMagnitudeList, Magnitude},
+    {&englishOrdinalList, Ordinal}, {&englishWeekdayList, Weekday}, {&englishMonthList, Month},
 };
 
 // The table of the six lists. No word of them holds "<" or ">", is longer than
