@@ -1,6 +1,5 @@
 #include "driver/Driver.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -46,26 +45,12 @@ bool workerThreads(unsigned& threads) {
   return true;
 }
 
-namespace {
-
-bool equalsIgnoringCase(const char* value, const char* name) {
-  for (; *value && *name; ++value, ++name)
-    if (std::tolower(static_cast<unsigned char>(*value)) != std::tolower(static_cast<unsigned char>(*name))) return false;
-  return *value == *name;
-}
-
-}  // namespace
-
 bool parseEncoding(const char* value, Encoding& encoding) {
-  if (!value || !*value || equalsIgnoringCase(value, "GBK")) {
+  if (!value || !*value) {
     encoding = Encoding::GBK;
     return true;
   }
-  if (equalsIgnoringCase(value, "UTF-8")) {
-    encoding = Encoding::UTF8;
-    return true;
-  }
-  return false;
+  return encodingNamed(value, encoding);
 }
 
 bool fileEncoding(Encoding& encoding) { return parseEncoding(std::getenv("VESTRILO_ENCODING"), encoding); }

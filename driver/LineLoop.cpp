@@ -67,24 +67,6 @@ int RunFiles::finish(bool readFailed) {
   return 0;
 }
 
-namespace {
-
-// One batch of lines with the pairs of every line, unfiltered; line k owns
-// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled, so their buffers
-// outlive a batch. The worker also writes the batch's progress messages (it is
-// told the number of its first line), so that the in-order emit only writes
-// and filters.
-struct Batch {
-  LineBatch lines;
-  std::vector<Pair> pairs;
-  std::vector<std::size_t> lineEnds;
-  unsigned long long sequence = 0;  // the batch's place in the file
-  unsigned long long firstLine = 1;
-  bool console = false;
-  std::string progress;
-};
-using BatchPtr = std::unique_ptr<Batch>;
-
 // "\nProcessing Line N" for N = first, first + 1, ..., count messages. The
 // number is kept as decimal digits and counted up in place.
 void appendProgress(std::string& out, unsigned long long first, std::size_t count) {
@@ -107,6 +89,24 @@ void appendProgress(std::string& out, unsigned long long first, std::size_t coun
     }
   }
 }
+
+namespace {
+
+// One batch of lines with the pairs of every line, unfiltered; line k owns
+// pairs[lineEnds[k-1] .. lineEnds[k]). Batches are recycled, so their buffers
+// outlive a batch. The worker also writes the batch's progress messages (it is
+// told the number of its first line), so that the in-order emit only writes
+// and filters.
+struct Batch {
+  LineBatch lines;
+  std::vector<Pair> pairs;
+  std::vector<std::size_t> lineEnds;
+  unsigned long long sequence = 0;  // the batch's place in the file
+  unsigned long long firstLine = 1;
+  bool console = false;
+  std::string progress;
+};
+using BatchPtr = std::unique_ptr<Batch>;
 
 void processBatch(Extractor& extractor, Batch& b) {
   b.pairs.clear();

@@ -3,7 +3,9 @@
 // on several threads and writes the new pairs in input order.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "vestrilo/vestrilo.h"
@@ -41,6 +43,10 @@ class RunFiles {
   std::FILE* output_ = nullptr;
   bool writeFailed_ = false;
 };
+
+// Appends the progress messages "\nProcessing Line N" of count lines, the
+// first numbered `first`.
+void appendProgress(std::string& out, unsigned long long first, std::size_t count);
 
 // Writes an error message and returns the exit status -1.
 int reportError(std::FILE* errors, const char* message);

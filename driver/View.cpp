@@ -137,9 +137,8 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   while (!files.writeFailed() && reader.next(batch)) {
     progress.clear();
     text.clear();
+    appendProgress(progress, lineNumber, batch.lines.size());
     for (std::string_view line : batch.lines) {
-      progress += "\nProcessing Line ";
-      progress += std::to_string(lineNumber);
       if (format.json)
         appendJsonLine(text, lineNumber, extractor.entities(line), options.encoding);
       else

@@ -24,6 +24,26 @@ std::string toUtf8(std::string_view text, Encoding encoding) {
   return out;
 }
 
+bool encodingNamed(std::string_view name, Encoding& encoding) {
+  auto is = [name](std::string_view candidate) {
+    if (name.size() != candidate.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
+      if (c != candidate[i]) return false;
+    }
+    return true;
+  };
+  if (is("GBK")) {
+    encoding = Encoding::GBK;
+    return true;
+  }
+  if (is("UTF-8")) {
+    encoding = Encoding::UTF8;
+    return true;
+  }
+  return false;
+}
+
 bool operator==(const Pair& a, const Pair& b) {
   return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
 }

@@ -35,11 +35,10 @@ Direction parseDirection(const std::string& name) {
 }
 
 Encoding parseEncoding(const std::string& name) {
-  std::string upper;
-  for (char c : name) upper += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  if (upper == "GBK") return Encoding::GBK;
-  if (upper == "UTF-8" || upper == "UTF8") return Encoding::UTF8;
-  throw py::value_error("encoding must be \"GBK\" or \"UTF-8\", not \"" + name + "\"");
+  Encoding encoding;
+  if (!vestrilo::encodingNamed(name, encoding))
+    throw py::value_error("encoding must be \"GBK\" or \"UTF-8\", not \"" + name + "\"");
+  return encoding;
 }
 
 // A line handed in from Python: a view of its bytes, whether it came as str
@@ -391,6 +390,10 @@ PYBIND11_MODULE(_vestrilo, m) {
         "defaults to one per core. Raises OSError when a file cannot be opened, read or written.");
 
   // For vestrilo.distributed; not part of the documented API.
+  m.def(
+      "_encoding_name",
+      [](const std::string& name) -> std::string { return parseEncoding(name) == Encoding::GBK ? "GBK" : "UTF-8"; },
+      py::arg("name"), "The encoding's name as written, \"GBK\" or \"UTF-8\"; ValueError for any other.");
   m.def("_block_pairs", &blockPairs, py::arg("direction"), py::arg("encoding"), py::arg("block"),
         "The reduced pairs of a block of whole lines, packed (worker side of a distributed run).");
   py::class_<Merger>(m, "_Merger", "The registry of a distributed run (coordinator side).")

@@ -47,6 +47,9 @@ struct Options {
   Encoding encoding = Encoding::GBK;
 };
 
+// The encoding named "GBK" or "UTF-8" (in any letter case); false for any other name.
+bool encodingNamed(std::string_view name, Encoding& encoding);
+
 // Text of the given encoding as well-formed UTF-8: GBK is converted (as iconv
 // converts it); a byte that cannot be converted (one that is no GBK character,
 // each ill-formed piece of UTF-8) becomes U+FFFD.

@@ -141,12 +141,10 @@ class _Progress:
 
 
 def _encoding_name(name):
-    upper = name.upper()
-    if upper == "GBK":
-        return "GBK"
-    if upper in ("UTF-8", "UTF8"):
-        return "UTF-8"
-    raise RunError("Error: --encoding must be GBK or UTF-8")
+    try:
+        return _vestrilo._encoding_name(name)
+    except ValueError:
+        raise RunError("Error: --encoding must be GBK or UTF-8") from None
 
 
 def _input_files(paths):
