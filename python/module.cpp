@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "driver/LineLoop.h"
+#include "driver/LineReader.h"
 #include "vestrilo/vestrilo.h"
 
 namespace py = pybind11;
@@ -300,13 +301,9 @@ py::bytes blockPairs(const std::string& direction, const std::string& encoding, 
     py::gil_scoped_release release;
     vestrilo::Extractor extractor(d, options);
     std::vector<vestrilo::Pair> found, reduced;
-    // The lines as the command line reads them: split at LF, no line after a final LF.
-    for (std::size_t from = 0; from < data.size();) {
-      std::size_t lf = data.find('\n', from);
-      if (lf == std::string_view::npos) lf = data.size();
-      extractor.collect(data.substr(from, lf - from), found);
-      from = lf + 1;
-    }
+    std::vector<std::string_view> lines;  // as the command line reads them
+    vestrilo::splitLines(data, lines);
+    for (std::string_view line : lines) extractor.collect(line, found);
     vestrilo::Registry::reduce(found, reduced);
     for (const vestrilo::Pair& p : reduced) {
       appendLength(packed, p.source.size());
