@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "core/Hash.h"
 
 namespace vestrilo {
@@ -47,11 +48,7 @@ class WordIndex {
       complete_ = false;
       return;
     }
-    for (std::size_t p = 0; p + 1 < text.size(); ++p) {
-      if (text[p] != '<') continue;
-      const unsigned char b = static_cast<unsigned char>(text[p + 1]);
-      firstBytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
-    }
+    firstBytes_.addFirstBytesOfList(text);
     std::size_t count = 0;
     forEachBracketedWord(text, [&](std::string_view word, std::size_t p) {
       if (word.size() > maxWord_) maxWord_ = word.size();
@@ -104,8 +101,7 @@ class WordIndex {
   // byte follows a "<" somewhere in the text.
   bool mayBegin(std::string_view word) const {
     if (word.empty()) return true;
-    const unsigned char b = static_cast<unsigned char>(word[0]);
-    return (firstBytes_[b >> 6] >> (b & 63)) & 1;
+    return firstBytes_.has(static_cast<unsigned char>(word[0]));
   }
 
   static constexpr std::size_t kSlots = 256;
@@ -124,7 +120,7 @@ class WordIndex {
   std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
   std::size_t maxWord_ = 0;
   std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)
-  std::uint64_t firstBytes_[4] = {};   // the bytes that follow a "<" of the text
+  ByteSet firstBytes_;                 // the bytes that follow a "<" of the text
   bool complete_ = true;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "core/Hash.h"
 #include "core/WordList.h"
 
@@ -32,10 +33,7 @@ class WordTable {
       slots_[slot].word = word;
       ++count_;
       lengths_ |= std::uint32_t{1} << word.size();
-      if (!word.empty()) {
-        const unsigned char b = static_cast<unsigned char>(word[0]);
-        first_[b >> 6] |= std::uint64_t{1} << (b & 63);
-      }
+      first_.addFirstByte(word);
     }
     slots_[slot].bits |= bits;
   }
@@ -43,10 +41,7 @@ class WordTable {
   // The bits of word, 0 when it is in no list.
   std::uint32_t bitsOf(std::string_view word) const {
     if (word.size() > kMaxWord || !((lengths_ >> word.size()) & 1)) return 0;
-    if (!word.empty()) {
-      const unsigned char b = static_cast<unsigned char>(word[0]);
-      if (!((first_[b >> 6] >> (b & 63)) & 1)) return 0;
-    }
+    if (!word.empty() && !first_.has(static_cast<unsigned char>(word[0]))) return 0;
     for (std::size_t slot = wordHash(word) & (kSlots - 1); slots_[slot].used; slot = (slot + 1) & (kSlots - 1))
       if (slots_[slot].word == word) return slots_[slot].bits;
     return 0;
@@ -65,7 +60,7 @@ class WordTable {
   Slot slots_[kSlots];
   std::size_t count_ = 0;
   std::uint32_t lengths_ = 0;    // bit n: a word of n bytes
-  std::uint64_t first_[4] = {};  // the first bytes of the words
+  ByteSet first_;                // the first bytes of the words
 };
 
 }  // namespace vestrilo
