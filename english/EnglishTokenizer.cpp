@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <iterator>
 #include <string_view>
 
 #include "core/Bytes.h"
@@ -53,35 +54,25 @@ Kind hyphenCompound(std::string_view t, std::size_t h, Kind kind) {
   return kind;
 }
 
-// The word classes in the order they are tried: the first list holding the
-// token gives its class.
-struct WordClass {
-  const LexiconList* list;
-  std::uint32_t bit;
-  Kind kind;
-};
-constexpr WordClass wordClasses[] = {
-    {&englishUnitsList, english_word::Units, Kind::Units},
-    {&englishTensList, english_word::Tens, Kind::Tens},
-    {&englishMagnitudeList, english_word::Magnitude, Kind::Magnitude},
-    {&englishOrdinalList, english_word::Ordinal, Kind::Ordinal},
-    {&englishWeekdayList, english_word::Weekday, Kind::Week},
-    {&englishMonthList, english_word::Month, Kind::MonthDate},
-};
+// The kind each class list gives a token, in the order of
+// english_word::classLists, which is the order they are tried: the first list
+// holding the token gives its class.
+constexpr Kind classKinds[] = {Kind::Units, Kind::Tens, Kind::Magnitude, Kind::Ordinal, Kind::Week, Kind::MonthDate};
+static_assert(std::size(classKinds) == std::size(english_word::classLists));
 
 // The class of the first list holding t, else kind. A token holding "<" or ">"
 // (which the word test may match across two words of a list) is tried list by
 // list; any other token is looked up once in the table of all six lists.
 Kind wordClass(const WordTable& words, std::string_view t, bool bracket, Kind kind) {
   if (bracket) {
-    for (const WordClass& c : wordClasses)
-      if (c.list->hasWord(t)) return c.kind;
+    for (std::size_t k = 0; k < std::size(classKinds); ++k)
+      if (english_word::classLists[k].list->hasWord(t)) return classKinds[k];
     return kind;
   }
   const std::uint32_t bits = words.bitsOf(t);
   if (bits == 0) return kind;
-  for (const WordClass& c : wordClasses)
-    if (bits & c.bit) return c.kind;
+  for (std::size_t k = 0; k < std::size(classKinds); ++k)
+    if (bits & english_word::classLists[k].bits) return classKinds[k];
   return kind;
 }
 
