@@ -71,15 +71,11 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
   }
 }
 
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
+void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  TranslationCache cache;
   forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
     out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
   });
-}
-
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  translationPairs(out, cache);
 }
 
 std::string ChineseSentence::translationLine(EmittedPairs& registry) const {

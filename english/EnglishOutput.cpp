@@ -108,15 +108,11 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
   }
 }
 
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const {
+void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
+  TranslationCache cache;
   forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
     out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
   });
-}
-
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  translationPairs(out, cache);
 }
 
 std::string EnglishSentence::translationLine(EmittedPairs& registry) const {

@@ -103,14 +103,12 @@ class EnglishSentence {
 
   // Output builders. translationLine filters the sentence's pairs through a
   // run's registry; translationPairs gives the same pairs (candidates marked)
-  // unfiltered, in order, looking renderings up in (and adding them to) a memo
-  // of translations.
+  // unfiltered, in order.
   std::string translationLine(EmittedPairs& registry) const;
-  void translationPairs(std::vector<TranslationPair>& out, TranslationCache& cache) const;
   void translationPairs(std::vector<TranslationPair>& out) const;
   // The same pairs handed to emit(source, translation, candidate) as views,
   // valid during the call, so that a caller builds its own pairs without a copy
-  // in between.
+  // in between; renderings are looked up in (and added to) a memo.
   template <class Emit>
   void forEachPair(TranslationCache& cache, Emit&& emit) const;
   // The renderings list where they show the sentence's own text in *pieces
