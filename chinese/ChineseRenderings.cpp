@@ -83,11 +83,7 @@ std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry,
   registry.admit(written, [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - written.data());
     const ChineseMarkupRow* row = k < rows.size() ? rows[k] : nullptr;
-    out += row ? row->colourPrefix : std::string_view("<b>");
-    appendHtmlText(out, p.source);
-    out += " ||| ";
-    appendHtmlText(out, p.translation);
-    out += "</b><br/>";
+    appendHtmlPair(out, row ? row->colourPrefix : std::string_view("<b>"), p.source, p.translation, "");
   });
   return out;
 }

@@ -33,6 +33,18 @@ inline void appendHtmlText(std::string& out, std::string_view text) {
   out.append(text.data() + from, text.size() - from);
 }
 
+// One line of the HTML pair renderings: the colour prefix (an opened bold
+// element), "source ||| translation" escaped, the closing "</b><br/>" and `end`.
+inline void appendHtmlPair(std::string& out, std::string_view prefix, std::string_view source,
+                           std::string_view translation, std::string_view end) {
+  out += prefix;
+  appendHtmlText(out, source);
+  out += " ||| ";
+  appendHtmlText(out, translation);
+  out += "</b><br/>";
+  out += end;
+}
+
 // Input text placed into a rendering: escaped in the HTML forms, as it stands in
 // the plain ones.
 inline void appendText(std::string& out, std::string_view text, bool html) {

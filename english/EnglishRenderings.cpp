@@ -120,11 +120,7 @@ std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry,
   std::string out;
   registry.admit(written, [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - written.data());
-    out += k < prefixes.size() ? prefixes[k] : std::string_view("<b>");
-    appendHtmlText(out, p.source);
-    out += " ||| ";
-    appendHtmlText(out, p.translation);
-    out += "</b><br/>\n";
+    appendHtmlPair(out, k < prefixes.size() ? prefixes[k] : std::string_view("<b>"), p.source, p.translation, "\n");
   });
   return out;
 }
