@@ -103,13 +103,7 @@ class EmittedPairs {
   static constexpr unsigned kLocationBits = 40;
   static constexpr unsigned kTagBits = 64 - kLocationBits;
   static constexpr std::uint64_t kLocationMask = (std::uint64_t{1} << kLocationBits) - 1;
-  struct SlotTraits {
-    using Slot = std::uint64_t;
-    static constexpr bool isFree(Slot s) { return s == 0; }
-    static constexpr bool kGrows = true;
-    static constexpr std::size_t kSlots = 1024;
-  };
-  using Slots = HashTable<SlotTraits>;
+  using Slots = HashTable<NumberSlots<std::uint64_t, SlotStorage::Growing, 1024>>;
 
   static std::uint64_t hash(std::string_view source, std::string_view translation);
   // The probe for the pair whose hash is h.

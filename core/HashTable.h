@@ -16,7 +16,8 @@
 //   static constexpr std::size_t kSlots;  // the first number of slots (a power
 //                                      // of two), or the fixed number
 // A fixed table keeps its slots inside itself and works at compile time; it
-// cannot grow, so place() tells its user when it is full.
+// cannot grow, so place() tells its user when it is full. NumberSlots are the
+// traits of slots that are numbers, 0 being free.
 #pragma once
 
 #include <cstddef>
@@ -25,6 +26,16 @@
 #include <vector>
 
 namespace vestrilo {
+
+enum class SlotStorage { Growing, Fixed };
+
+template <class Number, SlotStorage Storage, std::size_t Slots>
+struct NumberSlots {
+  using Slot = Number;
+  static constexpr bool isFree(Slot s) { return s == 0; }
+  static constexpr bool kGrows = Storage == SlotStorage::Growing;
+  static constexpr std::size_t kSlots = Slots;
+};
 
 template <class Traits>
 class HashTable {

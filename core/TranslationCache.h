@@ -75,13 +75,7 @@ class TextMemo {
   // A slot is 0 when free, else an entry's number + 1. The table starts small
   // (a memo for a few lines costs little) and grows up to the size the limit
   // needs.
-  struct SlotTraits {
-    using Slot = std::uint32_t;
-    static constexpr bool isFree(Slot s) { return s == 0; }
-    static constexpr bool kGrows = true;
-    static constexpr std::size_t kSlots = 64;
-  };
-  HashTable<SlotTraits> slots_;
+  HashTable<NumberSlots<std::uint32_t, SlotStorage::Growing, 64>> slots_;
   std::vector<Entry> entries_;
   std::string keys_;
 };

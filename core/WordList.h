@@ -118,13 +118,7 @@ class WordIndex {
   // A slot is 0 when free, else the offset + 1 of a segment's "<". The index
   // is built at compile time, so its table is fixed: a text with more words
   // than it holds takes the scan.
-  struct SlotTraits {
-    using Slot = std::uint16_t;
-    static constexpr bool isFree(Slot s) { return s == 0; }
-    static constexpr bool kGrows = false;
-    static constexpr std::size_t kSlots = 256;
-  };
-  using Slots = HashTable<SlotTraits>;
+  using Slots = HashTable<NumberSlots<std::uint16_t, SlotStorage::Fixed, 256>>;
   Slots slots_;
   std::size_t maxWord_ = 0;
   std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)

@@ -13,13 +13,8 @@ namespace {
 
 // Slots hold key + 1; the hash is chosen by the test, so that keys can be made
 // to collide and to wrap around the end of the slots.
-template <bool Grows, std::size_t Slots>
-struct KeyTraits {
-  using Slot = std::uint32_t;
-  static constexpr bool isFree(Slot s) { return s == 0; }
-  static constexpr bool kGrows = Grows;
-  static constexpr std::size_t kSlots = Slots;
-};
+using Growing = HashTable<NumberSlots<std::uint32_t, SlotStorage::Growing, 4>>;
+using Fixed16 = HashTable<NumberSlots<std::uint32_t, SlotStorage::Fixed, 16>>;
 
 template <class Table>
 bool holds(const Table& t, std::uint32_t key, std::uint64_t (*hashOf)(std::uint32_t)) {
@@ -47,7 +42,7 @@ TEST(HashTable, GrowingTableKeepsEveryEntryFarPastItsFirstSize) {
   } cases[] = {{"spread", spread, 20000}, {"clustered", clustered, 3000}, {"atTheEnd", atTheEnd, 3000},
                {"allTheSame", allTheSame, 1000}};
   for (const Case& c : cases) {
-    HashTable<KeyTraits<true, 4>> t;
+    Growing t;
     EXPECT_FALSE(holds(t, 0, c.hashOf)) << c.name;  // no slots yet
     for (std::uint32_t k = 0; k < c.keys; ++k) {
       ASSERT_NE(put(t, k, c.hashOf), t.npos) << c.name;
@@ -74,14 +69,14 @@ TEST(HashTable, GrowingTableKeepsEveryEntryFarPastItsFirstSize) {
 
 TEST(HashTable, FixedTableSaysWhenFullAndKeepsWhatItHolds) {
   constexpr auto build = [] {
-    HashTable<KeyTraits<false, 16>> t;
+    Fixed16 t;
     for (std::uint32_t k = 0; k < 12; ++k)
       t.place(t.find(clustered(k), [](std::uint32_t) { return false; }), clustered(k), k + 1);
     return t;
   };
-  constexpr HashTable<KeyTraits<false, 16>> full = build();  // filled at compile time
+  constexpr Fixed16 full = build();  // filled at compile time
   static_assert(full.size() == 12);
-  HashTable<KeyTraits<false, 16>> t = full;
+  Fixed16 t = full;
   EXPECT_EQ(put(t, 12, clustered), t.npos);  // a thirteenth would pass three quarters of 16
   EXPECT_EQ(t.size(), 12u);
   for (std::uint32_t k = 0; k < 12; ++k) EXPECT_TRUE(holds(t, k, clustered)) << k;
