@@ -60,7 +60,7 @@ class HashTable {
     static_assert(Traits::isFree(Slot{}), "Slot{} is the free slot");
     if constexpr (kGrows)
       if (slots_.empty()) return {};
-    const std::size_t mask = slotCount() - 1;
+    const std::size_t mask = mask_;
     for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
       const Slot& s = slots_[at];
       if (Traits::isFree(s)) return {at, false};
@@ -74,7 +74,7 @@ class HashTable {
   constexpr Slot lookup(std::uint64_t hash, Same&& same) const {
     if constexpr (kGrows)
       if (slots_.empty()) return Slot{};
-    const std::size_t mask = slotCount() - 1;
+    const std::size_t mask = mask_;
     for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
       const Slot& s = slots_[at];
       if (Traits::isFree(s) || same(s)) return s;
@@ -131,6 +131,7 @@ class HashTable {
     if constexpr (kGrows) {
       std::vector<Slot>().swap(slots_);
       count_ = 0;
+      mask_ = 0;
     } else {
       clear();
     }
@@ -149,7 +150,7 @@ class HashTable {
  private:
   // The first free slot from the one that hash picks.
   constexpr std::size_t freeSlot(std::uint64_t hash) const {
-    const std::size_t mask = slotCount() - 1;
+    const std::size_t mask = mask_;
     std::size_t at = static_cast<std::size_t>(hash) & mask;
     while (!Traits::isFree(slots_[at])) at = (at + 1) & mask;
     return at;
@@ -159,12 +160,14 @@ class HashTable {
   void grow(HashOf& hashOf) {
     std::vector<Slot> old(slots_.empty() ? Traits::kSlots : slots_.size() * 2);
     old.swap(slots_);
+    mask_ = slots_.size() - 1;
     for (const Slot& s : old)
       if (!Traits::isFree(s)) slots_[freeSlot(hashOf(s))] = s;
   }
 
   std::conditional_t<kGrows, std::vector<Slot>, Slot[Traits::kSlots]> slots_{};
   std::size_t count_ = 0;
+  std::size_t mask_ = kGrows ? 0 : Traits::kSlots - 1;  // slots - 1; a growing table has none at first
 };
 
 }  // namespace vestrilo
