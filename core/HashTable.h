@@ -52,32 +52,32 @@ class HashTable {
     bool found = false;
   };
 
-  // Probes for a key whose hash is `hash`: same(slot) tells whether a held slot
-  // holds the key. A growing table that holds nothing yet has no slots; its
-  // probe finds nothing.
-  template <class Same>
-  constexpr Probe find(std::uint64_t hash, Same&& same) const {
+  // Probes for a key whose hash is `hash`: same(slot, key...) tells whether a
+  // held slot holds the key (the key may instead be held by same itself). A
+  // growing table that holds nothing yet has no slots; its probe finds nothing.
+  template <class Same, class... Key>
+  constexpr Probe find(std::uint64_t hash, Same&& same, Key... key) const {
     static_assert(Traits::isFree(Slot{}), "Slot{} is the free slot");
     if constexpr (kGrows)
       if (slots_.empty()) return {};
-    const std::size_t mask = mask_;
+    const std::size_t mask = slotMask();
     for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
       const Slot& s = slots_[at];
       if (Traits::isFree(s)) return {at, false};
-      if (same(s)) return {at, true};
+      if (same(s, key...)) return {at, true};
     }
   }
 
-  // The held slot that same() accepts on the probe for hash, or the free slot
-  // Slot{} when none does.
-  template <class Same>
-  constexpr Slot lookup(std::uint64_t hash, Same&& same) const {
+  // The held slot that same(slot, key...) accepts on the probe for hash, or the
+  // free slot Slot{} when none does.
+  template <class Same, class... Key>
+  constexpr Slot lookup(std::uint64_t hash, Same&& same, Key... key) const {
     if constexpr (kGrows)
       if (slots_.empty()) return Slot{};
-    const std::size_t mask = mask_;
+    const std::size_t mask = slotMask();
     for (std::size_t at = static_cast<std::size_t>(hash) & mask;; at = (at + 1) & mask) {
       const Slot& s = slots_[at];
-      if (Traits::isFree(s) || same(s)) return s;
+      if (Traits::isFree(s) || same(s, key...)) return s;
     }
   }
 
@@ -148,9 +148,16 @@ class HashTable {
   static constexpr std::size_t npos = ~std::size_t{0};
 
  private:
+  constexpr std::size_t slotMask() const {
+    if constexpr (kGrows)
+      return mask_;
+    else
+      return Traits::kSlots - 1;
+  }
+
   // The first free slot from the one that hash picks.
   constexpr std::size_t freeSlot(std::uint64_t hash) const {
-    const std::size_t mask = mask_;
+    const std::size_t mask = slotMask();
     std::size_t at = static_cast<std::size_t>(hash) & mask;
     while (!Traits::isFree(slots_[at])) at = (at + 1) & mask;
     return at;
@@ -167,7 +174,7 @@ class HashTable {
 
   std::conditional_t<kGrows, std::vector<Slot>, Slot[Traits::kSlots]> slots_{};
   std::size_t count_ = 0;
-  std::size_t mask_ = kGrows ? 0 : Traits::kSlots - 1;  // slots - 1; a growing table has none at first
+  std::size_t mask_ = 0;  // of a growing table: slots - 1 (it has none at first)
 };
 
 }  // namespace vestrilo

@@ -54,7 +54,7 @@ class WordIndex {
       if (word.size() > maxWord_) maxWord_ = word.size();
       lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
       const std::uint32_t h = wordHash(word);
-      const auto probe = slots_.find(h, [&](std::uint16_t slot) { return matches(text, slot - 1u, word); });
+      const auto probe = slots_.find(h, holdsWord, text, word);
       if (probe.found) return true;  // a later segment of the same spelling
       if (slots_.place(probe, h, static_cast<std::uint16_t>(p + 1)) == Slots::npos) {
         complete_ = false;  // more words than the index holds
@@ -85,11 +85,7 @@ class WordIndex {
   std::size_t findSegment(std::string_view text, std::string_view word) const {
     if (!mayHold(word)) return std::string_view::npos;
     // The offset of the segment's "<"; a free slot (0) gives npos.
-    return std::size_t{slots_.lookup(wordHash(word), [&](std::uint16_t s) {
-             const std::size_t p = s - 1u;
-             return p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' &&
-                    std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0;
-           })} - 1u;
+    return std::size_t{slots_.lookup(wordHash(word), holdsWord, text, word)} - 1u;
   }
 
   // A cheap first test: most words asked about have a length or a first byte
@@ -109,10 +105,11 @@ class WordIndex {
       if (c == '<' || c == '>') return true;
     return false;
   }
-  // Whether the segment whose "<" stands at p holds exactly word.
-  static constexpr bool matches(std::string_view text, std::size_t p, std::string_view word) {
+  // Whether the segment of the slot (whose "<" stands at slot - 1) holds exactly word.
+  static constexpr bool holdsWord(std::uint16_t slot, std::string_view text, std::string_view word) {
+    const std::size_t p = slot - 1u;
     return p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' &&
-           text.substr(p + 1, word.size()) == word;
+           std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0;
   }
 
   // A slot is 0 when free, else the offset + 1 of a segment's "<". The index

@@ -29,7 +29,7 @@ class WordTable {
   void add(std::string_view word, std::uint32_t bits) {
     if (word.size() > kMaxWord) return;
     const std::uint32_t h = wordHash(word);
-    auto probe = slots_.find(h, [&](const Slot& s) { return s.word == word; });
+    auto probe = slots_.find(h, holds, word);
     if (!probe.found) {
       probe.at = slots_.place(probe, h, Slot{word, 0, true}, [](const Slot& s) { return wordHash(s.word); });
       lengths_ |= std::uint32_t{1} << word.size();
@@ -42,7 +42,7 @@ class WordTable {
   std::uint32_t bitsOf(std::string_view word) const {
     if (word.size() > kMaxWord || !((lengths_ >> word.size()) & 1)) return 0;
     if (!word.empty() && !first_.has(static_cast<unsigned char>(word[0]))) return 0;
-    return slots_.lookup(wordHash(word), [&](const Slot& s) { return s.word == word; }).bits;  // a free slot's are 0
+    return slots_.lookup(wordHash(word), holds, word).bits;  // a free slot's are 0
   }
 
   std::size_t size() const { return slots_.size(); }
@@ -61,6 +61,8 @@ class WordTable {
     static constexpr bool kGrows = true;
     static constexpr std::size_t kSlots = 512;
   };
+  static bool holds(const Slot& s, std::string_view word) { return s.word == word; }
+
   HashTable<SlotTraits> slots_;
   std::uint32_t lengths_ = 0;    // bit n: a word of n bytes
   ByteSet first_;                // the first bytes of the words
