@@ -14,9 +14,10 @@ For each direction and rule set it runs `vestrilo-view -C2E|-E2C jsonl` in UTF-8
 
 Each written pair gets one verdict:
   right       the span of a wanted item and one of its translations
-  harmless    a neutral item left as it is (or given one of its translations), or any verbatim copy
-              of the source text that lies outside every wanted item
-  partial     inside a wanted item, not all of it (a piece of a date copied, say): not right, not misleading
+  harmless    a neutral item given one of its translations, or any verbatim copy of the source text
+              that touches no wanted item
+  partial     a piece of a wanted item (a piece of a date copied, say), or a copy that overlaps one:
+              not right, not misleading
   padded      a right translation with spaces before or after it: not right, not misleading
   misleading  anything else: a wrong translation of a wanted item, any reading of a trap, a translation
               of a neutral item, a span that crosses an item's edge, or a translation of text the
@@ -135,20 +136,19 @@ def classify(line, items, start, end, translation, judged):
             return "misleading", it, key
         if normal(translation) in wants:
             return ("padded" if padded else "right"), it, key
-        if it.get("neutral"):
-            return ("harmless" if copy else "misleading"), it, key
+        if copy:
+            return ("harmless" if it.get("neutral") else "partial"), it, key
         return "misleading", it, key
     if any(it.get("trap") for it in overlapping):
         return "misleading", next(it for it in overlapping if it.get("trap")), key
+    wanted = [it for it in overlapping if not it.get("neutral")]
+    if copy:
+        # A verbatim copy says nothing the text does not; over part of a wanted item it is a piece of it.
+        return ("partial" if wanted else "harmless"), item, key
     inside = [it for it in overlapping if it["_start"] <= start and end <= it["_end"]]
-    if inside:
-        it = inside[0]
-        if it.get("neutral"):
-            return ("harmless" if copy else "misleading"), it, key
-        return "partial", it, key
-    if overlapping:
-        return "misleading", overlapping[0], key
-    return ("harmless" if copy else "misleading"), None, key
+    if inside and not inside[0].get("neutral"):
+        return "partial", inside[0], key
+    return "misleading", item, key
 
 
 def score(direction, lines, entities, judged):
