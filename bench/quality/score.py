@@ -83,7 +83,7 @@ def load(path):
         for n, raw in enumerate(f, 1):
             if raw.strip():
                 obj = json.loads(raw)
-                if "\n" in obj["text"] or "\r" in obj["text"]:
+                if "\n" in obj.get("text", "") or "\r" in obj.get("text", ""):
                     raise ValueError(f"{path}:{n}: a line break inside a text")
                 lines.append(obj)
     return lines
