@@ -56,6 +56,9 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
 
   if (kc == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i, i + 1, Kind::Ordinal);
   if (kc == Kind::Arabic && tn == "%") return s.merge(i, i + 1, Kind::Arabic);
+  // A percent sign glued to the punctuation after it ("61%.", "15%,") is the
+  // number's all the same: the number takes it and leaves the rest.
+  if (kc == Kind::Arabic && tn.size() > 1 && tn.front() == '%') return s.takeFirstByteOfNext(i, Kind::Arabic);
   if (isListedWord(clockPastWordList, t) && isUnitsOrClock(kn)) {
     if (minutesBefore()) return s.merge(i - 1, i + 1, Kind::Clock);
     if (isListedWord(hourFractionList, tp)) return s.merge(i - 1, i + 1, Kind::Clock);

@@ -59,6 +59,8 @@ TEST(EnglishToChinese, SentencesGiveTheirPairs) {
       {"a dotless month abbreviation with a day or a year is a month", "-E2C",
        "On Dec 5 , in Oct 1985 and on 15 Oct 1985 .\n",
        "Dec 5 ||| 12月5日\nOct 1985 ||| 1985年10月\n15 Oct 1985 ||| 1985年10月15日\n"},
+      {"a percent sign before punctuation", "-E2C", "About 61%. And 15%, then 20% .\n",
+       "61% ||| 61%\n15% ||| 15%\n20% ||| 20%\n"},
   });
 }
 

@@ -214,6 +214,13 @@ TEST(EnglishDisambiguate, ContextWords) {
       {"5 percent", "5 percent/Fraction"},
       {"two hundred percent", "two hundred percent/Fraction"},
       {"fifty percent", "fifty/Tens | percent/Plain"},
+      // A percent sign glued to the punctuation after it stays with its number.
+      {"About 61%.", "about/Plain | 61%/Arabic | ./Plain"},
+      {"And 15%, then", "and/Plain | 15%/Arabic | ,/Plain | then/Plain"},
+      {"(61%)", "(/Plain | 61%/Arabic | )/Plain"},
+      {"50 %.", "50 %/Arabic | ./Plain"},
+      {"50%", "50%/Arabic"},
+      {"so%.", "so/Plain | %./Plain"},
   };
   for (const Case& c : cases) EXPECT_EQ(final(c.line), c.expected) << "line: " << c.line;
 }
