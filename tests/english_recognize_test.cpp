@@ -225,6 +225,26 @@ TEST(EnglishDisambiguate, ContextWords) {
   for (const Case& c : cases) EXPECT_EQ(final(c.line), c.expected) << "line: " << c.line;
 }
 
+// jun, jul and sep are month abbreviations like jan and sept: dates with a day
+// or a year, never alone, and never inside a word.
+TEST(EnglishDisambiguate, ShortMonthNames) {
+  const Case cases[] = {
+      {"It was Jul 29 .", "it/Plain | was/Plain | jul 29/MonthDate | ./Plain"},
+      {"Sep 19 , 2014", "sep 19 , 2014/MonthDate"},
+      {"On Jun 5 we left", "on/Plain | jun 5/MonthDate | we/Plain | left/Plain"},
+      {"SEP. 1984", "sep. 1984/MonthDate"},
+      {"13 Jul 2010", "13 jul 2010/DayDate"},
+      {"the 5th of Sep", "the/Plain | 5th of sep/MonthDate"},
+      {"Jun", "jun/Plain"},
+      {"Jun. Rybar", "jun/Plain | ./Plain | rybar/Plain"},
+      {"-sep", "-/Plain | sep/Plain"},
+      {"--sep ,", "--/Plain | sep/Plain | ,/Plain"},
+      {"julia", "julia/Plain"},
+      {"a_jul", "a_jul/Plain"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(final(c.line), c.expected) << "line: " << c.line;
+}
+
 TEST(EnglishDisambiguate, WorkedExamplesKeepTheirEntities) {
   const Case cases[] = {
       {"He left at seven fifteen p.m. .", "he/Plain | left/Plain | at/Plain | seven fifteen p.m./Clock | ./Plain"},
