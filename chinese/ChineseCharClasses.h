@@ -52,6 +52,13 @@ inline std::uint16_t classAt(std::string_view text, std::size_t i) {
   return table.of(lead, trail);
 }
 
+// Whether the character `last`, ending a numeral right after the character
+// `before`, is the measure word 两 (tael) rather than an abbreviated 二: 两 after
+// 百, 千, 万 or 亿 (三百两, 一千两, 两万两).
+inline bool isTaelAfter(std::string_view before, std::string_view last) {
+  return last == numeralTwo && before.size() == 2 && taelMagnitudeList.hasWord(before);
+}
+
 }  // namespace chinese_char
 
 }  // namespace vestrilo
