@@ -52,10 +52,15 @@ ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
   return ChineseEntity{static_cast<std::int32_t>(start), static_cast<std::int32_t>(last - start + 1), kind};
 }
 
+std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out);
+
 // A run of numeral and magnitude characters from i, also across spaces between
 // them. The run stops before an ASCII byte or another character, and before a
 // third magnitude character in a row (the first character never counts towards
-// that streak). Returns the position after the token.
+// that streak). A 两 that ends the run right after 百, 千, 万 or 亿 is the
+// measure word: it is left out of the numeral and starts the Chinese run after
+// it (三百两 gives 三百 and 两, 三百两银子 三百 and 两银子). Returns the position
+// after the last token.
 std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
   const std::size_t start = i;
   std::size_t j = i;
@@ -63,7 +68,11 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   bool hasUnit = (classAt(line, i) & chinese_char::Ten) != 0;
   int unitStreak = 0;
   bool counts = true;
+  // The starts of the last character taken and of the one before it.
+  std::size_t last = i, beforeLast = i;
   while (counts && j < line.size()) {
+    beforeLast = last;
+    last = j;
     j += 2;
     end = j - 1;
     while (line.byte(j) == 0x20) ++j;
@@ -81,6 +90,11 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   }
   if (end >= line.size()) end = line.size() - 1;
   while (line.byte(end) == 0x20) --end;
+  if (last != start && end == last + 1 &&
+      chinese_char::isTaelAfter(line.cut(beforeLast, beforeLast + 1), line.cut(last, end))) {
+    out.push_back(record(start, beforeLast + 1, Kind::Number));
+    return chineseRun(line, last, out);
+  }
   const std::size_t length = end - start + 1;
   out.push_back(record(start, end, (length == 2 || hasUnit) ? Kind::Number : Kind::Figure));
   return end + 1;
@@ -107,7 +121,7 @@ Kind chineseRunKind(std::string_view text, std::uint16_t firstClass) {
 
 // A run of other Chinese characters from i: it ends at an ASCII byte or at a
 // numeral or magnitude character (its first character may be a magnitude other
-// than 十). Returns the position after the token.
+// than 十, or the measure word 两). Returns the position after the token.
 std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
   const std::size_t start = i;
   std::size_t j = i;
