@@ -44,6 +44,9 @@ inline constexpr LexiconList taelMagnitudeList{"<百><千><万><亿>"};
 // Fractions, proportions and the era prefix.
 inline constexpr std::string_view fractionMarker{"分之"};
 inline constexpr std::string_view proportionWord{"成"};
+// Counts of tenths before 成 whose percentage is not the count with 十 after it
+// (三成 is 三十 percent): 十成 is the whole, 一百 percent; 半成 is half a tenth.
+inline constexpr TaggedMap proportionPercentMap{"<十>(一百)<半>(五)"};
 inline constexpr std::string_view eraWord{"公元"};
 inline constexpr std::string_view eraBeforeWord{"前"};
 

@@ -282,6 +282,8 @@ TEST(TranslateFractional, ProportionsInTenths) {
   expectAll(ChineseSentence::translateFractional, {
       {"三成", "thirty percent"}, {"3成", "30%"}, {"七八成", "seventy or eighty percent"},
       {"七成五", "seventy percent"}, {"成", ""}, {"今天", ""},
+      // The whole is ten tenths, and half a tenth is five percent.
+      {"十成", "one hundred percent"}, {"半成", "five percent"}, {"一成", "ten percent"},
   });
 }
 
