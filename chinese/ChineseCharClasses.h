@@ -1,5 +1,7 @@
 // The classes of single Chinese characters that the tokenizer and the quick
-// scan ask about, read from one table filled from the lexicon's lists.
+// scan ask about, read from one table filled from the lexicon's lists, and the
+// one test of two neighbouring characters that the tokenizer and the numeral
+// readers share (the measure word 两 after a magnitude).
 #pragma once
 
 #include <cstdint>
