@@ -3,6 +3,7 @@
 // Chinese decimals (三点五 "3.5", 三点五万 "thirty-five thousand").
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
@@ -85,7 +86,9 @@ std::string translateProportion(const std::string& text) {
     if (before[0] < '0' || before[0] > '9') return {};
     return before + "0%";
   }
-  const std::string words = ChineseSentence::translateNumber(before + "十");
+  // Tenths as a percentage: 三成 is 三十 percent, 十成 一百 and 半成 五.
+  const std::string_view percent = proportionPercentMap.lookup(before);
+  const std::string words = ChineseSentence::translateNumber(percent.empty() ? before + "十" : std::string(percent));
   return words.empty() ? std::string() : words + " percent";
 }
 
