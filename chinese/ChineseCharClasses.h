@@ -1,5 +1,7 @@
 // The classes of single Chinese characters that the tokenizer and the quick
-// scan ask about, read from one table filled from the lexicon's lists.
+// scan ask about, read from one table filled from the lexicon's lists, and the
+// one test of two neighbouring characters that the tokenizer and the numeral
+// readers share (the measure word 两 after a magnitude).
 #pragma once
 
 #include <cstdint>
@@ -50,6 +52,13 @@ inline std::uint16_t classAt(std::string_view text, std::size_t i) {
   const unsigned char lead = static_cast<unsigned char>(text[i]);
   const unsigned char trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
   return table.of(lead, trail);
+}
+
+// Whether the character `last`, ending a numeral right after the character
+// `before`, is the measure word 两 (tael) rather than an abbreviated 二: 两 after
+// 百, 千, 万 or 亿 (三百两, 一千两, 两万两).
+inline bool isTaelAfter(std::string_view before, std::string_view last) {
+  return last == numeralTwo && before.size() == 2 && taelMagnitudeList.hasWord(before);
 }
 
 }  // namespace chinese_char

@@ -6,11 +6,15 @@
 // (the 亿 group of eight, then the lower eight). Texts are walked two bytes at a
 // time from their first byte; a last odd byte is a character of its own that
 // matches nothing. Nothing here reads outside its text.
+//
+// A 两 that ends a numeral right after 百, 千, 万 or 亿 is the measure word
+// (三百两, three hundred taels) and no part of the value; 万万 is 亿.
 #include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
@@ -97,27 +101,46 @@ void readDigits8(std::string_view text, char* out) {
   }
 }
 
+// The numeral of a text without the measure word 两 that may end it (三百两 is
+// read as 三百).
+std::string_view withoutTael(std::string_view text) {
+  const std::size_t n = text.size();
+  if (n >= 4 && n % 2 == 0 && chinese_char::isTaelAfter(charAt(text, n - 4), charAt(text, n - 2)))
+    return text.substr(0, n - 2);
+  return text;
+}
+
+// Writes each 万万 of the two-byte walk as 亿.
+void tenThousandTwiceAsHundredMillion(std::string& text) {
+  const std::size_t size = magnitudeTenThousandTwice.size();
+  for (std::size_t i = 0; i + size <= text.size(); i += 2) {
+    if (std::string_view(text).substr(i, size) == magnitudeTenThousandTwice)
+      text.replace(i, size, magnitudeHundredMillion);
+  }
+}
+
 }  // namespace
 
 std::string ChineseSentence::chineseNumeralToDigits4(std::string text) {
   std::string out(4, '0');
-  readDigits4(text, out.data());
+  readDigits4(withoutTael(text), out.data());
   return out;
 }
 
 std::string ChineseSentence::chineseNumeralToDigits8(std::string text) {
   std::string out(8, '0');
-  readDigits8(text, out.data());
+  readDigits8(withoutTael(text), out.data());
   return out;
 }
 
 // Sixteen digits of a numeral below 10^16. White space is removed first (the
-// tokenizer keeps spaces inside a numeral run: 三 亿 五). 万 before 亿 multiplies
-// within the 亿 group; a single numeral after 亿 is spoken for its ten millions
-// (三亿五 is 350000000).
+// tokenizer keeps spaces inside a numeral run: 三 亿 五), and 万万 is read as 亿
+// (四万万 is 400000000). 万 before 亿 multiplies within the 亿 group; a single
+// numeral after 亿 is spoken for its ten millions (三亿五 is 350000000).
 std::string ChineseSentence::chineseNumeralToArabic(std::string text) {
   text.erase(std::remove_if(text.begin(), text.end(), ascii::isSpace), text.end());
-  const std::string_view view(text);
+  tenThousandTwiceAsHundredMillion(text);
+  const std::string_view view = withoutTael(text);
   std::string out(16, '0');
   const std::size_t yi = findChar(view, magnitudeHundredMillion);
   if (yi == std::string_view::npos) {

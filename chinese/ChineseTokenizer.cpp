@@ -52,10 +52,40 @@ ChineseEntity record(std::size_t start, std::size_t last, Kind kind) {
   return ChineseEntity{static_cast<std::int32_t>(start), static_cast<std::int32_t>(last - start + 1), kind};
 }
 
+// The last byte of a run of other Chinese characters from i: it ends at an
+// ASCII byte or at a numeral or magnitude character (after the first).
+std::size_t chineseRunLast(const Line& line, std::size_t i) {
+  std::size_t j = i;
+  for (;;) {
+    j += 2;
+    if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
+    if (classAt(line, j) & (chinese_char::Numeral | chinese_char::Magnitude)) break;
+  }
+  return std::min(j - 1, line.size() - 1);
+}
+
+// A numeral run from start to end (its last byte) that ends in 两 right after
+// 百, 千, 万 or 亿 (the character before the 两 ends at the last byte before it
+// that is not a space): the numeral without the 两, then the measure word with
+// the Chinese characters glued to it as a Plain token. Returns the position
+// after them, or 0 when the run ends otherwise.
+std::size_t splitMeasureWord(const Line& line, std::size_t start, std::size_t end, EntityList<ChineseEntity>& out) {
+  if (line.cut(end - 1, end) != numeralTwo) return 0;
+  std::size_t before = end - 2;
+  while (line.byte(before) == 0x20) --before;
+  if (!chinese_char::isTaelAfter(line.cut(before - 1, before), numeralTwo)) return 0;
+  out.push_back(record(start, before, Kind::Number));
+  const std::size_t wordEnd = chineseRunLast(line, end - 1);
+  out.push_back(record(end - 1, wordEnd, Kind::Plain));
+  return wordEnd + 1;
+}
+
 // A run of numeral and magnitude characters from i, also across spaces between
 // them. The run stops before an ASCII byte or another character, and before a
 // third magnitude character in a row (the first character never counts towards
-// that streak). Returns the position after the token.
+// that streak). A 两 that ends the run right after 百, 千, 万 or 亿 is the
+// measure word (see splitMeasureWord: 三百两 gives 三百 and 两, 三百两银子 三百
+// and 两银子). Returns the position after the last token.
 std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
   const std::size_t start = i;
   std::size_t j = i;
@@ -81,6 +111,9 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   }
   if (end >= line.size()) end = line.size() - 1;
   while (line.byte(end) == 0x20) --end;
+  if (end >= start + 3 && line.byte(end) == static_cast<unsigned char>(numeralTwo[1])) {
+    if (const std::size_t next = splitMeasureWord(line, start, end, out)) return next;
+  }
   const std::size_t length = end - start + 1;
   out.push_back(record(start, end, (length == 2 || hasUnit) ? Kind::Number : Kind::Figure));
   return end + 1;
@@ -110,14 +143,7 @@ Kind chineseRunKind(std::string_view text, std::uint16_t firstClass) {
 // than 十). Returns the position after the token.
 std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
   const std::size_t start = i;
-  std::size_t j = i;
-  for (;;) {
-    j += 2;
-    if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
-    if (classAt(line, j) & (chinese_char::Numeral | chinese_char::Magnitude)) break;
-  }
-  std::size_t end = j - 1;
-  if (end >= line.size()) end = line.size() - 1;
+  const std::size_t end = chineseRunLast(line, start);
   const std::string_view text = line.cut(start, end);
   out.push_back(record(start, end, chineseRunKind(text, classAt(line, start))));
   return end + 1;

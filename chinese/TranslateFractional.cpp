@@ -4,6 +4,7 @@
 #include "chinese/ChineseSentence.h"
 #include "chinese/EnglishText.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
@@ -90,7 +91,10 @@ std::string translateProportion(const std::string& text) {
     if (before[0] < '0' || before[0] > '9') return {};
     return before + "0%";
   }
-  std::string words = ChineseSentence::translateNumber(before + std::string(magnitudeTen));
+  // Tenths as a percentage: 三成 is 三十 percent, 十成 一百 and 半成 五.
+  const std::string_view percent = proportionPercentMap.lookup(before);
+  std::string words =
+      ChineseSentence::translateNumber(percent.empty() ? before + std::string(magnitudeTen) : std::string(percent));
   if (!words.empty()) words += enWord::percent;
   return words;
 }

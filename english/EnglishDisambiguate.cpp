@@ -3,7 +3,8 @@
 // It joins clock times told with "past", "after", "to" and "of", ranges
 // "from X to Y", ordinal dates with "of", percentages and ordinals after a word
 // number; it marks small numbers after "at" and similar words as clock-or-number
-// candidates, and leaves a lone "one", "may" or "march" plain.
+// candidates, and leaves a lone "one", "may", "march", "jun", "jul" or "sep"
+// plain.
 //
 // A rule that merges ends the step, and the pass goes on with the record after
 // the merged entity. The two marking rules change a kind in place and let the
@@ -30,7 +31,7 @@ bool isUnitsOrClock(Kind kind) { return kind == Kind::Units || kind == Kind::Clo
 // Whether no rule can act at record i, tested on the records in place: every
 // rule needs a WordNumber or Arabic record at i, a Units, Clock, MonthDate or
 // Ordinal record after it, a Units, Arabic or WordNumber record before it, or
-// the word "one", "may" or "march" at i.
+// one of the words never alone at i (three or five letters long).
 bool quiet(const EnglishSentence& s, std::size_t i) {
   const Kind kc = s.entities[i].kind;
   if (kc == Kind::WordNumber || kc == Kind::Arabic) return false;
@@ -56,6 +57,9 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
 
   if (kc == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i, i + 1, Kind::Ordinal);
   if (kc == Kind::Arabic && tn == "%") return s.merge(i, i + 1, Kind::Arabic);
+  // A percent sign glued to the punctuation after it ("61%.", "15%,") is the
+  // number's all the same: the number takes it and leaves the rest.
+  if (kc == Kind::Arabic && tn.size() > 1 && tn.front() == '%') return s.takeFirstByteOfNext(i, Kind::Arabic);
   if (isListedWord(clockPastWordList, t) && isUnitsOrClock(kn)) {
     if (minutesBefore()) return s.merge(i - 1, i + 1, Kind::Clock);
     if (isListedWord(hourFractionList, tp)) return s.merge(i - 1, i + 1, Kind::Clock);

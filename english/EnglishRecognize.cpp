@@ -44,22 +44,6 @@ std::size_t joinTens(EnglishSentence& s, std::size_t i, const EnglishEntity& nex
   return s.merge(i, i + 1, kind);
 }
 
-// "a.m" followed by a token that begins with "." takes that dot (and whatever
-// lies between them); the dot's token loses its first byte or goes.
-std::size_t takeDot(EnglishSentence& s, std::size_t i, const EnglishNeighbours& v) {
-  EnglishEntity& cur = s.entities[i];
-  cur.length = v.next.start - v.cur.start + 1;
-  cur.kind = Kind::Plain;
-  if (v.next.length == 1) {
-    s.entities.erase(i + 1);
-  } else {
-    EnglishEntity& next = s.entities[i + 1];
-    ++next.start;
-    --next.length;
-  }
-  return i + 1;
-}
-
 // The kind of record j, NoNeighbour past either end.
 Kind kindAt(const EnglishSentence& s, std::size_t j) {
   return j < s.entities.size() ? s.entities[j].kind : Kind::NoNeighbour;
@@ -143,8 +127,9 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
     return joinTens(s, i, v.next, Kind::Units);
   if (kc == Kind::Tens && kn == Kind::Ordinal && englishOrdinalList.wordPosition(tn) < ordinalDigitWordsEnd)
     return joinTens(s, i, v.next, Kind::Ordinal);
+  // "a.m" takes the dot the tokenizer split off (and whatever lies between).
   if ((isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) && !tn.empty() && tn.front() == '.')
-    return takeDot(s, i, v);
+    return s.takeFirstByteOfNext(i, Kind::Plain);
   if (englishUnitsList.hasWord(t) && englishUnitsList.hasWord(tp) && englishUnitsList.hasWord(tn))
     return s.merge(i - 1, i + 1, Kind::Figure);
   if (englishUnitsList.hasWord(t) && kp == Kind::Figure) return s.merge(i - 1, i, Kind::Figure);

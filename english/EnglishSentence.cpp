@@ -24,4 +24,20 @@ std::size_t EnglishSentence::merge(std::size_t first, std::size_t last, EnglishE
   return first + 1;
 }
 
+std::size_t EnglishSentence::takeFirstByteOfNext(std::size_t i, EnglishEntityKind kind) {
+  if (i + 1 >= entities.size()) return i + 1;
+  EnglishEntity& cur = entities[i];
+  EnglishEntity& next = entities[i + 1];
+  if (next.length < 1) return i + 1;
+  cur.length = next.start - cur.start + 1;
+  cur.kind = kind;
+  if (next.length == 1) {
+    entities.erase(i + 1);
+  } else {
+    ++next.start;
+    --next.length;
+  }
+  return i + 1;
+}
+
 }  // namespace vestrilo

@@ -145,6 +145,11 @@ class EnglishSentence {
   // Merges records first..last as kind (see mergeRecords). Returns the position
   // after the merged record, where a pass that continues after it goes on.
   std::size_t merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
+  // Extends record i over the first byte of the record after it (and whatever
+  // lies between them) as kind; that record loses the byte, or goes when it
+  // had no other ("a.m" and "." make "a.m.", "61" and "%." make "61%" and ".").
+  // Returns the position after record i.
+  std::size_t takeFirstByteOfNext(std::size_t i, EnglishEntityKind kind);
 
   // English number words to digit strings.
   static std::string hundredsToDigits(std::string text);

@@ -28,6 +28,8 @@ inline constexpr std::string_view magnitudeHundred{"百"};
 inline constexpr std::string_view magnitudeThousand{"千"};
 inline constexpr std::string_view magnitudeTenThousand{"万"};
 inline constexpr std::string_view magnitudeHundredMillion{"亿"};
+// 万万, an older way of writing 亿 (四万万 is 400 million).
+inline constexpr std::string_view magnitudeTenThousandTwice{"万万"};
 
 // Week words: the two-character prefixes that also read as a week word, and the
 // fixed words for Sunday that are a weekday on their own.
@@ -36,11 +38,18 @@ inline constexpr LexiconList sundayWordList{"<星期天><周日><星期日><周�
 // The characters of which every week word above holds one (周, and 星 of 星期).
 inline constexpr LexiconList weekWordCharList{"<周><星>"};
 
+// The magnitudes after which a 两 that ends a numeral is the measure word
+// (tael), not an abbreviated 二: 三百两 is three hundred taels, never 320.
+inline constexpr LexiconList taelMagnitudeList{"<百><千><万><亿>"};
+
 // Ordinals, fractions, percentages, proportions and the era prefix.
 inline constexpr std::string_view ordinalMarker{"第"};
 inline constexpr std::string_view fractionMarker{"分之"};
 inline constexpr std::string_view percentMarker{"百分之"};
 inline constexpr std::string_view proportionWord{"成"};
+// Counts of tenths before 成 whose percentage is not the count with 十 after it
+// (三成 is 三十 percent): 十成 is the whole, 一百 percent; 半成 is half a tenth.
+inline constexpr TaggedMap proportionPercentMap{"<十>(一百)<半>(五)"};
 inline constexpr std::string_view eraWord{"公元"};
 inline constexpr std::string_view eraBeforeWord{"前"};
 

@@ -93,8 +93,11 @@ inline constexpr LexiconList hourQuarterList{"<quarter><a quarter>"};
 inline constexpr LexiconList quarterArticleList{"<a><one>"};
 // Words that name a time of day when a small number follows them ("at five").
 inline constexpr LexiconList clockContextList{"<at><around><before><after><past>"};
-// Words that are never entities on their own.
-inline constexpr LexiconList neverAloneList{"<one><may><march>"};
+// Words that are never entities on their own: a number word and month names
+// that are more often words or names than months (one, may, march), and the
+// month abbreviations that are ordinary words too ("sep" for a separator, Jun
+// and Jul as names). With a day or a year they are dates all the same.
+inline constexpr LexiconList neverAloneList{"<one><may><march><jun><jul><sep>"};
 // Time-of-day suffixes as the tokenizer leaves them, before the dot is joined.
 inline constexpr LexiconList dayHalfStemList{"<a.m><p.m>"};
 // The same with the dot joined.

@@ -21,8 +21,8 @@ inline constexpr TaggedMap chineseDigitMap{
 inline constexpr TaggedMap monthMap{
     "<january>(1月)<february>(2月)<march>(3月)<april>(4月)<may>(5月)<june>(6月)<july>(7月)"
     "<august>(8月)<september>(9月)<october>(10月)<november>(11月)<december>(12月)"
-    "<jan.>(1月)<feb.>(2月)<mar.>(3月)<apr.>(4月)<may.>(5月)<june.>(6月)<july.>(7月)"
-    "<aug.>(8月)<sept.>(9月)<oct.>(10月)<nov.>(11月)<dec.>(12月)"};
+    "<jan.>(1月)<feb.>(2月)<mar.>(3月)<apr.>(4月)<may.>(5月)<jun.>(6月)<june.>(6月)<jul.>(7月)"
+    "<july.>(7月)<aug.>(8月)<sep.>(9月)<sept.>(9月)<oct.>(10月)<nov.>(11月)<dec.>(12月)"};
 
 // Full month names only, for day-led dates.
 inline constexpr TaggedMap fullMonthMap{

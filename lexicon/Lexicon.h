@@ -32,7 +32,7 @@ inline constexpr LexiconList englishWeekdayList{
     "<monday><tuesday><wednesday><thursday><friday><saturday><sunday>"};
 inline constexpr LexiconList englishMonthList{
     "<january><february><march><april><may><june><july><august><september><october>"
-    "<november><december><jan><feb><mar><apr><may><june><july><aug><sept><oct><nov><dec>"};
+    "<november><december><jan><feb><mar><apr><may><jun><june><jul><july><aug><sep><sept><oct><nov><dec>"};
 // Kept with the others for completeness; no stage consults it.
 inline constexpr LexiconList englishClockList{
     "<quarter><quarters><a.m><p.m><a.m.><p.m.><o'clock>"};

@@ -49,6 +49,12 @@ TEST(ChineseToEnglish, OutputIsTheListOfNewPairs) {
       {"empty lines in between", "\n\n三点\n\n", "三点 ||| three o'clock\n"},
       // 13月 is recognised as a date but has no English month: nothing is written.
       {"an empty translation is not written", "在 13月 里\n", ""},
+      {"the measure word 两 after a magnitude", "此地 无 银 三百两\n一千两 和 两万 两\n三百二 , 一千二 , 两万二\n",
+       "两万 ||| twenty thousand\n三百二 ||| three hundred and twenty\n一千二 ||| one thousand two hundred\n"
+       "两万二 ||| twenty-two thousand\n"},
+      {"tenths and 万万", "十成 收粮 , 半成\n四万万 同胞 , 10万万 , 万万分之七\n",
+       "十成 ||| one hundred percent\n半成 ||| five percent\n四万万 ||| four hundred million\n"
+       "10万万 ||| one billion\n万万分之七 ||| seven hundred millionths\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(runC2E(c.input), c.output) << c.name;
 }

@@ -70,6 +70,40 @@ TEST(ChineseNumeralToArabic, ReadsAbbreviatedForms) {
   }
 }
 
+// 万万 is 亿; a 两 that ends a numeral right after 百, 千, 万 or 亿 is the measure
+// word (tael) and adds nothing, while any other last numeral there is the
+// abbreviated next lower place.
+TEST(ChineseNumeralToArabic, DoubledTenThousandsAndTheMeasureWordTwo) {
+  const std::vector<Case> cases = {
+      {"四万万", "0000000400000000"},
+      {"十万万", "0000001000000000"},
+      {"一万万", "0000000100000000"},
+      {"四 万 万", "0000000400000000"},
+      {"四万万五", "0000000450000000"},
+      {"四万", "0000000000040000"},
+      {"三百两", "0000000000000300"},
+      {"一千两", "0000000000001000"},
+      {"两万两", "0000000000020000"},
+      {"三亿两", "0000000300000000"},
+      {"三百 两", "0000000000000300"},
+      {"四万万两", "0000000400000000"},
+      {"三百二", "0000000000000320"},
+      {"一千二", "0000000000001200"},
+      {"两万二", "0000000000022000"},
+      {"三亿二", "0000000320000000"},
+      {"两万两千", "0000000000022000"},
+      {"两千两百", "0000000000002200"},
+      {"两两", "0000000000000002"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChineseSentence::chineseNumeralToArabic(c.text), c.digits) << c.text;
+  }
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits4("三百两"), "0300");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits4("三百二"), "0320");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("两万两"), "00020000");
+  EXPECT_EQ(ChineseSentence::chineseNumeralToDigits8("两万二"), "00022000");
+}
+
 TEST(ChineseNumeralToArabic, IgnoresWhiteSpaceInsideTheRun) {
   EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("三 百"), "0000000000000300");
   EXPECT_EQ(ChineseSentence::chineseNumeralToArabic("三\t百  二十"), "0000000000000320");

@@ -55,6 +55,9 @@ TEST(ChineseAdjust, JoinsFractionsProportionsAndEras) {
           {"七八成", {{"七八成", K::Fractional}}},
           {"30成", {{"30", K::Arabic}, {"成", K::Plain}}},
           {"三成的", {{"三", K::Number}, {"成的", K::Plain}}},
+          {"十成 收粮", {{"十成", K::Fractional}, {"收粮", K::Plain}}},
+          {"半成", {{"半成", K::Fractional}}},
+          {"万万分之七", {{"万万分之七", K::Fractional}}},
           {"公元 前", {{"公元 前", K::Plain}}},
           {"公元 前 221年", {{"公元 前", K::Plain}, {"221", K::Arabic}, {"年", K::Date}}},
           {"公元前", {{"公元前", K::Plain}}},
@@ -200,6 +203,17 @@ TEST(ChineseRecognize, NumeralsInsideWords) {
       {"三", {{"三", K::Number}}},
       {"三百 二十", {{"三百 二十", K::Number}}},
       {"一九九八", {{"一九九八", K::Figure}}},
+      // The measure word 两 after 百, 千, 万 or 亿 is glued to the numeral as any
+      // other measure word is; apart from it, the numeral stands alone.
+      {"此地 无 银 三百两", {{"此地", K::Plain}, {"无", K::Plain}, {"银", K::Plain}, {"三百两", K::Plain}}},
+      {"三百两银子", {{"三百两银子", K::Plain}}},
+      {"第三百两", {{"第三百", K::Ordinal}, {"两", K::Plain}}},
+      {"两万 两", {{"两万", K::Number}, {"两", K::Plain}}},
+      {"两万二", {{"两万二", K::Number}}},
+      {"半成品", {{"半成品", K::Plain}}},
+      {"四万万 同胞", {{"四万万", K::Number}, {"同胞", K::Plain}}},
+      {"10万万", {{"10万万", K::ArabicWithUnit}}},
+      {"万万 不可", {{"万", K::Plain}, {"万", K::Plain}, {"不可", K::Plain}}},
   });
 }
 

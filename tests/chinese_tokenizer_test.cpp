@@ -57,6 +57,15 @@ TEST(ChineseTokenizer, NumeralRuns) {
       {"三5", {{0, 2, K::Number}, {2, 1, K::Arabic}}},
       {"三个", {{0, 2, K::Number}, {2, 2, K::Plain}}},
       {"二十\r", {{0, 4, K::Number}}},
+      // A 两 ending the run right after 百, 千, 万 or 亿 is the measure word: it
+      // starts the Chinese run after the numeral.
+      {"三百两", {{0, 4, K::Number}, {4, 2, K::Plain}}},
+      {"两万两", {{0, 4, K::Number}, {4, 2, K::Plain}}},
+      {"三百两银子", {{0, 4, K::Number}, {4, 6, K::Plain}}},
+      {"三百 两 x", {{0, 4, K::Number}, {5, 2, K::Plain}, {8, 1, K::Latin}}},
+      {"三百二", {{0, 6, K::Number}}},
+      {"两万两千", {{0, 8, K::Number}}},
+      {"三两", {{0, 4, K::Figure}}},
   });
 }
 

@@ -71,6 +71,9 @@ TEST(TranslateNumber, NumeralsWithMagnitudes) {
       {"二十五", "twenty-five"}, {"三百零五", "three hundred and five"}, {"两千零八", "two thousand eight"},
       {"十万", "one hundred thousand"}, {"三亿零五百万", "three hundred and five million"},
       {"一", "one"}, {"十", "ten"}, {"零", "zero"}, {"半", "half"}, {"", ""},
+      // 万万 is 亿; 两 after 百, 千, 万 or 亿 at the end is the measure word.
+      {"四万万", "four hundred million"}, {"十万万", "one billion"}, {"三百两", "three hundred"},
+      {"两万两", "twenty thousand"}, {"三百二", "three hundred and twenty"}, {"一千二", "one thousand two hundred"},
   });
 }
 
@@ -80,6 +83,7 @@ TEST(TranslateNumber, ApproximatePairs) {
       {"五六十万", "five or six hundred thousand"}, {"三四千万", "thirty or forty million"},
       {"两三", "two or three"}, {"七八十", "seventy or eighty"}, {"五六万", "fifty or sixty thousand"},
       {"十七八", "seventeen or eighteen"}, {"十二三", "twelve or thirteen"},
+      {"三四百两", "three or four hundred"}, {"三四万万", "three or four hundred million"},
       // Five characters are never a pair.
       {"三四百五十", "four hundred and fifty"},
   });
@@ -105,7 +109,7 @@ TEST(TranslateOrdinal, NumeralsTakeTheOrdinalOfTheirLastWord) {
       {"第三", "third"}, {"第二十一", "twenty-first"}, {"第一百", "one hundredth"}, {"第十", "tenth"},
       {"第四十", "fortieth"}, {"第一千零一", "one thousand first"}, {"第十五", "fifteenth"},
       {"第二十", "twentieth"}, {"第一百零八", "one hundred and eighth"}, {"第三万", "thirty thousandth"},
-      {"第一亿", "one hundred millionth"},
+      {"第一亿", "one hundred millionth"}, {"第四万万", "four hundred millionth"},
       // No ordinal form: no rendering.
       {"第零", ""}, {"第半", ""}, {"第", ""}, {"第一万亿", ""},
   });
@@ -146,6 +150,7 @@ TEST(TranslateUnitNumber, DigitsPlacedUnderTheirMagnitude) {
       {"5万3千亿", "five trillion three hundred billion"}, {"5万3千", "fifty-three thousand"},
       {"35亿5千万", "three billion five hundred and fifty million"}, {"5万亿", "five trillion"},
       {"百万", "one million"}, {"3万5", "thirty thousand"},
+      {"10万万", "one billion"}, {"4万万", "four hundred million"}, {"1.5万万", "one hundred and fifty million"},
   });
 }
 
@@ -255,6 +260,7 @@ TEST(TranslateFractional, PercentagesAndDecimals) {
       {"百分之零点五", "0.5%"}, {"百分之一百二十", "120%"}, {"百分之零", "0%"},
       {"三点五", "3.5"}, {"三点一四", "3.14"}, {"零点五", "0.5"}, {"二十五点五", "25.5"}, {"三点两五", "3.25"},
       {"三点五万", "thirty-five thousand"}, {"一点二五亿", "one hundred and twenty-five million"},
+      {"三点五万万", "three hundred and fifty million"}, {"百分之三百两", "300%"},
       {"三点", ""}, {"三分之一点五", ""},
   });
 }
@@ -265,7 +271,8 @@ TEST(TranslateFractional, Fractions) {
       {"四分之二", "two fourths"}, {"三分之一", "one third"}, {"三分之二", "two thirds"},
       {"五分之四", "four fifths"}, {"二十分之一", "one twentieth"}, {"十分之一", "one tenth"},
       {"十分之三", "three tenths"}, {"千分之五", "five thousandths"}, {"一百分之三", "three hundredths"},
-      {"万分之一", "one ten thousandth"},
+      {"万分之一", "one ten thousandth"}, {"万万分之七", "seven hundred millionths"},
+      {"万分之七", "seven ten thousandths"},
       {"三十分之十一", "eleven over thirty"}, {"三百分之一", "one three hundredth"},
       {"零分之一", ""}, {"三分之", ""},
   });
@@ -275,6 +282,8 @@ TEST(TranslateFractional, ProportionsInTenths) {
   expectAll(ChineseSentence::translateFractional, {
       {"三成", "thirty percent"}, {"3成", "30%"}, {"七八成", "seventy or eighty percent"},
       {"七成五", "seventy percent"}, {"成", ""}, {"今天", ""},
+      // The whole is ten tenths, and half a tenth is five percent.
+      {"十成", "one hundred percent"}, {"半成", "five percent"}, {"一成", "ten percent"},
   });
 }
 

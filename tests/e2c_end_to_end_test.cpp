@@ -59,6 +59,10 @@ TEST(EnglishToChinese, SentencesGiveTheirPairs) {
       {"a dotless month abbreviation with a day or a year is a month", "-E2C",
        "On Dec 5 , in Oct 1985 and on 15 Oct 1985 .\n",
        "Dec 5 ||| 12月5日\nOct 1985 ||| 1985年10月\n15 Oct 1985 ||| 1985年10月15日\n"},
+      {"jun, jul and sep are month abbreviations too", "-E2C", "It was Jul 29 .\nSep 19 , 2014\nOn Jun 5 we left .\n",
+       "Jul 29 ||| 7月29日\nSep 19 , 2014 ||| 2014年9月19日\nJun 5 ||| 6月5日\n"},
+      {"a percent sign before punctuation", "-E2C", "About 61%. And 15%, then 20% .\n",
+       "61% ||| 61%\n15% ||| 15%\n20% ||| 20%\n"},
   });
 }
 
@@ -68,6 +72,7 @@ TEST(EnglishToChinese, NothingIsWrittenForLinesWithoutRenderedEntities) {
       {"a scale word alone", "-E2C", "hundred\n", ""},
       {"words that are never entities alone", "-E2C", "May I ? One more March .\n", ""},
       {"a dotless month abbreviation alone is a word or a name", "-E2C", "DEC admits it , Jan Rybar wrote it .\n", ""},
+      {"jun, jul and sep alone, in options and inside words", "-E2C", "Jun wrote -sep and --sep to julia .\n", ""},
       // A day that names no day of a month has no translation, and a pair
       // without a translation is not written.
       {"an empty translation", "-E2C", "the hundredth of May\n", ""},

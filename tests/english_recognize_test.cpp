@@ -214,6 +214,33 @@ TEST(EnglishDisambiguate, ContextWords) {
       {"5 percent", "5 percent/Fraction"},
       {"two hundred percent", "two hundred percent/Fraction"},
       {"fifty percent", "fifty/Tens | percent/Plain"},
+      // A percent sign glued to the punctuation after it stays with its number.
+      {"About 61%.", "about/Plain | 61%/Arabic | ./Plain"},
+      {"And 15%, then", "and/Plain | 15%/Arabic | ,/Plain | then/Plain"},
+      {"(61%)", "(/Plain | 61%/Arabic | )/Plain"},
+      {"50 %.", "50 %/Arabic | ./Plain"},
+      {"50%", "50%/Arabic"},
+      {"so%.", "so/Plain | %./Plain"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(final(c.line), c.expected) << "line: " << c.line;
+}
+
+// jun, jul and sep are month abbreviations like jan and sept: dates with a day
+// or a year, never alone, and never inside a word.
+TEST(EnglishDisambiguate, ShortMonthNames) {
+  const Case cases[] = {
+      {"It was Jul 29 .", "it/Plain | was/Plain | jul 29/MonthDate | ./Plain"},
+      {"Sep 19 , 2014", "sep 19 , 2014/MonthDate"},
+      {"On Jun 5 we left", "on/Plain | jun 5/MonthDate | we/Plain | left/Plain"},
+      {"SEP. 1984", "sep. 1984/MonthDate"},
+      {"13 Jul 2010", "13 jul 2010/DayDate"},
+      {"the 5th of Sep", "the/Plain | 5th of sep/MonthDate"},
+      {"Jun", "jun/Plain"},
+      {"Jun. Rybar", "jun/Plain | ./Plain | rybar/Plain"},
+      {"-sep", "-/Plain | sep/Plain"},
+      {"--sep ,", "--/Plain | sep/Plain | ,/Plain"},
+      {"julia", "julia/Plain"},
+      {"a_jul", "a_jul/Plain"},
   };
   for (const Case& c : cases) EXPECT_EQ(final(c.line), c.expected) << "line: " << c.line;
 }

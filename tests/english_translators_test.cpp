@@ -221,7 +221,9 @@ TEST(TranslateMonthDate, AbbreviationsWithoutTheirDotAndDaysInWords) {
              // Alone, a month is a name or carries its dot: a dotless abbreviation is
              // more often a word or a name (DEC, Jan).
              {"dec.", "12月"}, {"jan.", "1月"}, {"sept.", "9月"}, {"may", "5月"}, {"june", "6月"},
-             {"dec", ""}, {"jan", ""}, {"sept", ""}, {"oct b.c.", ""}});
+             {"dec", ""}, {"jan", ""}, {"sept", ""}, {"oct b.c.", ""},
+             {"jul 29", "7月29日"}, {"sep 19, 2014", "2014年9月19日"}, {"jun 5", "6月5日"},
+             {"sep . 1984", "1984年9月"}, {"jun.", "6月"}, {"jun", ""}, {"jul", ""}, {"sep", ""}});
 }
 
 TEST(TranslateMonthDate, DatesWithoutAMonthOrADayHaveNoRendering) {
@@ -238,6 +240,7 @@ TEST(TranslateDayDate, DayLedDates) {
              {"5 may , 2004", "2004年5月5日"},
              {"31 december", "12月31日"},
              {"5 jan", "1月5日"},
+             {"13 jul 2010", "2010年7月13日"},
              {"22nd june 1941 b.c.", "公元前1941年6月22日"},
              // Only digits make a year.
              {"5th may this", "5月5日"}});

@@ -82,6 +82,38 @@ def test_offsets_cut_the_text_out_of_the_line(example):
     assert seen > 0
 
 
+# Lines as people write them (month abbreviations, a percent sign before
+# punctuation, the measure word 两, tenths, 万万) and the pairs of the run.
+READINGS = {
+    "E2C": (
+        ["It was Jul 29 .", "Sep 19 , 2014", "On Jun 5 we left .", "About 61%. And 15%, then",
+         "Jun wrote -sep and --sep to julia ."],
+        [("Jul 29", "7月29日"), ("Sep 19 , 2014", "2014年9月19日"), ("Jun 5", "6月5日"), ("61%", "61%"),
+         ("15%", "15%")],
+    ),
+    "C2E": (
+        ["此地 无 银 三百两", "一千两 , 两万两 , 三百二", "十成 收粮 , 半成", "四万万 同胞 , 10万万", "万万分之七"],
+        [("三百二", "three hundred and twenty"), ("十成", "one hundred percent"), ("半成", "five percent"),
+         ("四万万", "four hundred million"), ("10万万", "one billion"), ("万万分之七", "seven hundred millionths")],
+    ),
+}
+
+
+@pytest.mark.parametrize("direction", ["C2E", "E2C"])
+def test_readings_in_both_encodings_through_the_module_and_the_command_line(direction, tmp_path):
+    lines, expected = READINGS[direction]
+    text = vestrilo.Extractor(direction)
+    assert [pair for line in lines for pair in text.pairs(line)] == expected
+    gbk = vestrilo.Extractor(direction)
+    expected_gbk = [(s.encode("gbk"), t.encode("gbk")) for s, t in expected]
+    assert [pair for line in lines for pair in gbk.pairs(line.encode("gbk"))] == expected_gbk
+    for encoding in ("GBK", "UTF-8"):
+        infile = tmp_path / ("in-" + encoding + ".txt")
+        infile.write_bytes("".join(line + "\n" for line in lines).encode(encoding))
+        written = command_line(direction, infile, tmp_path, encoding)
+        assert written == listing((s.encode(encoding), t.encode(encoding)) for s, t in expected)
+
+
 def test_entities_repr_and_second_reading():
     (entity,) = vestrilo.Extractor("E2C").entities("ten to five")
     assert (entity.start, entity.end, entity.kind, entity.text) == (0, 11, "FigureOrClock", "ten to five")
