@@ -37,7 +37,7 @@ constexpr CharClassTable makeTable() {
   t.add(numeralList.text(), Numeral | EntityChar);
   t.add(unitList.text(), Magnitude | EntityChar);
   t.add(weekWordCharList.text(), EntityChar);
-  t.add("<十>", Ten);
+  t.addCharacter(magnitudeTen, Ten);
   for (const LexiconList* list : {&ordinalList, &weekPrefixList, &everyWeekList, &dateUnitList, &clockUnitList})
     addFirstCharacters(t, list->text(), UnitWordStart);
   return t;

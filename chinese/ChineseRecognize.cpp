@@ -316,8 +316,8 @@ bool quietInSecondPass(const ChineseSentence& s, std::size_t p) {
   return p == 0 || !isOneOf(s.entities[p - 1].kind, Kind::Number, Kind::Fractional);
 }
 
+// A step of pass 2 at a record that is not quiet.
 std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& scans) {
-  if (quietInSecondPass(s, p)) return p + 1;
   const ChineseNeighbours v = s.neighbours(p);
   const std::string_view T = v.curText;
   const std::string_view N = v.nextText;
@@ -429,7 +429,8 @@ void ChineseSentence::recognize() {
   for (std::size_t p = 0; p < entities.size();) p = firstPassStep(*this, p);
 
   SecondPassScans scans;
-  for (std::size_t p = 0; p < entities.size();) p = secondPassStep(*this, p, scans);
+  for (std::size_t p = 0; p < entities.size();)
+    p = quietInSecondPass(*this, p) ? p + 1 : secondPassStep(*this, p, scans);
 
   for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
 }

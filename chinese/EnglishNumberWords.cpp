@@ -3,6 +3,7 @@
 // hundred and sixty-seven"). Zero gives the empty string; callers that need
 // the word "zero" write it themselves.
 #include "chinese/ChineseSentence.h"
+#include "chinese/EnglishText.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
@@ -23,7 +24,8 @@ std::string ChineseSentence::hundredsToEnglish(std::string digits) {
   if (lastTwo != "00") result = twoDigitWordMap.value(lastTwo);
   if (group[0] != '0') {
     std::string head = unitWordMap.value(group.substr(0, 1));
-    head += lastTwo != "00" ? " hundred and " : " hundred";
+    english_text::appendWord(head, englishHundredWord);
+    if (lastTwo != "00") english_text::appendJoiningWord(head, enWord::andWord);
     result.insert(0, head);
   }
   return result;

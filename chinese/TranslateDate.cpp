@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/EnglishText.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
@@ -23,7 +24,9 @@ std::string_view withoutLeadingZeros(std::string_view text) {
 }
 
 std::string ordinalDay(std::string_view dayText) {
-  return ChineseSentence::translateOrdinal("第" + std::string(withoutLeadingZeros(dayText)));
+  std::string ordinal(ordinalMarker);
+  ordinal += withoutLeadingZeros(dayText);
+  return ChineseSentence::translateOrdinal(std::move(ordinal));
 }
 
 // The days ending in `marker` (日 or 号): the first day starts at dayStart, each
@@ -39,7 +42,10 @@ std::string dayList(std::string_view text, std::size_t dayStart, std::size_t fir
     if (next == npos) break;
     const std::string day = ordinalDay(text.substr(from, next - from));
     if (day.empty()) return {};
-    words += next + marker.size() == text.size() ? " and " : " , ";
+    if (next + marker.size() == text.size())
+      english_text::appendJoiningWord(words, enWord::andWord);
+    else
+      words += " , ";
     words += day;
     current = next;
   }
@@ -63,20 +69,20 @@ std::size_t pastMarker(std::size_t at) { return at == npos ? npos : at + 2; }
 
 std::string ChineseSentence::translateDate(std::string text) {
   std::string era;
-  const std::size_t gongyuan = gbk::find(text, "公元");
-  const std::size_t qian = gbk::find(text, "前");
+  const std::size_t gongyuan = gbk::find(text, eraWord);
+  const std::size_t qian = gbk::find(text, eraBeforeWord);
   if (gongyuan != npos && qian != npos) {
-    era = " B.C.";
-    text.erase(0, qian + 2);
+    english_text::appendWord(era, eraBeforeEnglish);
+    text.erase(0, qian + eraBeforeWord.size());
   } else if (gongyuan != npos) {
-    era = " A.D.";
-    text.erase(0, gongyuan + 4);
+    english_text::appendWord(era, eraEnglish);
+    text.erase(0, gongyuan + eraWord.size());
   }
 
-  const std::size_t nian = gbk::find(text, "年");
-  const std::size_t yue = gbk::find(text, "月");
-  const std::size_t ri = gbk::find(text, "日");
-  const std::size_t hao = gbk::find(text, "号");
+  const std::size_t nian = gbk::find(text, yearUnit);
+  const std::size_t yue = gbk::find(text, monthUnit);
+  const std::size_t ri = gbk::find(text, dayUnit);
+  const std::size_t hao = gbk::find(text, dayNumberUnit);
 
   std::string yearText, yearDigits;
   if (nian != npos) {
@@ -97,7 +103,7 @@ std::string ChineseSentence::translateDate(std::string text) {
     monthWord = monthNameMap.value(withoutLeadingZeros(std::string_view(text).substr(from, yue - from)));
     // A month that is no month (十三月, 0月) has no rendering.
     if (monthWord.empty()) return {};
-    if (gbk::startsWith(gbk::slice(text, monthEnd), "份")) monthEnd += 2;
+    if (gbk::startsWith(gbk::slice(text, monthEnd), monthWordSuffix)) monthEnd += monthWordSuffix.size();
   }
 
   // Days before 日, then days before 号; the 号 days replace the 日 days.
@@ -105,16 +111,16 @@ std::string ChineseSentence::translateDate(std::string text) {
   bool hasDay = false;
   if (ri != npos) {
     const std::size_t from = dayStartBefore(ri, {pastMarker(nian), monthEnd});
-    dayWords = dayList(text, from, ri, "日");
+    dayWords = dayList(text, from, ri, dayUnit);
     hasDay = ri > from;
   }
   if (hao != npos) {
     const std::size_t from = dayStartBefore(hao, {pastMarker(nian), monthEnd, pastMarker(ri)});
-    dayWords = dayList(text, from, hao, "号");
+    dayWords = dayList(text, from, hao, dayNumberUnit);
     hasDay = hasDay || hao > from;
   }
   // 五月十五: a day written without 日 or 号 is read only when it holds 十.
-  if (yue != npos && ri == npos && hao == npos && gbk::find(text, "十", yue) != npos) {
+  if (yue != npos && ri == npos && hao == npos && gbk::find(text, magnitudeTen, yue) != npos) {
     const std::string_view dayText = gbk::slice(text, monthEnd);
     dayWords = ordinalDay(dayText);
     hasDay = !dayText.empty();

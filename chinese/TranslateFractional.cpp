@@ -2,6 +2,7 @@
 // (百分之五十 "50%"), proportions in tenths (三成 "thirty percent") and
 // Chinese decimals (三点五 "3.5", 三点五万 "thirty-five thousand").
 #include "chinese/ChineseSentence.h"
+#include "chinese/EnglishText.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/ChineseToEnglishMaps.h"
@@ -32,30 +33,29 @@ std::string decimalDigits(const std::string& integerText, const std::string& fra
 }
 
 std::string translateDecimal(const std::string& text, const std::string& magnitude) {
-  const std::size_t point = gbk::find(text, "点");
+  const std::size_t point = gbk::find(text, decimalPoint);
   std::string integerText = text.substr(0, point);
-  const std::string fractionText = text.substr(point + 2);
+  const std::string fractionText = text.substr(point + decimalPoint.size());
 
-  if (gbk::startsWith(integerText, "百分之")) {
-    const std::string digits = decimalDigits(integerText.substr(6), fractionText);
+  if (gbk::startsWith(integerText, percentMarker)) {
+    const std::string digits = decimalDigits(integerText.substr(percentMarker.size()), fractionText);
     return digits.empty() ? std::string() : digits + "%";
   }
-  if (gbk::contains(integerText, "分之")) return {};
+  if (gbk::contains(integerText, fractionMarker)) return {};
   std::string digits = decimalDigits(integerText, fractionText);
   if (digits.empty() || magnitude.empty()) return digits;
   return ChineseSentence::translateUnitNumber(digits + magnitude);
 }
 
 std::string translateFraction(const std::string& text) {
-  const std::size_t mark = gbk::find(text, "分之");
+  const std::size_t mark = gbk::find(text, fractionMarker);
   std::string denominator = text.substr(0, mark);
-  const std::string numerator = text.substr(mark + 4);
+  const std::string numerator = text.substr(mark + fractionMarker.size());
 
-  if (numerator == "一" && denominator == "二") return "one half";
-  if (numerator == "一" && denominator == "四") return "one quarter";
-  if (numerator == "三" && denominator == "四") return "three quarters";
-  if (denominator == "百") {
-    if (numerator == "百") return "one hundred percent";
+  for (const NamedFraction& f : namedFractions)
+    if (numerator == f.numerator && denominator == f.denominator) return std::string(f.english);
+  if (denominator == magnitudeHundred) {
+    if (numerator == magnitudeHundred) return std::string(wholePercentWords);
     std::string digits = integerDigits(numerator);
     if (digits.empty()) digits = "0";
     return digits + "%";
@@ -66,21 +66,26 @@ std::string translateFraction(const std::string& text) {
   if (denominator.size() >= 4 && numerator.size() >= 4) {
     const std::string denominatorWords = ChineseSentence::translateNumber(denominator);
     if (denominatorWords.empty()) return {};
-    return numeratorWords + " over " + denominatorWords;
+    std::string result = numeratorWords;
+    english_text::appendJoiningWord(result, enWord::over);
+    return result + denominatorWords;
   }
 
   // An ordinal denominator: 十分之一 "one tenth", 千分之五 "five thousandths".
-  if (unitList.hasWord(gbk::firstChar(denominator))) denominator.insert(0, "一");
-  std::string denominatorWords = ChineseSentence::translateOrdinal("第" + denominator);
-  if (gbk::startsWith(denominatorWords, "one ")) denominatorWords.erase(0, 4);
+  if (unitList.hasWord(gbk::firstChar(denominator))) denominator.insert(0, numeralOne);
+  std::string denominatorWords = ChineseSentence::translateOrdinal(std::string(ordinalMarker) + denominator);
+  // "one tenth" is "tenth" after the numerator.
+  if (denominatorWords.size() > enWord::one.size() && gbk::startsWith(denominatorWords, enWord::one) &&
+      denominatorWords[enWord::one.size()] == ' ')
+    denominatorWords.erase(0, enWord::one.size() + 1);
   if (denominatorWords.empty()) return {};
   std::string result = numeratorWords + " " + denominatorWords;
-  if (numerator != "一") result += 's';
+  if (numerator != numeralOne) result += enWord::pluralSuffix;
   return result;
 }
 
 std::string translateProportion(const std::string& text) {
-  const std::string before = text.substr(0, gbk::find(text, "成"));
+  const std::string before = text.substr(0, gbk::find(text, proportionWord));
   if (before.empty()) return {};
   if (before.size() == 1) {
     if (before[0] < '0' || before[0] > '9') return {};
@@ -88,8 +93,10 @@ std::string translateProportion(const std::string& text) {
   }
   // Tenths as a percentage: 三成 is 三十 percent, 十成 一百 and 半成 五.
   const std::string_view percent = proportionPercentMap.lookup(before);
-  const std::string words = ChineseSentence::translateNumber(percent.empty() ? before + "十" : std::string(percent));
-  return words.empty() ? std::string() : words + " percent";
+  std::string words =
+      ChineseSentence::translateNumber(percent.empty() ? before + std::string(magnitudeTen) : std::string(percent));
+  if (!words.empty()) words += enWord::percent;
+  return words;
 }
 
 }  // namespace
@@ -98,17 +105,17 @@ std::string ChineseSentence::translateFractional(std::string text) {
   // A decimal with a magnitude (三点五万): the magnitude is set aside and read
   // with the digits of the decimal.
   std::string magnitude;
-  if (gbk::contains(text, "点")) {
-    std::size_t cut = gbk::find(text, "万");
-    if (cut == npos) cut = gbk::find(text, "亿");
+  if (gbk::contains(text, decimalPoint)) {
+    std::size_t cut = gbk::find(text, magnitudeTenThousand);
+    if (cut == npos) cut = gbk::find(text, magnitudeHundredMillion);
     if (cut != npos) {
       magnitude = text.substr(cut);
       text.erase(cut);
     }
   }
-  if (gbk::contains(text, "点")) return translateDecimal(text, magnitude);
-  if (gbk::contains(text, "分之")) return translateFraction(text);
-  if (gbk::contains(text, "成")) return translateProportion(text);
+  if (gbk::contains(text, decimalPoint)) return translateDecimal(text, magnitude);
+  if (gbk::contains(text, fractionMarker)) return translateFraction(text);
+  if (gbk::contains(text, proportionWord)) return translateProportion(text);
   return {};
 }
 

@@ -5,6 +5,7 @@
 // digits (三四百 "three or four hundred", 十七八 "seventeen or eighteen").
 // A Figure is read digit by digit (二零零八 "two zero zero eight").
 #include "chinese/ChineseSentence.h"
+#include "chinese/EnglishText.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
@@ -15,6 +16,15 @@ namespace {
 std::string numeralWords(std::string text) {
   return ChineseSentence::digitsToEnglish(ChineseSentence::chineseNumeralToArabic(std::move(text)));
 }
+
+// The " or" that a figure's first digit word is written with while the figure
+// may be an approximate pair, taken off when it is none.
+bool endsWithTrailingOr(const std::string& words) {
+  const std::size_t n = enWord::orWord.size();
+  return words.size() > n && words[words.size() - n - 1] == ' ' &&
+         words.compare(words.size() - n, n, enWord::orWord) == 0;
+}
+void dropTrailingOr(std::string& words) { words.erase(words.size() - enWord::orWord.size() - 1); }
 
 }  // namespace
 
@@ -27,11 +37,11 @@ std::string ChineseSentence::translateNumber(std::string text) {
   // 三四百: read as 一百, then "one" becomes "three or four".
   if (t.size() <= 8 && onesWordMap.hasKey(first) && onesWordMap.hasKey(second)) {
     pair = true;
-    working = "一";
+    working = numeralOne;
     working += gbk::slice(t, 4);
   }
   // 十七八: read as 十七, then " or " and the words of 十八.
-  if (t.size() == 6 && first == "十" && onesWordMap.hasKey(second) && onesWordMap.hasKey(third)) {
+  if (t.size() == 6 && first == magnitudeTen && onesWordMap.hasKey(second) && onesWordMap.hasKey(third)) {
     pair = teenPair = true;
     working = std::string(gbk::slice(t, 0, 4));
   }
@@ -39,8 +49,8 @@ std::string ChineseSentence::translateNumber(std::string text) {
   std::string result = numeralWords(working);
 
   if (pair && teenPair) {
-    result += " or ";
-    result += numeralWords("十" + std::string(third));
+    english_text::appendJoiningWord(result, enWord::orWord);
+    result += numeralWords(std::string(magnitudeTen) + std::string(third));
   } else if (pair) {
     // A numeral led by 一 starts with "one" or "ten"; those three letters are
     // replaced by the words of the two digits of the pair.
@@ -50,14 +60,14 @@ std::string ChineseSentence::translateNumber(std::string text) {
                                                          : nullptr;
     if (words) {
       std::string both = words->value(first);
-      both += " or ";
+      english_text::appendJoiningWord(both, enWord::orWord);
       both += words->lookup(second);
       result.replace(0, 3, both);
     }
   }
 
-  if (t == "零") return "zero";
-  if (t == "半") return "half";
+  if (t == numeralZero) return std::string(enWord::zero);
+  if (t == numeralHalf) return std::string(enWord::half);
   return result;
 }
 
@@ -75,24 +85,22 @@ std::string ChineseSentence::translateFigure(std::string text) {
     const std::string_view word = figureWordMap.lookup(ch);
     if (offset == 0) {
       result = word;
-      if (n == 4) result += " or";
+      if (n == 4) english_text::appendWord(result, enWord::orWord);
       continue;
     }
     // Two characters are an approximate pair when their entries stand close
     // together in the map (see figureWordMap).
     if (offset == 2 && n == 4) {
       const bool close = previous != std::string_view::npos && previous < current && current - previous <= 11;
-      if (!close && result.size() >= 3 && result.compare(result.size() - 3, 3, " or") == 0)
-        result.erase(result.size() - 3);
+      if (!close && endsWithTrailingOr(result)) dropTrailingOr(result);
     }
     result += ' ';
     result += word;
   }
 
   // A pair whose second character has no entry keeps no dangling " or".
-  if (n == 4 && result.size() >= 3 && result.compare(result.size() - 3, 3, " or") == 0)
-    result.erase(result.size() - 3);
-  if (t == "一半") return "half";
+  if (n == 4 && endsWithTrailingOr(result)) dropTrailingOr(result);
+  if (t == halfOfOneWord) return std::string(enWord::half);
   return result;
 }
 

@@ -11,23 +11,18 @@ namespace {
 
 // English suffix of a number written in digits: 1st 2nd 3rd 4th, 11th 12th
 // 13th, 21st 22nd 23rd, 100th.
-const char* digitSuffix(std::string_view number) {
+std::string_view digitSuffix(std::string_view number) {
   const char last = number.back();
   const bool teen = number.size() >= 2 && number[number.size() - 2] == '1';
-  if (teen) return "th";
-  switch (last) {
-    case '1': return "st";
-    case '2': return "nd";
-    case '3': return "rd";
-    default: return "th";
-  }
+  if (!teen && last >= '1' && last <= '3') return ordinalSuffixes[last - '0'];
+  return ordinalSuffixes[0];
 }
 
 }  // namespace
 
 std::string ChineseSentence::translateOrdinal(std::string text) {
-  const std::size_t mark = gbk::find(text, "第");
-  std::string number = mark == std::string::npos ? text : text.substr(mark + 2);
+  const std::size_t mark = gbk::find(text, ordinalMarker);
+  std::string number = mark == std::string::npos ? text : text.substr(mark + ordinalMarker.size());
 
   if (!number.empty() && ascii::isDigit(number[0])) {
     // Digits with Chinese text inside, or ending in a sign (25%), are no
@@ -35,7 +30,8 @@ std::string ChineseSentence::translateOrdinal(std::string text) {
     for (char c : number)
       if (gbk::isLeadByte(c)) return {};
     if (!ascii::isDigit(number.back())) return {};
-    return number + digitSuffix(number);
+    number += digitSuffix(number);
+    return number;
   }
 
   // Only the last word of the cardinal changes: "twenty-one" -> "twenty-first",
@@ -56,22 +52,26 @@ std::string ChineseSentence::translateOrdinal(std::string text) {
 
 std::string ChineseSentence::translateWeek(std::string text) {
   std::string day;
-  if (const std::size_t p = gbk::find(text, "星期"); p != std::string::npos)
-    day = text.substr(p + 4);
-  else if (const std::size_t q = gbk::find(text, "周"); q != std::string::npos)
-    day = text.substr(q + 2);
+  if (const std::size_t p = gbk::find(text, weekWord); p != std::string::npos)
+    day = text.substr(p + weekWord.size());
+  else if (const std::size_t q = gbk::find(text, weekWordShort); q != std::string::npos)
+    day = text.substr(q + weekWordShort.size());
 
   std::string result = day.empty() ? std::string() : weekdayNameMap.value(day);
   if (result.empty()) return {};
-  if (gbk::startsWith(text, "每")) result.insert(0, "every ");
+  if (gbk::startsWith(text, everyMarker)) {
+    result.insert(0, 1, ' ');
+    result.insert(0, enWord::every);
+  }
   return result;
 }
 
 std::string ChineseSentence::convertPunctuation(std::string text) {
   // Only one of the two is converted: a text holding both keeps its colons.
-  const char* from = gbk::contains(text, "，") ? "，" : gbk::contains(text, "：") ? "：" : nullptr;
-  if (!from) return text;
-  const char to = std::string_view(from) == "，" ? ',' : ':';
+  const bool comma = gbk::contains(text, fullWidthComma);
+  if (!comma && !gbk::contains(text, fullWidthColon)) return text;
+  const std::string_view from = comma ? fullWidthComma : fullWidthColon;
+  const char to = comma ? ',' : ':';
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {

@@ -94,18 +94,20 @@ std::string ChineseSentence::translateUnitNumber(std::string text) {
     for (std::size_t i = 0; i < text.size();) {
       const std::size_t len = gbk::charLength(text, i);
       const std::string_view ch = std::string_view(text).substr(i, len);
-      if (ch != "，" && ch != ",") plain += ch;
+      if (ch != fullWidthComma && ch != ",") plain += ch;
       i += len;
     }
     text = std::move(plain);
   }
 
   std::size_t start = 0;
-  if (const std::size_t yi = gbk::find(text, "亿"); yi != std::string::npos)
-    text = spreadScale(text, 0, yi, "亿", {"万", "千", "百", "十"}, start);
-  if (const std::size_t wan = gbk::find(text, "万", start); wan != std::string::npos) {
+  if (const std::size_t yi = gbk::find(text, magnitudeHundredMillion); yi != std::string::npos)
+    text = spreadScale(text, 0, yi, magnitudeHundredMillion,
+                       {magnitudeTenThousand, magnitudeThousand, magnitudeHundred, magnitudeTen}, start);
+  if (const std::size_t wan = gbk::find(text, magnitudeTenThousand, start); wan != std::string::npos) {
     std::size_t unused = 0;
-    text = spreadScale(text, start, wan, "万", {"百", "千", "十"}, unused);
+    text = spreadScale(text, start, wan, magnitudeTenThousand, {magnitudeHundred, magnitudeThousand, magnitudeTen},
+                       unused);
   }
 
   std::string accumulated;
@@ -120,7 +122,7 @@ std::string ChineseSentence::translateUnitNumber(std::string text) {
     if (i + magnitudeLength < text.size() && gbk::isLeadByte(text[i + magnitudeLength]))
       magnitudeLength += gbk::charLength(text, i + magnitudeLength);
     const std::string_view magnitude = std::string_view(text).substr(i, magnitudeLength);
-    std::string groupDigits = chineseNumeralToArabic("一" + std::string(magnitude));
+    std::string groupDigits = chineseNumeralToArabic(std::string(numeralOne) + std::string(magnitude));
     const std::size_t p = groupDigits.find('1');
     const std::string_view number = std::string_view(text).substr(runStart, i - runStart);
     // A character that is no magnitude has no place in the layout.
@@ -139,7 +141,8 @@ std::string ChineseSentence::translateUnitNumber(std::string text) {
   std::string result = digitsToEnglish(accumulated);
   if (left.empty()) return result;
   if (result.empty()) return {};
-  return left + " to " + result;
+  left += enWord::rangeTo;
+  return left + result;
 }
 
 }  // namespace vestrilo

@@ -49,22 +49,24 @@ void EmittedPairs::read(std::uint64_t location, std::string_view& source, std::s
   translation = std::string_view(p + sourceLength, translationLength);
 }
 
-std::size_t EmittedPairs::find(std::uint64_t h, std::string_view source, std::string_view translation) const {
-  const std::size_t mask = slots_.size() - 1;
-  const std::uint64_t tag = h >> kLocationBits;
-  for (std::size_t slot = h & mask;; slot = (slot + 1) & mask) {
-    const std::uint64_t s = slots_[slot];
-    if (s == 0) return slot;
-    if ((s >> kLocationBits) != tag) continue;
+std::uint64_t EmittedPairs::hashOf(std::uint64_t slot) const {
+  std::string_view source, translation;
+  read(slot & kLocationMask, source, translation);
+  return hash(source, translation);
+}
+
+EmittedPairs::Slots::Probe EmittedPairs::find(std::uint64_t h, std::string_view source,
+                                              std::string_view translation) const {
+  return slots_.find(h, [&](std::uint64_t slot) {
+    if ((slot >> kLocationBits) != (h >> kLocationBits)) return false;
     std::string_view storedSource, storedTranslation;
-    read(s & ((std::uint64_t{1} << kLocationBits) - 1), storedSource, storedTranslation);
-    if (storedSource == source && storedTranslation == translation) return slot;
-  }
+    read(slot & kLocationMask, storedSource, storedTranslation);
+    return storedSource == source && storedTranslation == translation;
+  });
 }
 
 bool EmittedPairs::contains(std::string_view source, std::string_view translation) const {
-  if (slots_.empty()) return false;
-  return slots_[find(hash(source, translation), source, translation)] != 0;
+  return find(hash(source, translation), source, translation).found;
 }
 
 std::uint64_t EmittedPairs::store(std::string_view source, std::string_view translation) {
@@ -94,46 +96,26 @@ std::uint64_t EmittedPairs::store(std::string_view source, std::string_view tran
   return location;
 }
 
-void EmittedPairs::grow() {
-  std::vector<std::uint64_t> old;
-  old.swap(slots_);
-  slots_.assign(old.empty() ? 1024 : old.size() * 2, 0);
-  const std::size_t mask = slots_.size() - 1;
-  // The slots keep only a piece of the hash: each pair's place is found anew.
-  for (const std::uint64_t s : old) {
-    if (s == 0) continue;
-    std::string_view source, translation;
-    read(s & ((std::uint64_t{1} << kLocationBits) - 1), source, translation);
-    std::size_t slot = hash(source, translation) & mask;
-    while (slots_[slot] != 0) slot = (slot + 1) & mask;
-    slots_[slot] = s;
-  }
-}
-
 bool EmittedPairs::insert(std::string_view source, std::string_view translation) {
-  // Kept below 3/4 full, so that a probe ends soon.
-  if ((count_ + 1) * 4 > slots_.size() * 3) grow();
   const std::uint64_t h = hash(source, translation);
-  const std::size_t slot = find(h, source, translation);
-  if (slots_[slot] != 0) return false;
-  slots_[slot] = ((h >> kLocationBits) << kLocationBits) | store(source, translation);
-  ++count_;
+  const Slots::Probe probe = find(h, source, translation);
+  if (probe.found) return false;
+  const std::uint64_t slot = ((h >> kLocationBits) << kLocationBits) | store(source, translation);
+  slots_.place(probe, h, slot, [this](std::uint64_t s) { return hashOf(s); });
   return true;
 }
 
 void EmittedPairs::clear() {
-  slots_.clear();
-  slots_.shrink_to_fit();
+  slots_.release();
   blocks_.clear();
   blocks_.shrink_to_fit();
   blockUsed_ = 0;
   blockSize_ = 0;
   blockBytes_ = 0;
-  count_ = 0;
 }
 
 std::size_t EmittedPairs::memoryUse() const {
-  return blockBytes_ + slots_.capacity() * sizeof(std::uint64_t) + blocks_.capacity() * sizeof(blocks_[0]);
+  return blockBytes_ + slots_.memoryUse() + blocks_.capacity() * sizeof(blocks_[0]);
 }
 
 void EmittedPairs::appendPairLine(std::string& out, std::string_view source, std::string_view translation) {

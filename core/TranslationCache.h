@@ -3,10 +3,10 @@
 // result up before computing it. A memo is bounded: it starts afresh when it
 // grows past its limit.
 //
-// Entries are kept in one vector and found through an open-addressing table of
-// entry numbers; the texts of the keys go one after the other into one buffer,
-// so a look-up builds no key and a new entry allocates nothing of its own
-// beyond its value.
+// Entries are kept in one vector and found through a hash table of entry
+// numbers; the texts of the keys go one after the other into one buffer, so a
+// look-up builds no key and a new entry allocates nothing of its own beyond its
+// value.
 #pragma once
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/Hash.h"
+#include "core/HashTable.h"
 
 namespace vestrilo {
 
@@ -32,14 +33,18 @@ class TextMemo {
   template <class Compute>
   const Value& get(std::int32_t tag, std::string_view text, Compute&& compute) {
     const std::uint64_t h = hashBytes(text, static_cast<std::uint64_t>(static_cast<std::uint32_t>(tag)));
-    std::size_t slot = find(h, tag, text);
-    if (slots_[slot] != 0) return entries_[slots_[slot] - 1].value;
+    auto probe = slots_.find(h, [&](std::uint32_t slot) {
+      const Entry& e = entries_[slot - 1];
+      return e.hash == h && e.tag == tag && e.length == text.size() &&
+             std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0;
+    });
+    if (probe.found) return entries_[slots_[probe.at] - 1].value;
     if (entries_.size() >= kLimit || keys_.size() + text.size() > kKeyBytes) {
-      clear();
-      slot = find(h, tag, text);
-    } else if ((entries_.size() + 1) * 2 > slots_.size()) {
-      grow();
-      slot = find(h, tag, text);
+      // Full: the memo starts afresh, and the key's probe ends where its hash leads.
+      entries_.clear();
+      keys_.clear();
+      slots_.clear();
+      probe = slots_.find(h, [](std::uint32_t) { return false; });
     }
     Entry e;
     e.value = compute();  // before the key goes in: compute may ask how many entries there are
@@ -49,45 +54,14 @@ class TextMemo {
     e.length = text.size();
     keys_.append(text.data(), text.size());
     entries_.push_back(std::move(e));
-    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    slots_.place(probe, h, static_cast<std::uint32_t>(entries_.size()),
+                 [this](std::uint32_t slot) { return entries_[slot - 1].hash; });
     return entries_.back().value;
   }
 
   std::size_t size() const { return entries_.size(); }
 
  private:
-  // The slot holding the key, or the empty slot where it would go.
-  std::size_t find(std::uint64_t h, std::int32_t tag, std::string_view text) {
-    if (slots_.empty()) slots_.assign(kFirstSlots, 0);
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t slot = h & mask;
-    for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
-      const Entry& e = entries_[slots_[slot] - 1];
-      if (e.hash == h && e.tag == tag && e.length == text.size() &&
-          std::memcmp(keys_.data() + e.offset, text.data(), text.size()) == 0)
-        break;
-    }
-    return slot;
-  }
-
-  // The table starts small (a memo for a few lines costs little) and doubles,
-  // staying at most half full, up to the size the limit needs.
-  void grow() {
-    slots_.assign(slots_.size() * 2, 0);
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-      std::size_t slot = entries_[k].hash & mask;
-      while (slots_[slot] != 0) slot = (slot + 1) & mask;
-      slots_[slot] = static_cast<std::uint32_t>(k + 1);
-    }
-  }
-
-  void clear() {
-    entries_.clear();
-    keys_.clear();
-    std::fill(slots_.begin(), slots_.end(), 0);
-  }
-
   struct Entry {
     std::uint64_t hash = 0;
     std::int32_t tag = 0;
@@ -97,9 +71,11 @@ class TextMemo {
   };
 
   static constexpr std::size_t kLimit = std::size_t(1) << 16;      // entries
-  static constexpr std::size_t kFirstSlots = 64;                    // a power of two
   static constexpr std::size_t kKeyBytes = std::size_t(1) << 24;   // key text in all
-  std::vector<std::uint32_t> slots_;  // 0: empty; else entry number + 1
+  // A slot is 0 when free, else an entry's number + 1. The table starts small
+  // (a memo for a few lines costs little) and grows up to the size the limit
+  // needs.
+  HashTable<NumberSlots<std::uint32_t, SlotStorage::Growing, 64>> slots_;
   std::vector<Entry> entries_;
   std::string keys_;
 };

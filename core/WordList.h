@@ -14,6 +14,7 @@
 
 #include "core/Bytes.h"
 #include "core/Hash.h"
+#include "core/HashTable.h"
 
 namespace vestrilo {
 
@@ -49,17 +50,16 @@ class WordIndex {
       return;
     }
     firstBytes_.addFirstBytesOfList(text);
-    std::size_t count = 0;
     forEachBracketedWord(text, [&](std::string_view word, std::size_t p) {
       if (word.size() > maxWord_) maxWord_ = word.size();
       lengths_ |= std::uint64_t{1} << (word.size() < 63 ? word.size() : 63);
-      if (++count > kSlots * 3 / 4) {
-        complete_ = false;
+      const std::uint32_t h = wordHash(word);
+      const auto probe = slots_.find(h, holdsWord, text, word);
+      if (probe.found) return true;  // a later segment of the same spelling
+      if (slots_.place(probe, h, static_cast<std::uint16_t>(p + 1)) == Slots::npos) {
+        complete_ = false;  // more words than the index holds
         return false;
       }
-      std::size_t slot = wordHash(word) & (kSlots - 1);
-      while (slots_[slot] != 0 && !matches(text, slots_[slot] - 1, word)) slot = (slot + 1) & (kSlots - 1);
-      if (slots_[slot] == 0) slots_[slot] = static_cast<std::uint16_t>(p + 1);
       return true;
     });
   }
@@ -84,12 +84,8 @@ class WordIndex {
  private:
   std::size_t findSegment(std::string_view text, std::string_view word) const {
     if (!mayHold(word)) return std::string_view::npos;
-    for (std::size_t slot = wordHash(word) & (kSlots - 1); slots_[slot] != 0; slot = (slot + 1) & (kSlots - 1)) {
-      const std::size_t p = slots_[slot] - 1u;
-      if (p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' && std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0)
-        return p;
-    }
-    return std::string_view::npos;
+    // The offset of the segment's "<"; a free slot (0) gives npos.
+    return std::size_t{slots_.lookup(wordHash(word), holdsWord, text, word)} - 1u;
   }
 
   // A cheap first test: most words asked about have a length or a first byte
@@ -104,20 +100,23 @@ class WordIndex {
     return firstBytes_.has(static_cast<unsigned char>(word[0]));
   }
 
-  static constexpr std::size_t kSlots = 256;
-
   static constexpr bool hasBracket(std::string_view word) {
     for (char c : word)
       if (c == '<' || c == '>') return true;
     return false;
   }
-  // Whether the segment whose "<" stands at p holds exactly word.
-  static constexpr bool matches(std::string_view text, std::size_t p, std::string_view word) {
+  // Whether the segment of the slot (whose "<" stands at slot - 1) holds exactly word.
+  static constexpr bool holdsWord(std::uint16_t slot, std::string_view text, std::string_view word) {
+    const std::size_t p = slot - 1u;
     return p + word.size() + 2 <= text.size() && text[p + word.size() + 1] == '>' &&
-           text.substr(p + 1, word.size()) == word;
+           std::char_traits<char>::compare(text.data() + p + 1, word.data(), word.size()) == 0;
   }
 
-  std::uint16_t slots_[kSlots] = {};  // offset + 1 of a segment's "<"; 0 is free
+  // A slot is 0 when free, else the offset + 1 of a segment's "<". The index
+  // is built at compile time, so its table is fixed: a text with more words
+  // than it holds takes the scan.
+  using Slots = HashTable<NumberSlots<std::uint16_t, SlotStorage::Fixed, 256>>;
+  Slots slots_;
   std::size_t maxWord_ = 0;
   std::uint64_t lengths_ = 0;          // bit n: a word of n bytes (63: 63 or more)
   ByteSet firstBytes_;                 // the bytes that follow a "<" of the text

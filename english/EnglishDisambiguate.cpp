@@ -64,14 +64,14 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
     if (minutesBefore()) return s.merge(i - 1, i + 1, Kind::Clock);
     if (isListedWord(hourFractionList, tp)) return s.merge(i - 1, i + 1, Kind::Clock);
   }
-  if (t == "to") {
+  if (t == enWord::to) {
     if (kn == Kind::Units && minutesBefore()) {
-      const bool range = i >= 2 && s.workingText(i - 2) == "from";
+      const bool range = i >= 2 && s.workingText(i - 2) == enWord::from;
       return s.merge(i - 1, i + 1, range ? Kind::Figure : Kind::FigureOrClock);
     }
     if (isListedWord(hourQuarterList, tp) && isUnitsOrClock(kn)) return s.merge(i - 1, i + 1, Kind::Clock);
   }
-  if (t == "of") {
+  if (t == enWord::ofWord) {
     if (kp == Kind::Ordinal && kn == Kind::MonthDate) return s.merge(i - 1, i + 1, Kind::MonthDate);
     if (isUnitsOrClock(kn) && (minutesBefore() || isListedWord(hourQuarterList, tp)))
       return s.merge(i - 1, i + 1, Kind::Clock);
@@ -79,8 +79,8 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
   if (isListedWord(neverAloneList, t)) s.entities[i].kind = Kind::Plain;
   if (isListedWord(clockContextList, t) && kn == Kind::Units && valueOf(s, tn) <= 24)
     s.entities[i + 1].kind = Kind::ClockOrNumber;
-  if (t == "and" && kp == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
-  if (t == "percent" && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))
+  if (t == enWord::andWord && kp == Kind::WordNumber && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
+  if (t == enWord::percentWord && (kp == Kind::Units || kp == Kind::Arabic || kp == Kind::WordNumber))
     return s.merge(i - 1, i, Kind::Fraction);
   return i + 1;
 }

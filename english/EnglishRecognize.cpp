@@ -69,13 +69,13 @@ bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
   const std::string_view t = s.workingText(i);
   switch (t.size()) {
     case 1:
-      if (t == "-" || t == "o") return false;
+      if (t == "-" || t == enWord::zeroLetter) return false;
       break;
     case 3:
       if (isListedWord(dayHalfStemList, t) || isListedWord(eraStemList, t)) return false;
       break;
     case 7:
-      if (t == "o'clock" || t == "quarter") return false;
+      if (t == oclockWord || t == enWord::quarter) return false;
       break;
     default:
       break;
@@ -115,10 +115,10 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
       return s.merge(i - 1, i + 1, Kind::Fraction);
     if (kp == Kind::Tens && kn == Kind::Ordinal) return s.merge(i - 1, i + 1, Kind::Ordinal);
   }
-  if (t == "o" && kp == Kind::Units && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Clock);
-  if (t == "o'clock" && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
-  if (t == "quarter" && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
-  if (kp == Kind::Units && t != "first" && t.find("second") == std::string_view::npos) {
+  if (t == enWord::zeroLetter && kp == Kind::Units && kn == Kind::Units) return s.merge(i - 1, i + 1, Kind::Clock);
+  if (t == oclockWord && kp == Kind::Units) return s.merge(i - 1, i, Kind::Clock);
+  if (t == enWord::quarter && isListedWord(quarterArticleList, tp)) return s.merge(i - 1, i, Kind::Plain);
+  if (kp == Kind::Units && t != enWord::first && t.find(enWord::second) == std::string_view::npos) {
     if (ordinalFractionWordList.hasWord(withoutLastByte(t)) || kc == Kind::Ordinal)
       return s.merge(i - 1, i, Kind::Fraction);
   }
@@ -154,14 +154,14 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
     return s.merge(i, i + 1, Kind::MonthDate);
   if (t == "." && isAnyOf(kn, Kind::Ordinal, Kind::Units, Kind::Arabic) && kp == Kind::MonthDate)
     return s.merge(i - 1, i + 1, Kind::MonthDate);
-  if (t == "point" && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
+  if (t == enWord::point && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
     s.merge(i - 1, i + 1, Kind::Units);
     while (i < s.entities.size() && s.entities[i].kind == Kind::Units) s.merge(i - 1, i, Kind::Units);
     return i;
   }
-  if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == "a"))
+  if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == enWord::a))
     return again(s, i - 1, i, Kind::WordNumber);
-  if (kc == Kind::Units && kp == Kind::Units && tp.find("point") == std::string_view::npos) {
+  if (kc == Kind::Units && kp == Kind::Units && tp.find(enWord::point) == std::string_view::npos) {
     const std::int32_t minutes = valueOf(s, t);
     if (minutes >= 10 && minutes < 59) return again(s, i - 1, i, Kind::Clock);
   }
@@ -183,7 +183,7 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
   }
   if (kc == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
     return again(s, i, i + 1, Kind::WordNumber);
-  if (t == "and" && kp == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
+  if (t == enWord::andWord && kp == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
     return again(s, i - 1, i + 1, Kind::WordNumber);
   return i + 1;
 }

@@ -73,7 +73,7 @@ std::string EnglishSentence::translateFraction(std::string text) {
     const std::string d = denominator(denominatorWord);
     return d.empty() ? std::string() : d + std::string(zhWord::fractionOfOne);
   }
-  if (numerator != enWord::one && !denominatorWord.empty() && denominatorWord.back() == 's') {
+  if (numerator != enWord::one && !denominatorWord.empty() && denominatorWord.back() == enWord::pluralSuffix) {
     denominatorWord.pop_back();
     const std::string d = denominator(denominatorWord);
     const std::string n = translateNumber(numerator);

@@ -126,7 +126,7 @@ std::string EnglishSentence::translateArabicMagnitude(std::string text) {
 
   // The value of one of the scale fixes the place of the number's last
   // integer digit: 13 for hundred, 12 for thousand, 9 for million...
-  std::string v = wordsToArabic("one " + scale);
+  std::string v = wordsToArabic(std::string(enWord::one) + ' ' + scale);
   if (v.size() != valueWidth || !ascii::allDigits(v)) return {};
   const std::size_t o = v.find('1');
   if (o == npos || o + 1 >= valueWidth) return {};

@@ -17,16 +17,27 @@ namespace vestrilo {
 
 namespace {
 
-constexpr std::string_view andAHalfSpaced = " and a half";
-constexpr std::string_view andAHalf = "and a half";
-constexpr std::string_view andSpace = "and ";
 constexpr std::size_t valueWidth = 16;
+constexpr std::size_t npos = std::string_view::npos;
 
 // The bytes of text in [from, to), clamped to the text (empty when to <= from).
 std::string_view cut(std::string_view text, std::size_t from, std::size_t to) {
   if (to > text.size()) to = text.size();
   if (from >= to) return {};
   return text.substr(from, to - from);
+}
+
+// Offset of the first blank that words follow in text, or npos.
+std::size_t findAfterBlank(std::string_view text, std::string_view words) {
+  for (std::size_t p = text.find(words, 1); p != npos; p = text.find(words, p + 1))
+    if (text[p - 1] == ' ') return p - 1;
+  return npos;
+}
+
+// Whether text at `at` holds "and" and a blank.
+bool andFollows(std::string_view text, std::size_t at) {
+  const std::size_t n = enWord::andWord.size();
+  return at + n + 1 <= text.size() && text.compare(at, n, enWord::andWord) == 0 && text[at + n] == ' ';
 }
 
 // The two-digit value of a number word; "00" for a word outside the map.
@@ -71,8 +82,8 @@ void copyDigits(std::string& value, std::size_t to, std::string_view group, std:
 }  // namespace
 
 std::string EnglishSentence::hundredsToDigits(std::string text) {
-  const std::size_t half = text.find(andAHalfSpaced);
-  if (half != std::string::npos) text.erase(half, andAHalfSpaced.size());
+  const std::size_t half = findAfterBlank(text, andAHalfWords);
+  if (half != npos) text.erase(half, andAHalfWords.size() + 1);
   const std::string_view words(text);
 
   std::string group = "00";
@@ -84,7 +95,7 @@ std::string EnglishSentence::hundredsToDigits(std::string text) {
     rest = words;
   } else if (words.size() >= h + englishHundredWord.size() + 1) {
     rest = words.substr(h + englishHundredWord.size() + 1);
-    if (rest.substr(0, andSpace.size()) == andSpace) rest.remove_prefix(andSpace.size());
+    if (andFollows(rest, 0)) rest.remove_prefix(enWord::andWord.size() + 1);
   }
   group += rest.empty() ? std::string_view("00") : twoDigits(rest);
   return group;
@@ -106,11 +117,9 @@ std::string EnglishSentence::wordsToArabic(std::string raw) {
 
   const std::size_t thousand = text.find(englishThousandWord);
   if (thousand != std::string_view::npos) {
-    const std::string_view segment = thousand == 0 ? std::string_view("one") : segmentBefore(text, start, thousand);
+    const std::string_view segment = thousand == 0 ? enWord::one : segmentBefore(text, start, thousand);
     start = thousand + englishThousandWord.size() + 1;
-    if (start + andSpace.size() <= text.size() && text.substr(start, andSpace.size()) == andSpace) {
-      start += andSpace.size();
-    }
+    if (andFollows(text, start)) start += enWord::andWord.size() + 1;
     copyDigits(value, thousandFirstDigit, hundredsToDigits(std::string(segment)), 1);
   }
 
@@ -123,8 +132,8 @@ std::string EnglishSentence::wordsToArabic(std::string raw) {
   // "and a half" right before a scale word adds half of that scale.
   auto addHalf = [&](std::string_view word, std::size_t digit) {
     const std::size_t p = text.find(word);
-    if (p == std::string_view::npos || p < andAHalf.size() + 1) return;
-    if (text.substr(p - andAHalf.size() - 1, andAHalf.size()) == andAHalf) value[digit] = '5';
+    if (p == std::string_view::npos || p < andAHalfWords.size() + 1) return;
+    if (text.substr(p - andAHalfWords.size() - 1, andAHalfWords.size()) == andAHalfWords) value[digit] = '5';
   };
   for (const EnglishScaleWord& scale : englishScaleWords) {
     if (scale.halfDigit != 0) addHalf(scale.word, scale.halfDigit);

@@ -1,6 +1,7 @@
 // Word knowledge of the Chinese tokenizer, adjustment and recognition passes and
 // of the Chinese numeral conversions: the digit maps, the small word tables the
-// rules test against, and the single characters and words the rules name.
+// rules test against, and the single characters and words the rules name. The
+// translators of both directions name the same characters through these.
 //
 // Everything is GBK at run time (the sources are compiled with
 // -fexec-charset=GBK); each Chinese character below is two bytes.
@@ -41,8 +42,10 @@ inline constexpr LexiconList weekWordCharList{"<周><星>"};
 // (tael), not an abbreviated 二: 三百两 is three hundred taels, never 320.
 inline constexpr LexiconList taelMagnitudeList{"<百><千><万><亿>"};
 
-// Fractions, proportions and the era prefix.
+// Ordinals, fractions, percentages, proportions and the era prefix.
+inline constexpr std::string_view ordinalMarker{"第"};
 inline constexpr std::string_view fractionMarker{"分之"};
+inline constexpr std::string_view percentMarker{"百分之"};
 inline constexpr std::string_view proportionWord{"成"};
 // Counts of tenths before 成 whose percentage is not the count with 十 after it
 // (三成 is 三十 percent): 十成 is the whole, 一百 percent; 半成 is half a tenth.
@@ -67,6 +70,7 @@ inline constexpr std::string_view dayNumberUnit{"号"};
 // are spoken: 一刻 and 三刻), and the parts of 点钟 the decimal rule looks at.
 inline constexpr LexiconList hourUnitList{"<点><点钟><时>"};
 inline constexpr std::string_view hourUnit{"点"};
+inline constexpr std::string_view decimalPoint = hourUnit;  // 点 between numerals: 三点五
 inline constexpr std::string_view hourUnitAlt{"时"};
 inline constexpr std::string_view clockBellSuffix{"钟"};
 inline constexpr std::string_view minuteUnit{"分"};

@@ -1,7 +1,8 @@
 // Word knowledge of the Chinese-to-English translators: the tagged maps that
 // turn digits, Chinese numerals, months, weekdays and cardinal words into
-// English, plus the few helpers the translators share for reading GBK text
-// character by character.
+// English, the Chinese words they look for beyond the characters of
+// lexicon/ChineseNumeralMaps.h, and the English words they write beyond the
+// shared ones of lexicon/Lexicon.h.
 //
 // Every map is a TaggedMap text ("<key>(value)..."), looked up by substring
 // search. The texts are part of the behaviour: translateFigure reads the byte
@@ -13,6 +14,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -126,6 +128,41 @@ inline constexpr TaggedMap ordinalWordMap{
     "<thirty>(thirtieth)<forty>(fortieth)<fifty>(fiftieth)<sixty>(sixtieth)<seventy>(seventieth)"
     "<eighty>(eightieth)<ninety>(ninetieth)<hundred>(hundredth)<thousand>(thousandth)"
     "<million>(millionth)<billion>(billionth)"};
+
+// Week words: 星期五, 周五, 每周五 (every Friday).
+inline constexpr std::string_view weekWord{"星期"};
+inline constexpr std::string_view weekWordShort{"周"};
+inline constexpr std::string_view everyMarker{"每"};
+
+// The 份 of 月份 (八月份: the month of August).
+inline constexpr std::string_view monthWordSuffix{"份"};
+
+// 一半, read "half".
+inline constexpr std::string_view halfOfOneWord{"一半"};
+
+// Minutes that a clock time says in words after its hour, with their number in
+// digits: 半 (half past) is 30, 一刻 (a quarter past) 15, 三刻 45. When the
+// minutes hold several, the last entry that they hold stands.
+struct ClockMinuteWord {
+  std::string_view word;
+  std::string_view minutes;
+};
+inline constexpr ClockMinuteWord clockMinuteWords[] = {{numeralHalf, "30"}, {"一刻", "15"}, {"三刻", "45"}};
+
+// Fractions with English names of their own.
+struct NamedFraction {
+  std::string_view numerator;
+  std::string_view denominator;
+  std::string_view english;
+};
+inline constexpr NamedFraction namedFractions[] = {
+    {numeralOne, "二", "one half"}, {numeralOne, "四", "one quarter"}, {"三", "四", "three quarters"}};
+// 百分之百.
+inline constexpr std::string_view wholePercentWords{"one hundred percent"};
+
+// The English eras after a year: before the common era (公元前) and in it (公元).
+inline constexpr std::string_view eraBeforeEnglish{"B.C."};
+inline constexpr std::string_view eraEnglish{"A.D."};
 
 // Day character after 周 or 星期 -> English weekday.
 inline constexpr TaggedMap weekdayNameMap{

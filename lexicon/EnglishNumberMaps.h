@@ -76,9 +76,10 @@ inline constexpr EnglishScaleWord englishScaleWords[] = {
     {"million", 7, 1, 10},
 };
 inline constexpr std::string_view englishThousandWord = "thousand";
+// Half of one more unit of the scale word that follows (two and a half million).
+inline constexpr std::string_view andAHalfWords = "and a half";
 inline constexpr std::size_t thousandFirstDigit = 10;
 inline constexpr std::size_t thousandHalfDigit = 13;
-inline constexpr std::string_view englishHundredWord = "hundred";
 
 // Suffixes of an ordinal written in digits ("1st", "22nd", "4th").
 inline constexpr LexiconList digitOrdinalSuffixList{"<th><st><nd><rd>"};

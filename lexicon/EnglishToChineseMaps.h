@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -60,9 +61,6 @@ struct MarkerWord {
   std::string_view chinese;
 };
 
-// Suffixes of ordinals written in digits (21st, 3rd).
-inline constexpr std::string_view ordinalSuffixes[] = {"th", "st", "nd", "rd"};
-
 // Era words after a year, as the last word of a date.
 inline constexpr MarkerWord eraMarkers[] = {
     {"b.c.", "公元前"}, {"bc", "公元前"}, {"a.d.", "公元"}, {"ad", "公元"}};
@@ -82,22 +80,6 @@ inline constexpr MarkerWord clockHourPhrases[] = {
 inline constexpr std::string_view clockShortOfWords[] = {" to ", " of "};
 inline constexpr std::string_view clockPastWords[] = {" past ", " after "};
 
-// The words of a clock time that "o'clock" ends; before it, a joining word above
-// means the time is told by a phrase ("five past ten o'clock").
-inline constexpr std::string_view oclockWord = "o'clock";
-
-// English words the translators look for.
-namespace enWord {
-inline constexpr std::string_view point = "point";    // decimal point in words
-inline constexpr std::string_view percent = " percent";
-inline constexpr std::string_view one = "one";
-inline constexpr std::string_view zero = "zero";
-inline constexpr std::string_view the = "the ";
-inline constexpr std::string_view zeroLetter = "o";    // "o" read as the digit zero (five o two)
-inline constexpr std::string_view rangeTo = " to ";
-inline constexpr std::string_view of = " of ";
-}  // namespace enWord
-
 // Words that repeat the digit word after them (double five, triple seven).
 struct RepeatWord {
   std::string_view word;
@@ -105,23 +87,24 @@ struct RepeatWord {
 };
 inline constexpr RepeatWord figureRepeatWords[] = {{"double", 2}, {"triple", 3}};
 
-// Chinese words the renderings are built from.
+// Chinese words the renderings are built from: the characters the Chinese
+// rules name (lexicon/ChineseNumeralMaps.h), under the names of their use here.
 namespace zhWord {
-inline constexpr std::string_view zero = "零";
-inline constexpr std::string_view ten = "十";
-inline constexpr std::string_view hundred = "百";
-inline constexpr std::string_view thousand = "千";
-inline constexpr std::string_view tenThousand = "万";
-inline constexpr std::string_view hundredMillion = "亿";
-inline constexpr std::string_view ordinalPrefix = "第";
-inline constexpr std::string_view percentPrefix = "百分之";
-inline constexpr std::string_view fractionOf = "分之";
+inline constexpr std::string_view zero = numeralZero;
+inline constexpr std::string_view ten = magnitudeTen;
+inline constexpr std::string_view hundred = magnitudeHundred;
+inline constexpr std::string_view thousand = magnitudeThousand;
+inline constexpr std::string_view tenThousand = magnitudeTenThousand;
+inline constexpr std::string_view hundredMillion = magnitudeHundredMillion;
+inline constexpr std::string_view ordinalPrefix = ordinalMarker;
+inline constexpr std::string_view percentPrefix = percentMarker;
+inline constexpr std::string_view fractionOf = fractionMarker;
 inline constexpr std::string_view fractionOfOne = "分之一";
 inline constexpr std::string_view rangeTo = " 到 ";
-inline constexpr std::string_view year = "年";
-inline constexpr std::string_view day = "日";
-inline constexpr std::string_view hour = "点";
-inline constexpr std::string_view minute = "分";
+inline constexpr std::string_view year = yearUnit;
+inline constexpr std::string_view day = dayUnit;
+inline constexpr std::string_view hour = hourUnit;
+inline constexpr std::string_view minute = minuteUnit;
 inline constexpr std::string_view shortOf = "差 ";
 }  // namespace zhWord
 

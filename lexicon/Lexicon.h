@@ -1,6 +1,9 @@
-// The shared word lists of both directions. Each list is data only: its words
+// The shared word lists of both directions, and the English words that the
+// stages of both directions read or write. Each list is data only: its words
 // in angle brackets, tested through the word-list rules of core/WordList.h.
 #pragma once
+
+#include <string_view>
 
 #include "core/WordList.h"
 
@@ -33,5 +36,44 @@ inline constexpr LexiconList englishMonthList{
 // Kept with the others for completeness; no stage consults it.
 inline constexpr LexiconList englishClockList{
     "<quarter><quarters><a.m><p.m><a.m.><p.m.><o'clock>"};
+
+// English words the stages of both directions name: read in English text, or
+// written into English renderings. The forms with blanks are searched for (or
+// written) as they stand.
+namespace enWord {
+inline constexpr std::string_view zero = "zero";
+inline constexpr std::string_view one = "one";
+inline constexpr std::string_view a = "a";               // the article, read as one (a hundred)
+inline constexpr std::string_view half = "half";
+inline constexpr std::string_view quarter = "quarter";
+inline constexpr std::string_view first = "first";
+inline constexpr std::string_view second = "second";
+inline constexpr std::string_view point = "point";        // decimal point in words
+inline constexpr std::string_view percent = " percent";
+inline constexpr std::string_view percentWord = "percent";
+inline constexpr std::string_view andWord = "and";
+inline constexpr std::string_view orWord = "or";
+inline constexpr std::string_view over = "over";          // a fraction of two numbers (five over seven)
+inline constexpr std::string_view past = "past";          // minutes past the hour
+inline constexpr std::string_view every = "every";        // every Friday
+inline constexpr std::string_view to = "to";
+inline constexpr std::string_view from = "from";
+inline constexpr std::string_view the = "the ";
+inline constexpr std::string_view zeroLetter = "o";       // "o" read as the digit zero (five o two)
+inline constexpr std::string_view rangeTo = " to ";
+inline constexpr std::string_view of = " of ";
+inline constexpr std::string_view ofWord = "of";
+inline constexpr char pluralSuffix = 's';                 // two thirds, three fifths
+}  // namespace enWord
+
+// The word that ends a clock time told in whole hours ("three o'clock").
+inline constexpr std::string_view oclockWord = "o'clock";
+
+// The scale word of the hundreds.
+inline constexpr std::string_view englishHundredWord = "hundred";
+
+// Suffixes of ordinals written in digits: th, the general one, then those of
+// the last digits 1, 2 and 3 (21st, 22nd, 23rd), each at the index of its digit.
+inline constexpr std::string_view ordinalSuffixes[] = {"th", "st", "nd", "rd"};
 
 }  // namespace vestrilo

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
+#include "lexicon/ChineseNumeralMaps.h"
+#include "lexicon/ChineseToEnglishMaps.h"
+#include "lexicon/EnglishNumberMaps.h"
+#include "lexicon/EnglishToChineseMaps.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -113,6 +120,69 @@ TEST(WordIndex, LargeTextsFallBackToTheScan) {
   EXPECT_EQ(l.wordPosition("w399"), big.find("<w399>"));
   EXPECT_EQ(l.wordPosition("w4"), big.find("<w4>"));
   EXPECT_FALSE(l.hasWord("w400"));
+}
+
+// The single words that the stages name stand in the lists that the other
+// stages read them with: a word spelt one way in one place and another way in
+// the other would be read by one rule and written or missed by the next.
+TEST(LexiconWords, StandInTheListsThatReadThem) {
+  auto join = [](std::string_view a, std::string_view b) { return std::string(a) + std::string(b); };
+  const struct {
+    const LexiconList* list;
+    std::string word;
+  } cases[] = {
+      {&englishUnitsList, std::string(enWord::zero)},
+      {&englishUnitsList, std::string(enWord::one)},
+      {&quarterArticleList, std::string(enWord::a)},
+      {&hourFractionList, std::string(enWord::half)},
+      {&hourQuarterList, std::string(enWord::quarter)},
+      {&englishClockList, std::string(oclockWord)},
+      {&clockPastWordList, std::string(enWord::past)},
+      {&englishMagnitudeList, std::string(englishHundredWord)},
+      {&englishMagnitudeList, std::string(englishThousandWord)},
+      {&ordinalList, std::string(ordinalMarker)},
+      {&weekPrefixList, std::string(weekWord)},
+      {&weekPrefixList, std::string(weekWordShort)},
+      {&hourUnitList, std::string(decimalPoint)},
+      {&monthDayUnitList, join(monthUnit, monthWordSuffix)},
+      {&everyWeekList, join(everyMarker, weekWordShort)},
+      {&everyWeekList, join(everyMarker, weekWord)},
+  };
+  for (const auto& c : cases) EXPECT_TRUE(c.list->hasWord(c.word)) << c.list->text() << " / " << c.word;
+
+  // The first two ordinals are the ones that no fraction is counted in.
+  EXPECT_EQ(englishOrdinalList.wordPosition(enWord::first), 0u);
+  EXPECT_LT(englishOrdinalList.wordPosition(enWord::second), ordinalFractionWordsFrom);
+  // The suffixes written after digits are the ones read after digits, and each
+  // but the first stands at the index of the last digit it follows.
+  for (std::string_view suffix : ordinalSuffixes) EXPECT_TRUE(digitOrdinalSuffixList.hasWord(suffix)) << suffix;
+  for (const char* word : {"first", "second", "third"}) {
+    const std::size_t digit = static_cast<std::size_t>(dayOrdinalMap.lookup(word)[0] - '0');
+    EXPECT_EQ(std::string(word).substr(std::string(word).size() - 2), ordinalSuffixes[digit]) << word;
+  }
+  // The eras written after a year are the eras read after one.
+  for (std::string_view era : {eraBeforeEnglish, eraEnglish}) {
+    std::string lower(era);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(eraList.hasWord(lower)) << era;
+  }
+}
+
+// The minutes said in words after an hour read back as the same number through
+// the English number words, and the named fractions are fractions of numerals
+// named after their numerator.
+TEST(LexiconWords, ClockMinutesAndNamedFractionsAreTheirNumbers) {
+  for (const ClockMinuteWord& m : clockMinuteWords) {
+    const std::string_view words = twoDigitWordMap.lookup(m.minutes);
+    EXPECT_FALSE(words.empty()) << m.minutes;
+    EXPECT_EQ(numberWordMap.lookup(words), m.minutes) << words;
+  }
+  for (const NamedFraction& f : namedFractions) {
+    const std::string_view numerator = numeralDigitMap.lookup(f.numerator);
+    ASSERT_FALSE(numerator.empty() || numeralDigitMap.lookup(f.denominator).empty()) << f.english;
+    EXPECT_EQ(f.english.substr(0, f.english.find(' ')), unitWordMap.lookup(numerator)) << f.english;
+  }
+  EXPECT_EQ(std::string(halfOfOneWord), std::string(numeralOne) + std::string(numeralHalf));
 }
 
 }  // namespace
