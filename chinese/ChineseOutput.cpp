@@ -2,6 +2,7 @@
 // translation, filtered through a run's registry so that a pair is
 // written only the first time it occurs in the run.
 #include "chinese/ChineseSentence.h"
+#include "core/Admission.h"
 #include "core/Bytes.h"
 
 namespace vestrilo {
@@ -81,7 +82,10 @@ void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const 
 std::string ChineseSentence::translationLine(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
-  return registry.admitLines(pairs);
+  std::string lines;
+  admitPairs(registry, pairs.data(), pairs.data() + pairs.size(),
+             [&lines](const TranslationPair& p) { appendPairLine(lines, p.source, p.translation); });
+  return lines;
 }
 
 }  // namespace vestrilo

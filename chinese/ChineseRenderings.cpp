@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/Admission.h"
 #include "chinese/ChineseSentence.h"
 #include "chinese/ChineseMarkupTags.h"
 
@@ -80,7 +81,7 @@ std::string ChineseSentence::translationLineHtmlPairs(EmittedPairs& registry,
   // The pairs shown stand for the sentence's own pairs one by one.
   const std::vector<TranslationPair>& written = shown && shown->size() == pairs.size() ? *shown : pairs;
   std::string out;
-  registry.admit(written, [&](const TranslationPair& p) {
+  admitPairs(registry, written.data(), written.data() + written.size(), [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - written.data());
     const ChineseMarkupRow* row = k < rows.size() ? rows[k] : nullptr;
     appendHtmlPair(out, row ? row->colourPrefix : std::string_view("<b>"), p.source, p.translation, "");

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "chinese/ChineseSentence.h"
-#include "core/EmittedPairs.h"
+#include "core/Admission.h"
 #include "core/TranslationCache.h"
 #include "core/Utf8Gbk.h"
 #include "engine/Utf8Line.h"
@@ -60,7 +60,7 @@ Registry::Registry(Registry&&) noexcept = default;
 Registry& Registry::operator=(Registry&&) noexcept = default;
 
 void Registry::admit(const Pair* first, const Pair* last, std::vector<Pair>& written) {
-  state_->pairs.admit(first, last, [&written](const Pair& p) { written.push_back(p); });
+  admitPairs(state_->pairs, first, last, [&written](const Pair& p) { written.push_back(p); });
 }
 
 void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written) {
@@ -68,7 +68,8 @@ void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written)
 }
 
 void Registry::admitLines(const Pair* first, const Pair* last, std::string& lines) {
-  state_->pairs.admitLines(first, last, lines);
+  admitPairs(state_->pairs, first, last,
+             [&lines](const Pair& p) { appendPairLine(lines, p.source, p.translation); });
 }
 
 bool Registry::contains(std::string_view source, std::string_view translation) const {
@@ -80,24 +81,7 @@ std::size_t Registry::size() const { return state_->pairs.size(); }
 void Registry::clear() { state_->pairs.clear(); }
 
 void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced) {
-  EmittedPairs tested;  // the pairs the registry would have tested so far in the block
-  bool keepCandidate = false;
-  bool previousEmpty = false;
-  for (const Pair& p : found) {
-    if (p.candidate && !previousEmpty) {
-      // A second reading is written exactly when its main pair is.
-      if (keepCandidate && !p.translation.empty()) reduced.push_back(p);
-      continue;
-    }
-    // A main pair, or a second reading standing alone after an empty main pair.
-    if (!p.candidate) previousEmpty = p.translation.empty();
-    keepCandidate = false;
-    if (p.translation.empty()) continue;
-    if (!tested.insert(p.source, p.translation)) continue;  // tested before: never written here
-    if (p.candidate) reduced.push_back(Pair{p.source, {}, false});  // the empty main pair it stands after
-    reduced.push_back(p);
-    keepCandidate = !p.candidate;
-  }
+  reducePairs(found.data(), found.data() + found.size(), reduced);
 }
 
 // ---------------------------------------------------------------- Extractor

@@ -1,5 +1,6 @@
 // The English translation output: which kinds are rendered, the rendering of one
 // record, and the pair lines of a sentence filtered through the run's registry.
+#include "core/Admission.h"
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 
@@ -118,7 +119,10 @@ void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const 
 std::string EnglishSentence::translationLine(EmittedPairs& registry) const {
   std::vector<TranslationPair> pairs;
   translationPairs(pairs);
-  return registry.admitLines(pairs);
+  std::string lines;
+  admitPairs(registry, pairs.data(), pairs.data() + pairs.size(),
+             [&lines](const TranslationPair& p) { appendPairLine(lines, p.source, p.translation); });
+  return lines;
 }
 
 }  // namespace vestrilo

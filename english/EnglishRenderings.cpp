@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "core/Admission.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishMarkupTags.h"
 
@@ -118,7 +119,7 @@ std::string EnglishSentence::translationLineHtmlPairs(EmittedPairs& registry,
   // The pairs shown stand for the sentence's own pairs one by one.
   const std::vector<TranslationPair>& written = shown && shown->size() == pairs.size() ? *shown : pairs;
   std::string out;
-  registry.admit(written, [&](const TranslationPair& p) {
+  admitPairs(registry, written.data(), written.data() + written.size(), [&](const TranslationPair& p) {
     const std::size_t k = static_cast<std::size_t>(&p - written.data());
     appendHtmlPair(out, k < prefixes.size() ? prefixes[k] : std::string_view("<b>"), p.source, p.translation, "\n");
   });

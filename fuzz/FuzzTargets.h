@@ -165,7 +165,7 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   extractor.collect(line, found);
   check(samePairs(pairs, found), "Extractor::collect (with the quick scan) differs from translationPairs", line);
   std::string viaExtractor;
-  for (const Pair& p : extractor.pairs(line)) EmittedPairs::appendPairLine(viaExtractor, p.source, p.translation);
+  for (const Pair& p : extractor.pairs(line)) appendPairLine(viaExtractor, p.source, p.translation);
   check(viaExtractor == written, "Extractor::pairs differs from translationLine", viaExtractor);
   check(extractor.pairs(line).empty(), "Extractor::pairs gave a pair twice", line);
   std::size_t end = 0;
