@@ -1,8 +1,5 @@
-// Chinese translation output: for each entity, its source text and its English
-// translation, filtered through a run's registry so that a pair is
-// written only the first time it occurs in the run.
+// The translation of a Chinese record into English, by kind.
 #include "chinese/ChineseSentence.h"
-#include "core/Admission.h"
 #include "core/Bytes.h"
 
 namespace vestrilo {
@@ -21,23 +18,6 @@ std::string translatorInput(std::string_view source) {
 
 }  // namespace
 
-bool ChineseSentence::isTranslated(ChineseEntityKind kind) {
-  switch (kind) {
-    case ChineseEntityKind::Number:
-    case ChineseEntityKind::Figure:
-    case ChineseEntityKind::Ordinal:
-    case ChineseEntityKind::Week:
-    case ChineseEntityKind::Date:
-    case ChineseEntityKind::Clock:
-    case ChineseEntityKind::Arabic:
-    case ChineseEntityKind::ArabicWithUnit:
-    case ChineseEntityKind::Fractional:
-      return true;
-    default:
-      return false;
-  }
-}
-
 std::string_view ChineseSentence::kindName(ChineseEntityKind kind) {
   switch (kind) {
     case ChineseEntityKind::Plain: return "Plain";
@@ -55,7 +35,8 @@ std::string_view ChineseSentence::kindName(ChineseEntityKind kind) {
   return "Plain";
 }
 
-std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
+std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* second) const {
+  if (second) second->clear();
   const std::string_view source = text(e);
   switch (e.kind) {
     case ChineseEntityKind::Number: return translateNumber(translatorInput(source));
@@ -70,22 +51,6 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
     case ChineseEntityKind::Arabic: return std::string(source);
     default: return {};
   }
-}
-
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
-    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
-  });
-}
-
-std::string ChineseSentence::translationLine(EmittedPairs& registry) const {
-  std::vector<TranslationPair> pairs;
-  translationPairs(pairs);
-  std::string lines;
-  admitPairs(registry, pairs.data(), pairs.data() + pairs.size(),
-             [&lines](const TranslationPair& p) { appendPairLine(lines, p.source, p.translation); });
-  return lines;
 }
 
 }  // namespace vestrilo

@@ -11,16 +11,6 @@
 
 namespace vestrilo {
 
-// One rendering of one entity: "source ||| translation".
-// A candidate is the second reading of a two-candidate entity (English side):
-// it is written right after its main pair, only when the main pair was written,
-// and it is registered without being tested against the registry.
-struct TranslationPair {
-  std::string source;
-  std::string translation;
-  bool candidate = false;
-};
-
 // The set of (source, translation) pairs registered in a run, with exact
 // membership. A run may register millions of pairs, so they are stored
 // compactly: the bytes of every pair (two lengths of a byte or two, then the two

@@ -5,11 +5,14 @@
 #include <utility>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
 #include "core/Admission.h"
+#include "core/SentenceOutput.h"
 #include "core/TranslationCache.h"
 #include "core/Utf8Gbk.h"
 #include "engine/Utf8Line.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
 
 namespace vestrilo {
 
@@ -95,7 +98,6 @@ struct Extractor::State {
   EnglishSentence english;
   TranslationCache cache;
   Registry registry;
-  std::vector<TranslationPair> scratch;
   Utf8Line utf8;  // UTF-8 mode: the line and the text the sentence reads
 
   bool isChinese() const { return direction == Direction::ChineseToEnglish; }
@@ -121,15 +123,15 @@ struct Extractor::State {
   template <class P>
   void appendPairsInForm(std::vector<P>& out) {
     const std::string& read = isChinese() ? chinese.sentence : english.sentence;
-    auto add = [&](std::string_view source, std::string_view translation, bool candidate) {
+    auto add = [&](std::string_view source, std::string_view translation, bool candidate, std::string_view) {
       P& p = out.emplace_back();
       p.candidate = candidate;
       utf8.formPair(read, source, translation, p.source, p.translation);
     };
     if (isChinese())
-      chinese.forEachPair(cache, add);
+      forEachPair(chinese, cache, add);
     else
-      english.forEachPair(cache, add);
+      forEachPair(english, cache, add);
   }
 };
 
@@ -151,16 +153,16 @@ void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
     return;
   s.runStages(s.read(line));
   if (s.isUtf8()) return s.appendPairsInForm(found);
-  auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {
+  auto add = [&found](std::string_view source, std::string_view translation, bool candidate, std::string_view) {
     Pair& p = found.emplace_back();
     p.source.assign(source.data(), source.size());
     p.translation.assign(translation.data(), translation.size());
     p.candidate = candidate;
   };
   if (s.isChinese())
-    s.chinese.forEachPair(s.cache, add);
+    forEachPair(s.chinese, s.cache, add);
   else
-    s.english.forEachPair(s.cache, add);
+    forEachPair(s.english, s.cache, add);
 }
 
 std::vector<Pair> Extractor::pairs(std::string_view line) {
@@ -190,14 +192,14 @@ std::vector<Entity> Extractor::entities(std::string_view line) {
   std::vector<Entity> out;
   if (s.isChinese()) {
     for (const ChineseEntity& e : s.chinese.entities) {
-      if (!ChineseSentence::isTranslated(e.kind)) continue;
+      if (!chineseStyle.renderings.find(e.kind)) continue;
       Entity entity = entityOf(s.chinese, e, s.chinese.text(e));
       entity.translation = s.chinese.translationOf(e);
       out.push_back(std::move(entity));
     }
   } else {
     for (const EnglishEntity& e : s.english.entities) {
-      if (!EnglishSentence::isRendered(e.kind)) continue;
+      if (!englishStyle.renderings.find(e.kind)) continue;
       Entity entity = entityOf(s.english, e, s.english.sourceText(e));
       const bool twoReadings =
           e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
@@ -220,19 +222,22 @@ std::string Extractor::render(std::string_view line, Rendering rendering) {
   // pair lines show and register the pairs as written.
   InputPieces pieces;
   InputPieces* where = s.isUtf8() ? &pieces : nullptr;
-  const std::vector<TranslationPair>* shown = nullptr;
-  if (s.isUtf8() && rendering == Rendering::PairsHtml) {
-    s.scratch.clear();
-    s.appendPairsInForm(s.scratch);
-    shown = &s.scratch;
-  }
   auto renderOne = [&](const auto& sentence) -> std::string {
     switch (rendering) {
-      case Rendering::Tags: return sentence.markupTags(where);
-      case Rendering::Html: return sentence.markupHtml(where);
-      case Rendering::TranslatedTags: return sentence.translationLineTagged(where);
-      case Rendering::TranslatedHtml: return sentence.translationLineHtml(where);
-      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry, shown);
+      case Rendering::Tags: return markup(sentence, MarkupForm::Tags, where);
+      case Rendering::Html: return markup(sentence, MarkupForm::Html, where);
+      case Rendering::TranslatedTags: return wholeSentence(sentence, MarkupForm::Tags, where);
+      case Rendering::TranslatedHtml: return wholeSentence(sentence, MarkupForm::Html, where);
+      case Rendering::PairsHtml:
+        return htmlPairLines<Pair>(sentence, s.cache, registry,
+                                   [&](std::string_view source, std::string_view translation, Pair& p) {
+                                     if (s.isUtf8()) {
+                                       s.utf8.formPair(sentence.sentence, source, translation, p.source, p.translation);
+                                     } else {
+                                       p.source.assign(source.data(), source.size());
+                                       p.translation.assign(translation.data(), translation.size());
+                                     }
+                                   });
     }
     return {};
   };

@@ -1,6 +1,4 @@
-// The English translation output: which kinds are rendered, the rendering of one
-// record, and the pair lines of a sentence filtered through the run's registry.
-#include "core/Admission.h"
+// The translation of an English record into Chinese, by kind.
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 
@@ -25,28 +23,6 @@ std::string translatorInput(std::string_view working) {
 }
 
 }  // namespace
-
-bool EnglishSentence::isRendered(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::Ordinal:
-    case EnglishEntityKind::Clock:
-    case EnglishEntityKind::MonthDate:
-    case EnglishEntityKind::Week:
-    case EnglishEntityKind::Units:
-    case EnglishEntityKind::Tens:
-    case EnglishEntityKind::WordNumber:
-    case EnglishEntityKind::Figure:
-    case EnglishEntityKind::Arabic:
-    case EnglishEntityKind::Fraction:
-    case EnglishEntityKind::ArabicMagnitude:
-    case EnglishEntityKind::DayDate:
-    case EnglishEntityKind::FigureOrClock:
-    case EnglishEntityKind::ClockOrNumber:
-      return true;
-    default:
-      return false;
-  }
-}
 
 std::string_view EnglishSentence::kindName(EnglishEntityKind kind) {
   switch (kind) {
@@ -74,7 +50,6 @@ std::string_view EnglishSentence::kindName(EnglishEntityKind kind) {
 std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const {
   if (candidate) candidate->clear();
   if (e.kind == EnglishEntityKind::Arabic) return std::string(sourceText(e));
-  if (!isRendered(e.kind)) return {};
 
   std::string text = translatorInput(workingText(e));
   switch (e.kind) {
@@ -107,22 +82,6 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
     default:
       return {};
   }
-}
-
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
-    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
-  });
-}
-
-std::string EnglishSentence::translationLine(EmittedPairs& registry) const {
-  std::vector<TranslationPair> pairs;
-  translationPairs(pairs);
-  std::string lines;
-  admitPairs(registry, pairs.data(), pairs.data() + pairs.size(),
-             [&lines](const TranslationPair& p) { appendPairLine(lines, p.source, p.translation); });
-  return lines;
 }
 
 }  // namespace vestrilo

@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
+#include "core/SentenceOutput.h"
 #include "core/Utf8Gbk.h"
 #include "driver/LineReader.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
 #include "fuzz/FuzzSupport.h"
 #include "vestrilo/vestrilo.h"
 
@@ -143,16 +146,16 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   const std::string line(reinterpret_cast<const char*>(data), size);
 
   std::string written, again;
-  std::vector<TranslationPair> pairs;
+  std::vector<Pair> pairs;
   {
     EmittedPairs registry;
     const Sentence s = prepared(line);
-    written = s.translationLine(registry);
-    again = s.translationLine(registry);
+    written = translationLine<Pair>(s, registry);
+    again = translationLine<Pair>(s, registry);
   }
   {
     const Sentence s = prepared(line);
-    s.translationPairs(pairs);
+    translationPairs(s, pairs);
   }
   checkTranslationLine(line, written, pairs, again);
   // The quick scan may clear only a line whose full stages find nothing.
@@ -175,15 +178,15 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
     end = e.end;
   }
 
-  { const std::string out = prepared(line).translationLineHtml(); (void)out; }
-  { const std::string out = prepared(line).translationLineTagged(); (void)out; }
+  { const std::string out = wholeSentence(prepared(line), MarkupForm::Html); (void)out; }
+  { const std::string out = wholeSentence(prepared(line), MarkupForm::Tags); (void)out; }
   {
     EmittedPairs registry;
-    const std::string out = prepared(line).translationLineHtmlPairs(registry);
+    const std::string out = htmlPairLines<Pair>(prepared(line), registry);
     (void)out;
   }
-  { const std::string out = prepared(line).markupHtml(); (void)out; }
-  { const std::string out = prepared(line).markupTags(); (void)out; }
+  { const std::string out = markup(prepared(line), MarkupForm::Html); (void)out; }
+  { const std::string out = markup(prepared(line), MarkupForm::Tags); (void)out; }
 
   utf8Line(line, direction);
 }
