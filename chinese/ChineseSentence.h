@@ -82,6 +82,8 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   // The same answer for a UTF-8 line as for its GBK conversion (core/Utf8Gbk),
   // found without converting it.
   static bool mayHoldEntityUtf8(std::string_view line);
+  // The rules read GBK: a UTF-8 line is converted for them (engine/Utf8Line).
+  static constexpr bool readsGbk = true;
 
   // The translation of record e: its text with white space removed, through
   // the translator of its kind (an Arabic number gives its source text); empty

@@ -24,8 +24,10 @@ class LineRecords {
 
   // Merges record first with the later record last (see mergeRecords) and gives
   // the merged record the kind `kind`. Returns the position after the merged
-  // record, where a pass that goes on after it continues.
-  std::size_t merge(std::size_t first, std::size_t last, Kind kind) {
+  // record, where a pass that goes on after it continues. Kept out of line:
+  // the passes call it from many places, and copies inlined there cost more
+  // than the call.
+  [[gnu::noinline]] std::size_t merge(std::size_t first, std::size_t last, Kind kind) {
     mergeRecords(entities, first, last);
     if (first < entities.size()) entities[first].kind = kind;
     return first + 1;

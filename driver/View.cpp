@@ -128,7 +128,8 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
   if (html) files.write(htmlHead(argv[1], argv[2], options.encoding));
 
-  Extractor extractor(direction, options);
+  const Extractor extractor(direction, options);
+  Registry registry;  // the pairs the pair lines have shown, for the whole run
   LineReader reader(files.input());
   if (options.encoding == Encoding::UTF8) reader.skipPrefix(kByteOrderMark);
   LineBatch batch;
@@ -142,7 +143,7 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
       if (format.json)
         appendJsonLine(text, lineNumber, extractor.entities(line), options.encoding);
       else
-        text += extractor.render(line, format.rendering);
+        text += extractor.render(line, format.rendering, registry);
       text += lineEnd;
       ++lineNumber;
     }

@@ -142,16 +142,21 @@ class Extractor {
   // The new pairs of one line, as the command line writes them: pairs given
   // before by this extractor are left out, and registered from now on.
   std::vector<Pair> pairs(std::string_view line);
+  // The same, appended to `written`.
+  void pairs(std::string_view line, std::vector<Pair>& written);
 
   // Every pair of the line in order, second readings marked, not filtered and
   // not registered: appended to `found`. Registry::admit filters them.
-  void collect(std::string_view line, std::vector<Pair>& found);
+  void collect(std::string_view line, std::vector<Pair>& found) const;
 
   // Every entity of the line in order, not filtered by the registry.
-  std::vector<Entity> entities(std::string_view line);
+  std::vector<Entity> entities(std::string_view line) const;
 
-  // The line rendered whole (see Rendering).
-  std::string render(std::string_view line, Rendering rendering);
+  // The line rendered whole (see Rendering). The pair lines (PairsHtml) show
+  // the line's pairs that `registry` admits, and register them; without a
+  // registry they show the line's distinct pairs.
+  std::string render(std::string_view line, Rendering rendering) const;
+  std::string render(std::string_view line, Rendering rendering, Registry& registry) const;
 
   // The pairs given so far; reset() forgets them.
   Registry& registry();
