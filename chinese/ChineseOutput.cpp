@@ -18,23 +18,6 @@ std::string translatorInput(std::string_view source) {
 
 }  // namespace
 
-std::string_view ChineseSentence::kindName(ChineseEntityKind kind) {
-  switch (kind) {
-    case ChineseEntityKind::Plain: return "Plain";
-    case ChineseEntityKind::Number: return "Number";
-    case ChineseEntityKind::Figure: return "Figure";
-    case ChineseEntityKind::Ordinal: return "Ordinal";
-    case ChineseEntityKind::Week: return "Week";
-    case ChineseEntityKind::Date: return "Date";
-    case ChineseEntityKind::Clock: return "Clock";
-    case ChineseEntityKind::Arabic: return "Arabic";
-    case ChineseEntityKind::Latin: return "Latin";
-    case ChineseEntityKind::ArabicWithUnit: return "ArabicWithUnit";
-    case ChineseEntityKind::Fractional: return "Fractional";
-  }
-  return "Plain";
-}
-
 std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* second) const {
   if (second) second->clear();
   const std::string_view source = text(e);

@@ -90,8 +90,6 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   // for a kind that is not translated. No kind has a second reading: *second,
   // when given, is cleared.
   std::string translationOf(const ChineseEntity& e, std::string* second = nullptr) const;
-  // The kind's name as written in code ("Date", "ArabicWithUnit"); stable.
-  static std::string_view kindName(ChineseEntityKind kind);
   // The text a record's translation depends on: its source text.
   std::string_view workingText(const ChineseEntity& e) const { return sourceText(e); }
 

@@ -42,6 +42,15 @@ bool encodingNamed(std::string_view name, Encoding& encoding) {
   return false;
 }
 
+std::string_view kindName(EntityKind kind) {
+  static constexpr std::string_view names[kEntityKinds] = {
+      "Number", "Figure",  "Ordinal", "Week",  "Date",       "Clock",    "Arabic",          "ArabicWithUnit", "Fractional",
+      "MonthDate", "DayDate", "Units", "Tens", "WordNumber", "Fraction", "ArabicMagnitude", "FigureOrClock",  "ClockOrNumber",
+  };
+  const int k = static_cast<int>(kind);
+  return k >= 0 && k < kEntityKinds ? names[k] : std::string_view();
+}
+
 bool operator==(const Pair& a, const Pair& b) {
   return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
 }

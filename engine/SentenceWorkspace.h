@@ -2,7 +2,8 @@
 // engine/Workspace.h and core/SentenceOutput.h). S provides, besides what
 // core/SentenceOutput.h asks for, assign(text), runStages(), the quick scans
 // mayHoldEntity(line) and mayHoldEntityUtf8(line), and readsGbk (whether its
-// rules read a UTF-8 line converted to GBK).
+// rules read a UTF-8 line converted to GBK); the public kinds of its records
+// come from entityKind (engine/Directions.h).
 #pragma once
 
 #include <cstddef>
@@ -14,6 +15,7 @@
 #include "core/Admission.h"
 #include "core/SentenceOutput.h"
 #include "core/TranslationCache.h"
+#include "engine/Directions.h"
 #include "engine/Utf8Line.h"
 #include "engine/Workspace.h"
 
@@ -48,7 +50,7 @@ class SentenceWorkspace final : public Workspace {
       Entity& entity = out.emplace_back();
       entity.start = static_cast<std::size_t>(text.data() - sentence_.sentence.data());
       entity.end = entity.start + text.size();
-      entity.kind = std::string(S::kindName(e.kind));
+      entity.kind = entityKind(e.kind).value_or(EntityKind::Number);
       entity.text = std::string(text);
       if (row->hasSecondReading()) {
         std::string second;

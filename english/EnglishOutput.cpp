@@ -24,29 +24,6 @@ std::string translatorInput(std::string_view working) {
 
 }  // namespace
 
-std::string_view EnglishSentence::kindName(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::NoNeighbour: return "NoNeighbour";
-    case EnglishEntityKind::Plain: return "Plain";
-    case EnglishEntityKind::Ordinal: return "Ordinal";
-    case EnglishEntityKind::MonthDate: return "MonthDate";
-    case EnglishEntityKind::Week: return "Week";
-    case EnglishEntityKind::Magnitude: return "Magnitude";
-    case EnglishEntityKind::Clock: return "Clock";
-    case EnglishEntityKind::Figure: return "Figure";
-    case EnglishEntityKind::FigureOrClock: return "FigureOrClock";
-    case EnglishEntityKind::Arabic: return "Arabic";
-    case EnglishEntityKind::Tens: return "Tens";
-    case EnglishEntityKind::WordNumber: return "WordNumber";
-    case EnglishEntityKind::Fraction: return "Fraction";
-    case EnglishEntityKind::ArabicMagnitude: return "ArabicMagnitude";
-    case EnglishEntityKind::DayDate: return "DayDate";
-    case EnglishEntityKind::Units: return "Units";
-    case EnglishEntityKind::ClockOrNumber: return "ClockOrNumber";
-  }
-  return "Plain";
-}
-
 std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const {
   if (candidate) candidate->clear();
   if (e.kind == EnglishEntityKind::Arabic) return std::string(sourceText(e));

@@ -99,8 +99,6 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
   // not translated. For the two kinds with a second reading that reading is
   // stored in *second when that is given (else *second is cleared).
   std::string translationOf(const EnglishEntity& e, std::string* second = nullptr) const;
-  // The kind's name as written in code ("MonthDate", "FigureOrClock"); stable.
-  static std::string_view kindName(EnglishEntityKind kind);
 
   // A record's working text (from `lowered`; its source text is sourceText),
   // clamped to the line.

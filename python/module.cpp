@@ -210,7 +210,7 @@ class PyExtractor {
         p.end = py::int_(e.end);
         p.text = resultOf(e.text, false);
       }
-      p.kind = py::str(e.kind);
+      p.kind = py::str(std::string(vestrilo::kindName(e.kind)));
       p.translation = resultOf(e.translation, l.text);
       p.candidate = e.candidate ? resultOf(*e.candidate, l.text) : py::none();
       out.append(py::cast(std::move(p)));

@@ -68,11 +68,46 @@ struct Pair {
 bool operator==(const Pair& a, const Pair& b);
 inline bool operator!=(const Pair& a, const Pair& b) { return !(a == b); }
 
+// The kinds of entities, of both directions. Chinese to English gives Number,
+// Figure, Ordinal, Week, Date, Clock, Arabic (a number in digits),
+// ArabicWithUnit (digits with a Chinese magnitude, 5万) and Fractional
+// (fractions and percentages); English to Chinese gives Ordinal, Week, Clock,
+// Figure (a figure or a range), Arabic, MonthDate, DayDate, Units, Tens and
+// WordNumber (numbers in words), Fraction, ArabicMagnitude (digits with a
+// magnitude word, 5 million), and the two kinds with a second reading:
+// FigureOrClock (a range, or a clock time: «ten to five») and ClockOrNumber (a
+// clock time, or a number: «at five»).
+enum class EntityKind {
+  Number,
+  Figure,
+  Ordinal,
+  Week,
+  Date,
+  Clock,
+  Arabic,
+  ArabicWithUnit,
+  Fractional,
+  MonthDate,
+  DayDate,
+  Units,
+  Tens,
+  WordNumber,
+  Fraction,
+  ArabicMagnitude,
+  FigureOrClock,
+  ClockOrNumber,
+};
+inline constexpr int kEntityKinds = static_cast<int>(EntityKind::ClockOrNumber) + 1;
+
+// The kind's name: the enumerator's name as written above ("Date",
+// "FigureOrClock"); stable, as the viewer's jsonl and the Python module show it.
+std::string_view kindName(EntityKind kind);
+
 // One entity found in a line.
 struct Entity {
   std::size_t start = 0;   // byte offset of its first byte in the line
   std::size_t end = 0;     // byte offset just past its last byte
-  std::string kind;        // stable kind name, such as "Date", "Clock", "FigureOrClock"
+  EntityKind kind = EntityKind::Number;
   std::string text;        // the line's bytes [start, end)
   std::string translation; // empty when the entity has no rendering
   std::optional<std::string> candidate;  // the second reading, for the two kinds that have one
