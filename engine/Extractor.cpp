@@ -2,6 +2,7 @@
 // workspace of its direction and keeps the registry of what it gave.
 #include "vestrilo/vestrilo.h"
 
+#include <cassert>
 #include <mutex>
 #include <utility>
 
@@ -11,49 +12,16 @@
 
 namespace vestrilo {
 
-const char* version() { return VESTRILO_VERSION; }
+namespace {
 
-std::string toUtf8(std::string_view text, Encoding encoding) {
-  std::string out;
-  if (encoding == Encoding::GBK)
-    utf8::appendGbkAsUtf8(out, text);
-  else
-    utf8::appendWellFormed(out, text);
-  return out;
+const Status& movedFrom() {
+  static const Status status(StatusCode::MovedFrom, "the object was moved from");
+  return status;
 }
 
-bool encodingNamed(std::string_view name, Encoding& encoding) {
-  auto is = [name](std::string_view candidate) {
-    if (name.size() != candidate.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
-      if (c != candidate[i]) return false;
-    }
-    return true;
-  };
-  if (is("GBK")) {
-    encoding = Encoding::GBK;
-    return true;
-  }
-  if (is("UTF-8")) {
-    encoding = Encoding::UTF8;
-    return true;
-  }
-  return false;
-}
+constexpr const char* kMovedFrom = "a moved-from object may only be assigned to or destroyed";
 
-std::string_view kindName(EntityKind kind) {
-  static constexpr std::string_view names[kEntityKinds] = {
-      "Number", "Figure",  "Ordinal", "Week",  "Date",       "Clock",    "Arabic",          "ArabicWithUnit", "Fractional",
-      "MonthDate", "DayDate", "Units", "Tens", "WordNumber", "Fraction", "ArabicMagnitude", "FigureOrClock",  "ClockOrNumber",
-  };
-  const int k = static_cast<int>(kind);
-  return k >= 0 && k < kEntityKinds ? names[k] : std::string_view();
-}
-
-bool operator==(const Pair& a, const Pair& b) {
-  return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
-}
+}  // namespace
 
 // ---------------------------------------------------------------- Registry
 
@@ -67,6 +35,8 @@ Registry::Registry(Registry&&) noexcept = default;
 Registry& Registry::operator=(Registry&&) noexcept = default;
 
 void Registry::admit(const Pair* first, const Pair* last, std::vector<Pair>& written) {
+  assert(state_ && kMovedFrom);
+  if (!state_) return;
   admitPairs(state_->pairs, first, last, [&written](const Pair& p) { written.push_back(p); });
 }
 
@@ -75,17 +45,26 @@ void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written)
 }
 
 void Registry::admitLines(const Pair* first, const Pair* last, std::string& lines) {
+  assert(state_ && kMovedFrom);
+  if (!state_) return;
   admitPairs(state_->pairs, first, last,
              [&lines](const Pair& p) { appendPairLine(lines, p.source, p.translation); });
 }
 
 bool Registry::contains(std::string_view source, std::string_view translation) const {
-  return state_->pairs.contains(source, translation);
+  assert(state_ && kMovedFrom);
+  return state_ && state_->pairs.contains(source, translation);
 }
 
-std::size_t Registry::size() const { return state_->pairs.size(); }
+std::size_t Registry::size() const {
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->pairs.size() : 0;
+}
 
-void Registry::clear() { state_->pairs.clear(); }
+void Registry::clear() {
+  assert(state_ && kMovedFrom);
+  if (state_) state_->pairs.clear();
+}
 
 void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced) {
   reducePairs(found.data(), found.data() + found.size(), reduced);
@@ -94,15 +73,19 @@ void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced
 // ---------------------------------------------------------------- Extractor
 
 struct Extractor::State {
-  State(Direction d, const Options& o) : direction(d), options(o), workspaces(workspaceMaker(d), o.encoding) {}
+  State(Direction d, const Options& o) : direction(d), options(o), workspaces(workspaceMaker(d), o.encoding) {
+    if (o.encoding == Encoding::UTF8 && !utf8::tablesAvailable())
+      status = Status(StatusCode::NoConverter, "the C library's iconv has no GBK converter, which UTF-8 needs");
+  }
 
   Direction direction;
   Options options;
+  Status status;
   // The workspaces of the calls: each call takes one for its duration, so the
   // memos they fill stay inside the extractor and calls from several threads
   // do not share one.
   mutable WorkspacePool workspaces;
-  std::mutex registryMutex;  // held while pairs() admits a line's pairs
+  std::mutex registryMutex;  // held while pairs() admits
   Registry registry;
 };
 
@@ -112,11 +95,49 @@ Extractor::~Extractor() = default;
 Extractor::Extractor(Extractor&&) noexcept = default;
 Extractor& Extractor::operator=(Extractor&&) noexcept = default;
 
-Direction Extractor::direction() const { return state_->direction; }
-const Options& Extractor::options() const { return state_->options; }
+// The state when the extractor can work; null for one that cannot (and for a
+// moved-from one, which is a caller's error).
+const Extractor::State* Extractor::usable() const {
+  assert(state_ && kMovedFrom);
+  return state_ && state_->status.ok() ? state_.get() : nullptr;
+}
+
+bool Extractor::ok() const { return usable() != nullptr; }
+
+const Status& Extractor::status() const {
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->status : movedFrom();
+}
+
+Direction Extractor::direction() const {
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->direction : Direction::ChineseToEnglish;
+}
+
+const Options& Extractor::options() const {
+  static const Options none;
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->options : none;
+}
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) const {
-  state_->workspaces.take()->collect(line, found);
+  const State* s = usable();
+  if (!s || line.size() > kMaxLineBytes) return;
+  s->workspaces.take()->collect(line, found);
+}
+
+void Extractor::collect(const std::vector<std::string_view>& lines, std::vector<Pair>& found,
+                        std::vector<std::size_t>& ends) const {
+  const State* s = usable();
+  if (!s) {
+    ends.insert(ends.end(), lines.size(), found.size());
+    return;
+  }
+  const WorkspacePool::Lease workspace = s->workspaces.take();
+  for (std::string_view line : lines) {
+    if (line.size() <= kMaxLineBytes) workspace->collect(line, found);
+    ends.push_back(found.size());
+  }
 }
 
 void Extractor::pairs(std::string_view line, std::vector<Pair>& written) {
@@ -133,14 +154,36 @@ std::vector<Pair> Extractor::pairs(std::string_view line) {
   return written;
 }
 
+void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
+                      std::vector<std::size_t>& ends) {
+  std::vector<Pair> found;
+  std::vector<std::size_t> foundEnds;
+  collect(lines, found, foundEnds);
+  if (found.empty()) {
+    ends.insert(ends.end(), lines.size(), written.size());
+    return;
+  }
+  std::lock_guard<std::mutex> lock(state_->registryMutex);
+  std::size_t begin = 0;
+  for (std::size_t end : foundEnds) {
+    if (end > begin) state_->registry.admit(found.data() + begin, found.data() + end, written);
+    ends.push_back(written.size());
+    begin = end;
+  }
+}
+
 std::vector<Entity> Extractor::entities(std::string_view line) const {
   std::vector<Entity> out;
-  state_->workspaces.take()->entities(line, out);
+  const State* s = usable();
+  if (s && line.size() <= kMaxLineBytes) s->workspaces.take()->entities(line, out);
   return out;
 }
 
 std::string Extractor::render(std::string_view line, Rendering rendering, Registry& registry) const {
-  return state_->workspaces.take()->render(line, rendering, registry.state_->pairs);
+  const State* s = usable();
+  assert(registry.state_ && kMovedFrom);
+  if (!s || !registry.state_ || line.size() > kMaxLineBytes) return {};
+  return s->workspaces.take()->render(line, rendering, registry.state_->pairs);
 }
 
 std::string Extractor::render(std::string_view line, Rendering rendering) const {
@@ -148,10 +191,21 @@ std::string Extractor::render(std::string_view line, Rendering rendering) const 
   return render(line, rendering, fresh);
 }
 
-Registry& Extractor::registry() { return state_->registry; }
-const Registry& Extractor::registry() const { return state_->registry; }
+Registry& Extractor::registry() {
+  static Registry none;
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->registry : none;
+}
+
+const Registry& Extractor::registry() const {
+  static const Registry none;
+  assert(state_ && kMovedFrom);
+  return state_ ? state_->registry : none;
+}
 
 void Extractor::reset() {
+  assert(state_ && kMovedFrom);
+  if (!state_) return;
   std::lock_guard<std::mutex> lock(state_->registryMutex);
   state_->registry.clear();
 }

@@ -15,7 +15,7 @@
 #include "chinese/ChineseStyle.h"
 #include "core/SentenceOutput.h"
 #include "core/Utf8Gbk.h"
-#include "driver/LineReader.h"
+#include "engine/LineReader.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishStyle.h"
 #include "fuzz/FuzzSupport.h"
@@ -290,7 +290,7 @@ inline void englishFunctions(const std::uint8_t* data, std::size_t size) {
   detail::oneFunction(detail::kEnglishFunctions, data, size);
 }
 
-// The driver's line splitting: LineReader over an in-memory file, with block
+// The line splitting of the file reader: LineReader over an in-memory file, with block
 // sizes small enough that lines straddle many blocks (first byte: 1..64 bytes,
 // or 4 KiB for the top values), checked against splitLines over the whole
 // input and against the bytes themselves.

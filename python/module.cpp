@@ -18,8 +18,6 @@
 #include <utility>
 #include <vector>
 
-#include "driver/LineLoop.h"
-#include "driver/LineReader.h"
 #include "vestrilo/vestrilo.h"
 
 namespace py = pybind11;
@@ -249,29 +247,21 @@ class PyExtractor {
 
 void extractFile(const std::string& direction, py::object infile, py::object outfile, const std::string& encoding,
                  std::optional<unsigned> threads) {
-  const Direction d = parseDirection(direction);
-  const vestrilo::Options options{parseEncoding(encoding)};
+  vestrilo::FileJob job;
+  job.direction = parseDirection(direction);
+  job.encoding = parseEncoding(encoding);
   py::module_ os = py::module_::import("os");
-  const std::string in = py::str(os.attr("fsdecode")(infile));
-  const std::string out = py::str(os.attr("fsdecode")(outfile));
+  job.input = py::str(os.attr("fsdecode")(infile));
+  job.output = py::str(os.attr("fsdecode")(outfile));
   if (threads && *threads == 0) throw py::value_error("threads must be a positive number");
-  unsigned count = threads ? *threads : std::thread::hardware_concurrency();
-  if (count == 0) count = 1;
-
-  char* message = nullptr;
-  std::size_t messageSize = 0;
-  int status;
+  job.threads = threads ? *threads : 0;
+  vestrilo::Status status;
   {
     py::gil_scoped_release release;
-    std::FILE* errors = open_memstream(&message, &messageSize);
-    status = vestrilo::runBatchJob(d, options, count, in.c_str(), out.c_str(), nullptr, errors ? errors : stderr);
-    if (errors) std::fclose(errors);
+    status = vestrilo::extractFile(job);
   }
-  std::string text = message ? std::string(message, messageSize) : std::string();
-  std::free(message);
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-  if (status != 0) {
-    PyErr_SetString(PyExc_OSError, text.empty() ? "vestrilo: the run failed" : text.c_str());
+  if (!status.ok()) {
+    PyErr_SetString(PyExc_OSError, status.toString().c_str());
     throw py::error_already_set();
   }
 }
@@ -282,37 +272,16 @@ void extractFile(const std::string& direction, py::object infile, py::object out
 // Packing: per pair, the source length and the translation length (4 bytes
 // each, little-endian), a candidate byte, then the two texts.
 
-void appendLength(std::string& out, std::size_t n) {
-  for (int i = 0; i < 4; ++i) out += static_cast<char>((n >> (8 * i)) & 0xFF);
-}
-
-std::size_t readLength(std::string_view in, std::size_t at) {
-  std::size_t n = 0;
-  for (int i = 0; i < 4; ++i) n |= std::size_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
-  return n;
-}
-
 py::bytes blockPairs(const std::string& direction, const std::string& encoding, const py::bytes& block) {
-  const Direction d = parseDirection(direction);
-  const vestrilo::Options options{parseEncoding(encoding)};
+  const vestrilo::Extractor extractor(parseDirection(direction), vestrilo::Options{parseEncoding(encoding)});
   std::string_view data = block;
   std::string packed;
+  vestrilo::Status status;
   {
     py::gil_scoped_release release;
-    vestrilo::Extractor extractor(d, options);
-    std::vector<vestrilo::Pair> found, reduced;
-    std::vector<std::string_view> lines;  // as the command line reads them
-    vestrilo::splitLines(data, lines);
-    for (std::string_view line : lines) extractor.collect(line, found);
-    vestrilo::Registry::reduce(found, reduced);
-    for (const vestrilo::Pair& p : reduced) {
-      appendLength(packed, p.source.size());
-      appendLength(packed, p.translation.size());
-      packed += p.candidate ? '\1' : '\0';
-      packed += p.source;
-      packed += p.translation;
-    }
+    status = vestrilo::reduceBlock(extractor, data, false, packed);
   }
+  if (!status.ok()) throw py::value_error(status.toString());
   return py::bytes(packed);
 }
 
@@ -323,20 +292,12 @@ class Merger {
   py::bytes admit(const py::bytes& packedBlock) {
     std::string_view in = packedBlock;
     std::string lines;
+    vestrilo::Status status;
     {
       py::gil_scoped_release release;
-      std::vector<vestrilo::Pair> pairs;
-      for (std::size_t at = 0; at + 9 <= in.size();) {
-        const std::size_t sourceSize = readLength(in, at), translationSize = readLength(in, at + 4);
-        const bool candidate = in[at + 8] != 0;
-        at += 9;
-        if (sourceSize + translationSize > in.size() - at) break;
-        pairs.push_back(vestrilo::Pair{std::string(in.substr(at, sourceSize)),
-                                       std::string(in.substr(at + sourceSize, translationSize)), candidate});
-        at += sourceSize + translationSize;
-      }
-      registry_.admitLines(pairs.data(), pairs.data() + pairs.size(), lines);
+      status = registry_.admitBlock(in, lines);
     }
+    if (!status.ok()) throw py::value_error(status.toString());
     return py::bytes(lines);
   }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "driver/Driver.h"
-#include "driver/LineReader.h"
 #include "driver/View.h"
+#include "engine/LineReader.h"
 #include "tests/TestSupport.h"
 
 namespace vestrilo {
@@ -227,7 +227,7 @@ TEST(Driver, EncodingNamesInAnyLetterCase) {
 TEST(LineReader, SplitsLinesAcrossBlocks) {
   // Tiny blocks force lines to straddle reads; the lines must come out whole.
   // A byte-order mark to skip goes only at the very start of the file.
-  const std::string bom(kByteOrderMark);
+  const std::string bom = "\xEF\xBB\xBF";
   const std::string text = "first\r\n\nsecond line\nx\n" + std::string(100, 'L') + "\nlast";
   const std::vector<std::string> textLines = {"first\r", "", "second line", "x", std::string(100, 'L'), "last"};
   const struct {
@@ -251,7 +251,7 @@ TEST(LineReader, SplitsLinesAcrossBlocks) {
       std::fwrite(c.input.data(), 1, c.input.size(), f);
       std::rewind(f);
       LineReader reader(f, block);
-      if (c.skipMark) reader.skipPrefix(kByteOrderMark);
+      if (c.skipMark) reader.skipByteOrderMark(Encoding::UTF8);
       std::vector<std::string> lines;
       LineBatch batch;
       while (reader.next(batch))

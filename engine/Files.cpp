@@ -1,0 +1,153 @@
+// The files of the library: InputFile and OutputFile.
+#include <sys/stat.h>
+
+#include <cassert>
+#include <cerrno>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "engine/LineReader.h"
+#include "vestrilo/vestrilo.h"
+
+namespace vestrilo {
+
+namespace {
+
+const Status& movedFrom() {
+  static const Status status(StatusCode::MovedFrom, "the object was moved from");
+  return status;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- InputFile
+
+struct InputFile::State {
+  ~State() {
+    if (file) std::fclose(file);
+  }
+  std::FILE* file = nullptr;
+  std::optional<LineReader> reader;
+  Status status{StatusCode::CannotReadInput, "the input file is not open"};
+  std::string path;
+  std::size_t maxLine = kMaxLineBytes;
+  std::optional<unsigned long long> size;
+};
+
+InputFile::InputFile() : state_(std::make_unique<State>()) {}
+InputFile::~InputFile() = default;
+InputFile::InputFile(InputFile&&) noexcept = default;
+InputFile& InputFile::operator=(InputFile&&) noexcept = default;
+
+Status InputFile::open(const std::string& path, Encoding encoding, std::size_t maxLineBytes) {
+  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
+  if (!state_) return movedFrom();
+  if (maxLineBytes == 0 || maxLineBytes > kMaxLineBytes)
+    return Status(StatusCode::InvalidArgument, "the longest line must be 1 to " + std::to_string(kMaxLineBytes) + " bytes");
+  state_ = std::make_unique<State>();
+  State& s = *state_;
+  s.path = path;
+  s.file = std::fopen(path.c_str(), "rb");
+  if (!s.file) {
+    s.status = Status(StatusCode::CannotOpenInput, "unable to open input file", errno, path);
+    return s.status;
+  }
+  struct stat info;
+  if (fstat(fileno(s.file), &info) == 0 && S_ISREG(info.st_mode))
+    s.size = static_cast<unsigned long long>(info.st_size);
+  s.maxLine = maxLineBytes;
+  s.reader.emplace(s.file, std::size_t(1) << 20, maxLineBytes);
+  s.reader->skipByteOrderMark(encoding);
+  s.status = Status();
+  return s.status;
+}
+
+bool InputFile::next(LineBatch& batch) {
+  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
+  batch.lines.clear();
+  if (!state_ || !state_->reader || !state_->status.ok()) return false;
+  State& s = *state_;
+  if (s.reader->next(batch)) return true;
+  if (s.reader->failed())
+    s.status = Status(StatusCode::CannotReadInput, "unable to read input file", s.reader->readError(), s.path);
+  else if (s.reader->tooLong())
+    s.status = Status(StatusCode::LineTooLong,
+                      "line " + std::to_string(s.reader->linesGiven() + 1) + " is longer than " +
+                          std::to_string(s.maxLine) + " bytes",
+                      0, s.path);
+  return false;
+}
+
+const Status& InputFile::status() const {
+  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
+  return state_ ? state_->status : movedFrom();
+}
+
+unsigned long long InputFile::linesRead() const {
+  return state_ && state_->reader ? state_->reader->linesGiven() : 0;
+}
+
+unsigned long long InputFile::bytesDone() const {
+  return state_ && state_->reader ? state_->reader->bytesGiven() : 0;
+}
+
+std::optional<unsigned long long> InputFile::size() const { return state_ ? state_->size : std::nullopt; }
+
+// ---------------------------------------------------------------- OutputFile
+
+struct OutputFile::State {
+  ~State() {
+    if (file) std::fclose(file);
+  }
+  std::FILE* file = nullptr;
+  Status status{StatusCode::CannotWriteOutput, "the output file is not open"};
+  std::string path;
+};
+
+OutputFile::OutputFile() : state_(std::make_unique<State>()) {}
+OutputFile::~OutputFile() = default;
+OutputFile::OutputFile(OutputFile&&) noexcept = default;
+OutputFile& OutputFile::operator=(OutputFile&&) noexcept = default;
+
+Status OutputFile::open(const std::string& path) {
+  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
+  if (!state_) return movedFrom();
+  state_ = std::make_unique<State>();
+  State& s = *state_;
+  s.path = path;
+  s.file = std::fopen(path.c_str(), "w");
+  if (!s.file) {
+    s.status = Status(StatusCode::CannotOpenOutput, "unable to open output file", errno, path);
+    return s.status;
+  }
+  std::setvbuf(s.file, nullptr, _IOFBF, std::size_t(1) << 20);
+  s.status = Status();
+  return s.status;
+}
+
+Status OutputFile::write(std::string_view bytes) {
+  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
+  if (!state_) return movedFrom();
+  State& s = *state_;
+  if (s.status.ok() && !s.file) s.status = Status(StatusCode::CannotWriteOutput, "the output file is closed", 0, s.path);
+  if (s.status.ok() && !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), s.file) != bytes.size())
+    s.status = Status(StatusCode::CannotWriteOutput, "unable to write output file", errno, s.path);
+  return s.status;
+}
+
+Status OutputFile::close() {
+  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
+  if (!state_) return movedFrom();
+  State& s = *state_;
+  if (!s.file) return s.status;
+  auto failed = [&s] {
+    if (s.status.ok()) s.status = Status(StatusCode::CannotWriteOutput, "unable to write output file", errno, s.path);
+  };
+  if (std::fflush(s.file) != 0 || std::ferror(s.file)) failed();
+  if (std::fclose(s.file) != 0) failed();
+  s.file = nullptr;
+  return s.status;
+}
+
+}  // namespace vestrilo
