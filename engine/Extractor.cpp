@@ -2,26 +2,15 @@
 // workspace of its direction and keeps the registry of what it gave.
 #include "vestrilo/vestrilo.h"
 
-#include <cassert>
 #include <mutex>
 #include <utility>
 
 #include "core/Admission.h"
 #include "core/Utf8Gbk.h"
+#include "engine/MovedFrom.h"
 #include "engine/Workspace.h"
 
 namespace vestrilo {
-
-namespace {
-
-const Status& movedFrom() {
-  static const Status status(StatusCode::MovedFrom, "the object was moved from");
-  return status;
-}
-
-constexpr const char* kMovedFrom = "a moved-from object may only be assigned to or destroyed";
-
-}  // namespace
 
 // ---------------------------------------------------------------- Registry
 
@@ -35,8 +24,7 @@ Registry::Registry(Registry&&) noexcept = default;
 Registry& Registry::operator=(Registry&&) noexcept = default;
 
 void Registry::admit(const Pair* first, const Pair* last, std::vector<Pair>& written) {
-  assert(state_ && kMovedFrom);
-  if (!state_) return;
+  if (!notMovedFrom(state_.get())) return;
   admitPairs(state_->pairs, first, last, [&written](const Pair& p) { written.push_back(p); });
 }
 
@@ -45,25 +33,21 @@ void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written)
 }
 
 void Registry::admitLines(const Pair* first, const Pair* last, std::string& lines) {
-  assert(state_ && kMovedFrom);
-  if (!state_) return;
+  if (!notMovedFrom(state_.get())) return;
   admitPairs(state_->pairs, first, last,
              [&lines](const Pair& p) { appendPairLine(lines, p.source, p.translation); });
 }
 
 bool Registry::contains(std::string_view source, std::string_view translation) const {
-  assert(state_ && kMovedFrom);
-  return state_ && state_->pairs.contains(source, translation);
+  return notMovedFrom(state_.get()) && state_->pairs.contains(source, translation);
 }
 
 std::size_t Registry::size() const {
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->pairs.size() : 0;
+  return notMovedFrom(state_.get()) ? state_->pairs.size() : 0;
 }
 
 void Registry::clear() {
-  assert(state_ && kMovedFrom);
-  if (state_) state_->pairs.clear();
+  if (notMovedFrom(state_.get())) state_->pairs.clear();
 }
 
 void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced) {
@@ -98,26 +82,22 @@ Extractor& Extractor::operator=(Extractor&&) noexcept = default;
 // The state when the extractor can work; null for one that cannot (and for a
 // moved-from one, which is a caller's error).
 const Extractor::State* Extractor::usable() const {
-  assert(state_ && kMovedFrom);
-  return state_ && state_->status.ok() ? state_.get() : nullptr;
+  return notMovedFrom(state_.get()) && state_->status.ok() ? state_.get() : nullptr;
 }
 
 bool Extractor::ok() const { return usable() != nullptr; }
 
 const Status& Extractor::status() const {
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->status : movedFrom();
+  return notMovedFrom(state_.get()) ? state_->status : movedFromStatus();
 }
 
 Direction Extractor::direction() const {
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->direction : Direction::ChineseToEnglish;
+  return notMovedFrom(state_.get()) ? state_->direction : Direction::ChineseToEnglish;
 }
 
 const Options& Extractor::options() const {
   static const Options none;
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->options : none;
+  return notMovedFrom(state_.get()) ? state_->options : none;
 }
 
 void Extractor::collect(std::string_view line, std::vector<Pair>& found) const {
@@ -181,8 +161,7 @@ std::vector<Entity> Extractor::entities(std::string_view line) const {
 
 std::string Extractor::render(std::string_view line, Rendering rendering, Registry& registry) const {
   const State* s = usable();
-  assert(registry.state_ && kMovedFrom);
-  if (!s || !registry.state_ || line.size() > kMaxLineBytes) return {};
+  if (!s || !notMovedFrom(registry.state_.get()) || line.size() > kMaxLineBytes) return {};
   return s->workspaces.take()->render(line, rendering, registry.state_->pairs);
 }
 
@@ -193,19 +172,16 @@ std::string Extractor::render(std::string_view line, Rendering rendering) const 
 
 Registry& Extractor::registry() {
   static Registry none;
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->registry : none;
+  return notMovedFrom(state_.get()) ? state_->registry : none;
 }
 
 const Registry& Extractor::registry() const {
   static const Registry none;
-  assert(state_ && kMovedFrom);
-  return state_ ? state_->registry : none;
+  return notMovedFrom(state_.get()) ? state_->registry : none;
 }
 
 void Extractor::reset() {
-  assert(state_ && kMovedFrom);
-  if (!state_) return;
+  if (!notMovedFrom(state_.get())) return;
   std::lock_guard<std::mutex> lock(state_->registryMutex);
   state_->registry.clear();
 }

@@ -1,25 +1,16 @@
 // The files of the library: InputFile and OutputFile.
 #include <sys/stat.h>
 
-#include <cassert>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
 
 #include "engine/LineReader.h"
+#include "engine/MovedFrom.h"
 #include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
-
-namespace {
-
-const Status& movedFrom() {
-  static const Status status(StatusCode::MovedFrom, "the object was moved from");
-  return status;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------- InputFile
 
@@ -41,8 +32,7 @@ InputFile::InputFile(InputFile&&) noexcept = default;
 InputFile& InputFile::operator=(InputFile&&) noexcept = default;
 
 Status InputFile::open(const std::string& path, Encoding encoding, std::size_t maxLineBytes) {
-  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
-  if (!state_) return movedFrom();
+  if (!notMovedFrom(state_.get())) return movedFromStatus();
   if (maxLineBytes == 0 || maxLineBytes > kMaxLineBytes)
     return Status(StatusCode::InvalidArgument, "the longest line must be 1 to " + std::to_string(kMaxLineBytes) + " bytes");
   state_ = std::make_unique<State>();
@@ -64,9 +54,8 @@ Status InputFile::open(const std::string& path, Encoding encoding, std::size_t m
 }
 
 bool InputFile::next(LineBatch& batch) {
-  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
   batch.lines.clear();
-  if (!state_ || !state_->reader || !state_->status.ok()) return false;
+  if (!notMovedFrom(state_.get()) || !state_->reader || !state_->status.ok()) return false;
   State& s = *state_;
   if (s.reader->next(batch)) return true;
   if (s.reader->failed())
@@ -80,19 +69,20 @@ bool InputFile::next(LineBatch& batch) {
 }
 
 const Status& InputFile::status() const {
-  assert(state_ && "a moved-from InputFile may only be assigned to or destroyed");
-  return state_ ? state_->status : movedFrom();
+  return notMovedFrom(state_.get()) ? state_->status : movedFromStatus();
 }
 
 unsigned long long InputFile::linesRead() const {
-  return state_ && state_->reader ? state_->reader->linesGiven() : 0;
+  return notMovedFrom(state_.get()) && state_->reader ? state_->reader->linesGiven() : 0;
 }
 
 unsigned long long InputFile::bytesDone() const {
-  return state_ && state_->reader ? state_->reader->bytesGiven() : 0;
+  return notMovedFrom(state_.get()) && state_->reader ? state_->reader->bytesGiven() : 0;
 }
 
-std::optional<unsigned long long> InputFile::size() const { return state_ ? state_->size : std::nullopt; }
+std::optional<unsigned long long> InputFile::size() const {
+  return notMovedFrom(state_.get()) ? state_->size : std::nullopt;
+}
 
 // ---------------------------------------------------------------- OutputFile
 
@@ -111,8 +101,7 @@ OutputFile::OutputFile(OutputFile&&) noexcept = default;
 OutputFile& OutputFile::operator=(OutputFile&&) noexcept = default;
 
 Status OutputFile::open(const std::string& path) {
-  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
-  if (!state_) return movedFrom();
+  if (!notMovedFrom(state_.get())) return movedFromStatus();
   state_ = std::make_unique<State>();
   State& s = *state_;
   s.path = path;
@@ -127,8 +116,7 @@ Status OutputFile::open(const std::string& path) {
 }
 
 Status OutputFile::write(std::string_view bytes) {
-  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
-  if (!state_) return movedFrom();
+  if (!notMovedFrom(state_.get())) return movedFromStatus();
   State& s = *state_;
   if (s.status.ok() && !s.file) s.status = Status(StatusCode::CannotWriteOutput, "the output file is closed", 0, s.path);
   if (s.status.ok() && !bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), s.file) != bytes.size())
@@ -137,8 +125,7 @@ Status OutputFile::write(std::string_view bytes) {
 }
 
 Status OutputFile::close() {
-  assert(state_ && "a moved-from OutputFile may only be assigned to or destroyed");
-  if (!state_) return movedFrom();
+  if (!notMovedFrom(state_.get())) return movedFromStatus();
   State& s = *state_;
   if (!s.file) return s.status;
   auto failed = [&s] {

@@ -117,6 +117,38 @@ TEST(Driver, FailedWritesAreAnError) {
   EXPECT_EQ(test::runVestrilo({"-E2C", english, "/dev/full"}).status, 255);
 }
 
+// In a C library whose iconv has no GBK converter (one is preloaded), a UTF-8
+// run stops before it touches a file and says why; a GBK run needs no converter.
+TEST(Driver, WithoutAGbkConverterUtf8RunsAreRefused) {
+  TempDir dir;
+  const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
+  writeFile(in, "三点\n");
+  const std::vector<std::string> env = {"LD_PRELOAD=" VESTRILO_NO_GBK_ICONV, "ASAN_OPTIONS=verify_asan_link_order=0"};
+  const std::string refused = "Error: the C library's iconv has no GBK converter, which UTF-8 needs!\n";
+  const struct {
+    const char* program;
+    std::vector<std::string> args;
+    const char* encoding;
+    int status;
+    std::string err;
+  } cases[] = {
+      {VESTRILO_BINARY, {"-C2E", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_BINARY, {"-E2C", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_VIEW_BINARY, {"-C2E", "jsonl", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_BINARY, {"-C2E", in, out}, "GBK", 0, ""},
+  };
+  for (const auto& c : cases) {
+    std::remove(out.c_str());
+    std::vector<std::string> e = env;
+    e.push_back(std::string("VESTRILO_ENCODING=") + c.encoding);
+    const test::RunResult r = test::runProgram(c.program, c.args, e);
+    EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.encoding;
+    EXPECT_EQ(r.err, c.err) << c.args[0] << " " << c.encoding;
+    EXPECT_EQ(test::fileExists(out), c.status == 0) << c.args[0] << " " << c.encoding;
+  }
+  EXPECT_EQ(readFile(out), "三点 ||| three o'clock\n");
+}
+
 TEST(Driver, ConsoleShowsOneProgressLinePerInputLine) {
   TempDir dir;
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
