@@ -121,11 +121,8 @@ void Extractor::collect(const std::vector<std::string_view>& lines, std::vector<
 }
 
 void Extractor::pairs(std::string_view line, std::vector<Pair>& written) {
-  std::vector<Pair> found;
-  collect(line, found);
-  if (found.empty()) return;
-  std::lock_guard<std::mutex> lock(state_->registryMutex);
-  state_->registry.admit(found, written);
+  std::vector<std::size_t> ends;
+  pairs(std::vector<std::string_view>{line}, written, ends);
 }
 
 std::vector<Pair> Extractor::pairs(std::string_view line) {
@@ -136,19 +133,23 @@ std::vector<Pair> Extractor::pairs(std::string_view line) {
 
 void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
                       std::vector<std::size_t>& ends) {
-  std::vector<Pair> found;
-  std::vector<std::size_t> foundEnds;
-  collect(lines, found, foundEnds);
-  if (found.empty()) {
+  const State* s = usable();
+  if (!s) {
     ends.insert(ends.end(), lines.size(), written.size());
     return;
   }
-  std::lock_guard<std::mutex> lock(state_->registryMutex);
-  std::size_t begin = 0;
-  for (std::size_t end : foundEnds) {
-    if (end > begin) state_->registry.admit(found.data() + begin, found.data() + end, written);
+  // Each line is collected and then admitted at once, while its pairs are
+  // still in the cache; the lock is held for the admission alone.
+  const WorkspacePool::Lease workspace = s->workspaces.take();
+  std::vector<Pair> found;
+  for (std::string_view line : lines) {
+    found.clear();
+    if (line.size() <= kMaxLineBytes) workspace->collect(line, found);
+    if (!found.empty()) {
+      std::lock_guard<std::mutex> lock(state_->registryMutex);
+      state_->registry.admit(found, written);
+    }
     ends.push_back(written.size());
-    begin = end;
   }
 }
 

@@ -259,8 +259,9 @@ class Registry {
 // calls, which change nothing a caller can see, may run on one extractor from
 // several threads at once, and pairs() too: it admits each line's pairs through
 // the extractor's registry under a lock, as one step, so that concurrent calls
-// write the pairs one extractor writes for the lines in the order in which their
-// calls took the lock (the lines of one call in their order).
+// write the pairs one extractor writes for the lines in the order in which they
+// took the lock (the lines of one call in their order, those of other calls
+// possibly between them).
 class Extractor {
  public:
   explicit Extractor(Direction direction, Options options = {});
@@ -282,9 +283,9 @@ class Extractor {
   std::vector<Pair> pairs(std::string_view line);
   // The same, appended to `written`.
   void pairs(std::string_view line, std::vector<Pair>& written);
-  // The new pairs of several lines, the lines admitted in order as one step:
-  // appended to `written`, and for each line the size of `written` after its
-  // pairs appended to `ends`.
+  // The new pairs of several lines, admitted in their order: appended to
+  // `written`, and for each line the size of `written` after its pairs
+  // appended to `ends`.
   void pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written, std::vector<std::size_t>& ends);
 
   // Every pair of the line in order, second readings marked, not filtered and
