@@ -104,7 +104,7 @@ inline void utf8Line(const std::string& line, Direction direction) {
 
   auto converted = [](const std::string& gbk) { return utf8::gbkToUtf8(gbk); };
   if (direction == Direction::EnglishToChinese) {
-    Extractor gbk(direction);
+    Extractor gbk(direction, Options{Encoding::GBK});
     const std::vector<Entity> same = gbk.entities(line);
     check(same.size() == entities.size(), "UTF-8: English entities differ from GBK mode", line);
     for (std::size_t i = 0; i < same.size(); ++i) {
@@ -123,14 +123,14 @@ inline void utf8Line(const std::string& line, Direction direction) {
   check(ChineseSentence::mayHoldEntityUtf8(line) == ChineseSentence::mayHoldEntity(gbkLine),
         "UTF-8: the quick scan of the line differs from that of its conversion", line);
   if (!wellFormed || converted(gbkLine) != line) return;  // the stand-in stood for something
-  Extractor gbk(direction);
+  Extractor gbk(direction, Options{Encoding::GBK});
   const std::vector<Pair> gbkFound = pairsOf(gbk, gbkLine);
   check(gbkFound.size() == found.size(), "UTF-8: Chinese pairs differ from those of the GBK line", line);
   for (std::size_t i = 0; i < found.size(); ++i)
     check(found[i].source == converted(gbkFound[i].source) && found[i].translation == converted(gbkFound[i].translation),
           "UTF-8: a Chinese pair is not the converted GBK pair", found[i].source);
   for (Rendering r : kRenderings) {
-    std::string expected = converted(Extractor(direction).render(gbkLine, r));
+    std::string expected = converted(Extractor(direction, Options{Encoding::GBK}).render(gbkLine, r));
     check(Extractor(direction, Options{Encoding::UTF8}).render(line, r) == expected,
           "UTF-8: a Chinese rendering is not the converted GBK rendering", expected);
   }
@@ -163,7 +163,7 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
 
   // The extractor skips the stages of a cleared line: its pairs must be those
   // of the full stages either way.
-  Extractor extractor(direction);
+  Extractor extractor(direction, Options{Encoding::GBK});
   std::vector<Pair> found;
   extractor.collect(line, found);
   check(samePairs(pairs, found), "Extractor::collect (with the quick scan) differs from translationPairs", line);

@@ -92,8 +92,16 @@ TEST(Extractor, PairsOfALineAndOfItsRepeat) {
   }
 }
 
+// The library's callers hold UTF-8: that is what an extractor reads unless told otherwise.
+TEST(Extractor, ReadsUtf8ByDefault) {
+  Extractor extractor(C2E);
+  EXPECT_EQ(extractor.options().encoding, UTF8);
+  EXPECT_EQ(extractor.pairs(u8"会议 于 三点 开始"), (std::vector<Pair>{{u8"三点", "three o'clock"}}));
+  EXPECT_EQ(FileJob().encoding, UTF8);
+}
+
 TEST(Extractor, ExtractorsAreIndependent) {
-  Extractor first(C2E), second(C2E);
+  Extractor first(C2E, Options{GBK}), second(C2E, Options{GBK});
   EXPECT_EQ(first.pairs("三点").size(), 1u);
   EXPECT_EQ(second.pairs("三点").size(), 1u);
   Extractor moved = std::move(first);
@@ -159,7 +167,7 @@ TEST(Registry, FiltersPairsGatheredElsewhereAsOneExtractorWould) {
     std::vector<std::string> lines = exampleLines(direction);
     const std::vector<std::string> twice = lines;
     lines.insert(lines.end(), twice.begin(), twice.end());  // every pair also repeats in a later line
-    Extractor single(direction);
+    Extractor single(direction, Options{GBK});
     std::vector<Pair> expected;
     for (const std::string& line : lines) {
       const std::vector<Pair> p = single.pairs(line);
@@ -171,7 +179,7 @@ TEST(Registry, FiltersPairsGatheredElsewhereAsOneExtractorWould) {
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     std::shuffle(order.begin(), order.end(), std::mt19937(7));
     std::vector<std::vector<Pair>> found(lines.size());
-    Extractor worker(direction);
+    Extractor worker(direction, Options{GBK});
     for (std::size_t i : order) worker.collect(lines[i], found[i]);
 
     Registry registry;

@@ -136,7 +136,7 @@ std::vector<std::string> splitLines(const std::string& text) {
 // Every line: the extractor (which uses the scan) gives exactly the pairs of
 // the full stages, and a cleared line has none there. Returns the lines cleared.
 std::size_t compareWithFullStages(Direction d, const std::vector<std::string>& lines, const char* what) {
-  Extractor extractor(d);
+  Extractor extractor(d, Options{Encoding::GBK});
   std::size_t cleared = 0;
   for (const std::string& line : lines) {
     const std::vector<Pair> full = fullStages(d, line);

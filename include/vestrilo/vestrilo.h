@@ -111,8 +111,10 @@ std::string_view directionName(Direction direction);  // "C2E" or "E2C"
 // extractor in UTF-8 mode reports NoConverter.
 enum class Encoding { GBK, UTF8 };
 
+// How an extractor reads and writes. UTF-8 by default; the command lines read
+// and write GBK unless told otherwise.
 struct Options {
-  Encoding encoding = Encoding::GBK;
+  Encoding encoding = Encoding::UTF8;
 };
 
 // The encoding named "GBK" or "UTF-8" (in any letter case); false for any other name.
@@ -426,7 +428,7 @@ class Progress {
 // lines (in the encoding of the input).
 struct FileJob {
   Direction direction = Direction::ChineseToEnglish;
-  Encoding encoding = Encoding::GBK;
+  Encoding encoding = Encoding::UTF8;  // of the input and the output
   std::string input;
   std::string output;
   unsigned threads = 0;                      // 0: one per core; a thread that cannot start means one fewer
