@@ -28,6 +28,14 @@ namespace vestrilo {
 
 enum class MarkupForm { Tags, Html };
 
+// The frame's opening, what fill() puts, and the frame's closing.
+template <class Fill>
+void putFramed(std::string& out, const MarkupFrame& frame, Fill&& fill) {
+  out += frame.opening;
+  fill();
+  out += frame.closing;
+}
+
 // The recognition markup. Only the records are copied, each followed by one
 // blank (an entity's closing frame ends with it); bytes between records are not.
 // The places where the markup shows the line's own text go into *pieces when
@@ -46,16 +54,9 @@ std::string markup(const S& s, MarkupForm form, InputPieces* pieces = nullptr) {
       out += ' ';
       continue;
     }
-    const MarkupFrame& frame = html ? row->html : row->tags;
-    out += frame.opening;
-    put(text);
-    out += frame.closing;
+    putFramed(out, html ? row->html : row->tags, [&] { put(text); });
     const MarkupFrame& second = html ? row->secondHtml : row->secondTags;
-    if (!second.opening.empty()) {
-      out += second.opening;
-      put(text);
-      out += second.closing;
-    }
+    if (!second.opening.empty()) putFramed(out, second, [&] { put(text); });
   }
   return out;
 }
@@ -86,28 +87,21 @@ std::string wholeSentence(const S& s, MarkupForm form, InputPieces* pieces = nul
       if (!gapsAsInInput) out += ' ';
     } else {
       const MarkupFrame& frame = html ? row->html : row->tags;
-      out += frame.opening;
       if (row->shown == Shown::Converted) {
-        put(style.convert(std::string(source)));
-        out += frame.closing;
+        putFramed(out, frame, [&] { put(style.convert(std::string(source))); });
       } else if (row->shown == Shown::Source) {
-        putSource(source);
-        out += frame.closing;
+        putFramed(out, frame, [&] { putSource(source); });
       } else {
         std::string second;
         const std::string translation = s.translationOf(e, row->hasSecondReading() ? &second : nullptr);
-        putSource(source);
-        out += separator;
-        put(translation);
-        out += frame.closing;
-        const MarkupFrame& secondFrame = html ? row->secondHtml : row->secondTags;
-        if (!secondFrame.opening.empty()) {
-          out += secondFrame.opening;
+        auto reading = [&](const std::string& text) {
           putSource(source);
           out += separator;
-          put(second);
-          out += secondFrame.closing;
-        }
+          put(text);
+        };
+        putFramed(out, frame, [&] { reading(translation); });
+        const MarkupFrame& secondFrame = html ? row->secondHtml : row->secondTags;
+        if (!secondFrame.opening.empty()) putFramed(out, secondFrame, [&] { reading(second); });
       }
     }
     if (gapsAsInInput && i + 1 < n) {

@@ -117,9 +117,7 @@ class Workers {
 }  // namespace
 
 Status runFileJob(const FileJob& job, const LineCollector& collector) {
-  if (job.maxLineBytes == 0 || job.maxLineBytes > kMaxLineBytes)
-    return Status(StatusCode::InvalidArgument, "the longest line must be 1 to " + std::to_string(kMaxLineBytes) + " bytes");
-  InputFile input;
+  InputFile input;  // opened first: it also refuses a bad line limit
   if (Status s = input.open(job.input, job.encoding, job.maxLineBytes); !s.ok()) return s;
   OutputFile output;
   if (Status s = output.open(job.output); !s.ok()) return s;

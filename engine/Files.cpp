@@ -12,16 +12,36 @@
 
 namespace vestrilo {
 
-// ---------------------------------------------------------------- InputFile
+namespace {
 
-struct InputFile::State {
-  ~State() {
+// What both files hold: the file, its name and what went wrong with it.
+struct OpenFile {
+  OpenFile() = default;
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
     if (file) std::fclose(file);
   }
+
+  // Opens the file in `mode`; on failure the status `failure` with errno.
+  const Status& open(const std::string& name, const char* mode, StatusCode failure, const char* message) {
+    path = name;
+    file = std::fopen(name.c_str(), mode);
+    status = file ? Status() : Status(failure, message, errno, name);
+    return status;
+  }
+
   std::FILE* file = nullptr;
-  std::optional<LineReader> reader;
-  Status status{StatusCode::CannotReadInput, "the input file is not open"};
   std::string path;
+  Status status{StatusCode::InvalidArgument, "the file is not open"};
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------- InputFile
+
+struct InputFile::State : OpenFile {
+  std::optional<LineReader> reader;
   std::size_t maxLine = kMaxLineBytes;
   std::optional<unsigned long long> size;
 };
@@ -37,19 +57,13 @@ Status InputFile::open(const std::string& path, Encoding encoding, std::size_t m
     return Status(StatusCode::InvalidArgument, "the longest line must be 1 to " + std::to_string(kMaxLineBytes) + " bytes");
   state_ = std::make_unique<State>();
   State& s = *state_;
-  s.path = path;
-  s.file = std::fopen(path.c_str(), "rb");
-  if (!s.file) {
-    s.status = Status(StatusCode::CannotOpenInput, "unable to open input file", errno, path);
-    return s.status;
-  }
+  if (!s.open(path, "rb", StatusCode::CannotOpenInput, "unable to open input file").ok()) return s.status;
   struct stat info;
   if (fstat(fileno(s.file), &info) == 0 && S_ISREG(info.st_mode))
     s.size = static_cast<unsigned long long>(info.st_size);
   s.maxLine = maxLineBytes;
   s.reader.emplace(s.file, std::size_t(1) << 20, maxLineBytes);
   s.reader->skipByteOrderMark(encoding);
-  s.status = Status();
   return s.status;
 }
 
@@ -86,14 +100,7 @@ std::optional<unsigned long long> InputFile::size() const {
 
 // ---------------------------------------------------------------- OutputFile
 
-struct OutputFile::State {
-  ~State() {
-    if (file) std::fclose(file);
-  }
-  std::FILE* file = nullptr;
-  Status status{StatusCode::CannotWriteOutput, "the output file is not open"};
-  std::string path;
-};
+struct OutputFile::State : OpenFile {};
 
 OutputFile::OutputFile() : state_(std::make_unique<State>()) {}
 OutputFile::~OutputFile() = default;
@@ -104,14 +111,8 @@ Status OutputFile::open(const std::string& path) {
   if (!notMovedFrom(state_.get())) return movedFromStatus();
   state_ = std::make_unique<State>();
   State& s = *state_;
-  s.path = path;
-  s.file = std::fopen(path.c_str(), "w");
-  if (!s.file) {
-    s.status = Status(StatusCode::CannotOpenOutput, "unable to open output file", errno, path);
-    return s.status;
-  }
+  if (!s.open(path, "w", StatusCode::CannotOpenOutput, "unable to open output file").ok()) return s.status;
   std::setvbuf(s.file, nullptr, _IOFBF, std::size_t(1) << 20);
-  s.status = Status();
   return s.status;
 }
 
