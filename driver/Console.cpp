@@ -61,7 +61,7 @@ int finishRun(const Status& status, std::FILE* console, std::FILE* errors) {
     case StatusCode::CannotReadInput: return reportError(errors, "Error: unable to read input file!\n");
     case StatusCode::CannotOpenOutput: return reportError(errors, "Error: unable to open output file!\n");
     case StatusCode::CannotWriteOutput: return reportError(errors, "Error: unable to write output file!\n");
-    default: return reportError(errors, ("Error: " + status.toString() + "!\n").c_str());
+    default: return reportError(errors, ("Error: " + status.toString() + "\n").c_str());
   }
 }
 

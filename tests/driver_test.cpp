@@ -124,7 +124,7 @@ TEST(Driver, WithoutAGbkConverterUtf8RunsAreRefused) {
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
   writeFile(in, "三点\n");
   const std::vector<std::string> env = {"LD_PRELOAD=" VESTRILO_NO_GBK_ICONV, "ASAN_OPTIONS=verify_asan_link_order=0"};
-  const std::string refused = "Error: the C library's iconv has no GBK converter, which UTF-8 needs!\n";
+  const std::string refused = "Error: the C library's iconv has no GBK converter, which UTF-8 needs\n";
   const struct {
     const char* program;
     std::vector<std::string> args;

@@ -12,6 +12,9 @@
 //   for (const vestrilo::Pair& p : extractor.pairs(line))
 //     std::cout << p.source << " ||| " << p.translation << '\n';
 //
+// The library reads and writes UTF-8 unless told otherwise (Options, FileJob);
+// the command lines read GBK unless told otherwise.
+//
 // Errors. Failures are reported as Status values, never as exceptions: the
 // functions that can fail return one, and an object that cannot work says so
 // from its construction on (Extractor::status()) and gives empty results.
@@ -348,8 +351,9 @@ class InputFile {
   InputFile(InputFile&&) noexcept;
   InputFile& operator=(InputFile&&) noexcept;
 
-  // Opens the file (CannotOpenInput on failure). Lines longer than
-  // maxLineBytes (at most kMaxLineBytes) stop the reading with LineTooLong.
+  // Opens the file (CannotOpenInput on failure; InvalidArgument for a
+  // maxLineBytes of 0 or above kMaxLineBytes). A line longer than maxLineBytes
+  // stops the reading with LineTooLong.
   Status open(const std::string& path, Encoding encoding, std::size_t maxLineBytes = kMaxLineBytes);
 
   // The next batch of whole lines; false at the end of the file or when
@@ -398,7 +402,7 @@ class OutputFile {
 struct BatchProgress {
   unsigned long long firstLine = 1;  // the number of the batch's first line (from 1)
   std::size_t lines = 0;             // lines in the batch
-  unsigned long long bytesDone = 0;  // input bytes read up to the end of the batch
+  unsigned long long bytesDone = 0;  // input bytes up to the end of the batch (InputFile::bytesDone)
   std::optional<unsigned long long> inputSize;  // the input's size, for a regular file
 };
 
