@@ -75,15 +75,10 @@ class SentenceWorkspace final : public Workspace {
     // In UTF-8 mode the renderings say where they show the text read.
     InputPieces pieces;
     InputPieces* where = utf8Mode_ ? &pieces : nullptr;
-    std::string out;
-    bool html = false;
-    switch (rendering) {
-      case Rendering::Tags: out = markup(sentence_, MarkupForm::Tags, where); break;
-      case Rendering::Html: out = markup(sentence_, MarkupForm::Html, where), html = true; break;
-      case Rendering::TranslatedTags: out = wholeSentence(sentence_, MarkupForm::Tags, where); break;
-      case Rendering::TranslatedHtml: out = wholeSentence(sentence_, MarkupForm::Html, where), html = true; break;
-      case Rendering::PairsHtml: break;
-    }
+    const bool html = rendering == Rendering::Html || rendering == Rendering::TranslatedHtml;
+    const MarkupForm form = html ? MarkupForm::Html : MarkupForm::Tags;
+    const bool translated = rendering == Rendering::TranslatedTags || rendering == Rendering::TranslatedHtml;
+    std::string out = translated ? wholeSentence(sentence_, form, where) : markup(sentence_, form, where);
     return utf8Mode_ ? utf8_.rendering(out, pieces, html) : out;
   }
 
