@@ -126,7 +126,8 @@ std::string_view encodingName(Encoding encoding);  // "GBK" or "UTF-8"
 
 // Text of the given encoding as well-formed UTF-8: GBK is converted (as iconv
 // converts it); a byte that cannot be converted (one that is no GBK character,
-// each ill-formed piece of UTF-8) becomes U+FFFD.
+// each ill-formed piece of UTF-8) becomes U+FFFD. Where iconv has no GBK
+// converter (see NoConverter) every GBK byte of 0x80 and above is U+FFFD.
 std::string toUtf8(std::string_view text, Encoding encoding);
 
 // The longest line read whole, in bytes (1 GiB less one byte).
