@@ -60,8 +60,8 @@ def main():
     starts = range(0, size, block)
     extract, packed = timed(lambda: [distributed._process_block(files, s, min(s + block, size), direction[1:], "GBK")
                                      for s in starts])
-    merger = _vestrilo._Merger()
-    merge, _ = timed(lambda: [merger.admit(p) for p in packed])
+    merger = _vestrilo.Registry()
+    merge, _ = timed(lambda: [merger.admit_block(p) for p in packed])
 
     print("| direction | run | seconds | MB/s | time / command line |")
     print("|---|---|---|---|---|")

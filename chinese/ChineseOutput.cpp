@@ -1,6 +1,4 @@
-// Chinese translation output: for each entity, its source text and its English
-// translation, filtered through a run's registry so that a pair is
-// written only the first time it occurs in the run.
+// The translation of a Chinese record into English, by kind.
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
 
@@ -20,41 +18,8 @@ std::string translatorInput(std::string_view source) {
 
 }  // namespace
 
-bool ChineseSentence::isTranslated(ChineseEntityKind kind) {
-  switch (kind) {
-    case ChineseEntityKind::Number:
-    case ChineseEntityKind::Figure:
-    case ChineseEntityKind::Ordinal:
-    case ChineseEntityKind::Week:
-    case ChineseEntityKind::Date:
-    case ChineseEntityKind::Clock:
-    case ChineseEntityKind::Arabic:
-    case ChineseEntityKind::ArabicWithUnit:
-    case ChineseEntityKind::Fractional:
-      return true;
-    default:
-      return false;
-  }
-}
-
-std::string_view ChineseSentence::kindName(ChineseEntityKind kind) {
-  switch (kind) {
-    case ChineseEntityKind::Plain: return "Plain";
-    case ChineseEntityKind::Number: return "Number";
-    case ChineseEntityKind::Figure: return "Figure";
-    case ChineseEntityKind::Ordinal: return "Ordinal";
-    case ChineseEntityKind::Week: return "Week";
-    case ChineseEntityKind::Date: return "Date";
-    case ChineseEntityKind::Clock: return "Clock";
-    case ChineseEntityKind::Arabic: return "Arabic";
-    case ChineseEntityKind::Latin: return "Latin";
-    case ChineseEntityKind::ArabicWithUnit: return "ArabicWithUnit";
-    case ChineseEntityKind::Fractional: return "Fractional";
-  }
-  return "Plain";
-}
-
-std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
+std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* second) const {
+  if (second) second->clear();
   const std::string_view source = text(e);
   switch (e.kind) {
     case ChineseEntityKind::Number: return translateNumber(translatorInput(source));
@@ -69,19 +34,6 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e) const {
     case ChineseEntityKind::Arabic: return std::string(source);
     default: return {};
   }
-}
-
-void ChineseSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
-    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
-  });
-}
-
-std::string ChineseSentence::translationLine(EmittedPairs& registry) const {
-  std::vector<TranslationPair> pairs;
-  translationPairs(pairs);
-  return registry.admitLines(pairs);
 }
 
 }  // namespace vestrilo

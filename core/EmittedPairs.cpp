@@ -118,11 +118,4 @@ std::size_t EmittedPairs::memoryUse() const {
   return blockBytes_ + slots_.memoryUse() + blocks_.capacity() * sizeof(blocks_[0]);
 }
 
-void EmittedPairs::appendPairLine(std::string& out, std::string_view source, std::string_view translation) {
-  out += source;
-  out += " ||| ";
-  out += translation;
-  out += '\n';
-}
-
 }  // namespace vestrilo

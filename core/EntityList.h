@@ -11,12 +11,24 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <string_view>
 #include <vector>
 
 namespace vestrilo {
+
+// One record of a line: a span of its bytes and what the span is. Kind is the
+// direction's enum of record kinds, which has a Plain kind.
+template <class Kind>
+struct Record {
+  std::int32_t start = 0;
+  std::int32_t length = 0;
+  Kind kind = Kind::Plain;
+
+  bool operator==(const Record& o) const { return start == o.start && length == o.length && kind == o.kind; }
+};
 
 template <class T>
 class EntityList {

@@ -6,18 +6,6 @@
 
 namespace vestrilo {
 
-bool parseDirection(const char* argument, Direction& direction) {
-  if (std::strcmp(argument, "-C2E") == 0) {
-    direction = Direction::ChineseToEnglish;
-    return true;
-  }
-  if (std::strcmp(argument, "-E2C") == 0) {
-    direction = Direction::EnglishToChinese;
-    return true;
-  }
-  return false;
-}
-
 bool answerInfoRequest(int argc, const char* const* argv, const char* program, const char* usage, std::FILE* out) {
   if (argc != 2) return false;
   if (std::strcmp(argv[1], "--help") == 0) {
@@ -88,13 +76,19 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
   if (argc != 4)
     return reportError(err, "Error: 4 parameters are needed, such as \"Vestrilo.exe -C2E[-E2C] infile outfile\"");
   Direction direction;
-  if (!parseDirection(argv[1], direction))
+  if (!directionOption(argv[1], direction))
     return reportError(err, "\nError: the 1st parameter should be \"-C2E\" or \"-E2C\"");
   unsigned threads = 1;
   if (!workerThreads(threads)) return reportError(err, "Error: VESTRILO_THREADS must be a positive number\n");
-  Options options;
-  if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
-  return runBatchJob(direction, options, threads, argv[2], argv[3], out, err);
+  FileJob job;
+  job.direction = direction;
+  if (!fileEncoding(job.encoding)) return reportError(err, kEncodingError);
+  job.input = argv[2];
+  job.output = argv[3];
+  job.threads = threads;
+  ConsoleProgress progress(out);
+  job.progress = &progress;
+  return finishRun(extractFile(job), out, err);
 }
 
 }  // namespace vestrilo

@@ -1,22 +1,20 @@
-// The batch tool: command line, files, the line loop and the console messages.
+// The batch tool: its command line and console messages over the library's
+// file job.
 #pragma once
 
 #include <cstdio>
 #include <string_view>
 
-#include "driver/LineLoop.h"
+#include "driver/Console.h"
 #include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
-
-// "-C2E" or "-E2C", compared byte for byte; false for anything else.
-bool parseDirection(const char* argument, Direction& direction);
 
 // The answer to a lone "--help" or "--version" argument: writes the usage text
 // or "program version" to `out` and returns true; false for any other command line.
 bool answerInfoRequest(int argc, const char* const* argv, const char* program, const char* usage, std::FILE* out);
 
-// The number of worker threads of the line loop: VESTRILO_THREADS when set (an
+// The number of worker threads of the file job: VESTRILO_THREADS when set (an
 // empty value counts as unset), else the number of cores. False when the
 // variable holds anything but a positive decimal number.
 bool workerThreads(unsigned& threads);

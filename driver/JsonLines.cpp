@@ -48,7 +48,7 @@ void appendJsonLine(std::string& out, unsigned long long lineNumber, const std::
     out += std::to_string(e.start);
     out += ", \"end\": ";
     out += std::to_string(e.end);
-    field("kind", e.kind);
+    field("kind", kindName(e.kind));
     field("text", e.text);
     field("translation", e.translation);
     if (e.candidate) field("candidate", *e.candidate);

@@ -3,25 +3,10 @@
 #include <string>
 
 #include "driver/JsonLines.h"
-#include "driver/LineReader.h"
 
 namespace vestrilo {
 
 namespace {
-
-struct FormatName {
-  std::string_view name;
-  ViewFormat format;
-};
-
-constexpr FormatName formatNames[] = {
-    {"tags", {false, Rendering::Tags}},
-    {"html", {false, Rendering::Html}},
-    {"translated-tags", {false, Rendering::TranslatedTags}},
-    {"translated-html", {false, Rendering::TranslatedHtml}},
-    {"pairs-html", {false, Rendering::PairsHtml}},
-    {"jsonl", {true, Rendering::Tags}},
-};
 
 constexpr const char* usage =
     "Usage: vestrilo-view -C2E|-E2C FORMAT infile outfile\n"
@@ -91,13 +76,12 @@ constexpr std::string_view htmlTail = "</body>\n</html>\n";
 }  // namespace
 
 bool parseViewFormat(std::string_view name, ViewFormat& format) {
-  for (const FormatName& f : formatNames) {
-    if (f.name == name) {
-      format = f.format;
-      return true;
-    }
+  if (name == "jsonl") {
+    format = ViewFormat{true, Rendering::Tags};
+    return true;
   }
-  return false;
+  format.json = false;
+  return renderingNamed(name, format.rendering);
 }
 
 bool isHtmlFormat(const ViewFormat& format) {
@@ -111,46 +95,51 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   if (argc != 5)
     return usageError(err, "Error: 5 parameters are needed, such as \"vestrilo-view -C2E[-E2C] FORMAT infile outfile\"\n");
   Direction direction;
-  if (!parseDirection(argv[1], direction))
+  if (!directionOption(argv[1], direction))
     return usageError(err, "Error: the 1st parameter should be \"-C2E\" or \"-E2C\"\n");
   ViewFormat format;
   if (!parseViewFormat(argv[2], format))
     return usageError(err,
                       "Error: the 2nd parameter should be one of tags, html, translated-tags, translated-html, "
                       "pairs-html, jsonl\n");
-  Options options;
-  if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
+  Encoding encoding;
+  if (!fileEncoding(encoding)) return reportError(err, kEncodingError);
+  const Extractor extractor(direction, Options{encoding});
+  if (!extractor.ok()) return finishRun(extractor.status(), out, err);
 
-  RunFiles files(out, err);
-  if (!files.open(argv[3], argv[4])) return -1;
+  InputFile input;
+  if (Status s = input.open(argv[3], encoding); !s.ok()) return finishRun(s, out, err);
+  OutputFile output;
+  if (Status s = output.open(argv[4]); !s.ok()) return finishRun(s, out, err);
+  printBanner(out);
 
   const bool html = isHtmlFormat(format);
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
-  if (html) files.write(htmlHead(argv[1], argv[2], options.encoding));
+  Status written;
+  if (html) written = output.write(htmlHead(argv[1], argv[2], encoding));
 
-  Extractor extractor(direction, options);
-  LineReader reader(files.input());
-  if (options.encoding == Encoding::UTF8) reader.skipPrefix(kByteOrderMark);
+  Registry registry;  // the pairs the pair lines have shown, for the whole run
   LineBatch batch;
   unsigned long long lineNumber = 1;
   std::string progress, text;
-  while (!files.writeFailed() && reader.next(batch)) {
+  while (written.ok() && input.next(batch)) {
     progress.clear();
     text.clear();
     appendProgress(progress, lineNumber, batch.lines.size());
     for (std::string_view line : batch.lines) {
       if (format.json)
-        appendJsonLine(text, lineNumber, extractor.entities(line), options.encoding);
+        appendJsonLine(text, lineNumber, extractor.entities(line), encoding);
       else
-        text += extractor.render(line, format.rendering);
+        text += extractor.render(line, format.rendering, registry);
       text += lineEnd;
       ++lineNumber;
     }
     std::fwrite(progress.data(), 1, progress.size(), out);
-    files.write(text);
+    written = output.write(text);
   }
-  if (html) files.write(htmlTail);
-  return files.finish(reader.failed());
+  if (html && written.ok()) written = output.write(htmlTail);
+  const Status closed = output.close();
+  return finishRun(!written.ok() ? written : !closed.ok() ? closed : input.status(), out, err);
 }
 
 }  // namespace vestrilo

@@ -1,52 +1,16 @@
-// The library behind the public header: an extractor runs each line through
-// the sentence class of its direction and keeps the registry of what it gave.
+// The library behind the public header: an extractor runs each line through a
+// workspace of its direction and keeps the registry of what it gave.
 #include "vestrilo/vestrilo.h"
 
+#include <mutex>
 #include <utility>
 
-#include "chinese/ChineseSentence.h"
-#include "core/EmittedPairs.h"
-#include "core/TranslationCache.h"
+#include "core/Admission.h"
 #include "core/Utf8Gbk.h"
-#include "engine/Utf8Line.h"
-#include "english/EnglishSentence.h"
+#include "engine/MovedFrom.h"
+#include "engine/Workspace.h"
 
 namespace vestrilo {
-
-const char* version() { return VESTRILO_VERSION; }
-
-std::string toUtf8(std::string_view text, Encoding encoding) {
-  std::string out;
-  if (encoding == Encoding::GBK)
-    utf8::appendGbkAsUtf8(out, text);
-  else
-    utf8::appendWellFormed(out, text);
-  return out;
-}
-
-bool encodingNamed(std::string_view name, Encoding& encoding) {
-  auto is = [name](std::string_view candidate) {
-    if (name.size() != candidate.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
-      if (c != candidate[i]) return false;
-    }
-    return true;
-  };
-  if (is("GBK")) {
-    encoding = Encoding::GBK;
-    return true;
-  }
-  if (is("UTF-8")) {
-    encoding = Encoding::UTF8;
-    return true;
-  }
-  return false;
-}
-
-bool operator==(const Pair& a, const Pair& b) {
-  return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
-}
 
 // ---------------------------------------------------------------- Registry
 
@@ -60,7 +24,8 @@ Registry::Registry(Registry&&) noexcept = default;
 Registry& Registry::operator=(Registry&&) noexcept = default;
 
 void Registry::admit(const Pair* first, const Pair* last, std::vector<Pair>& written) {
-  state_->pairs.admit(first, last, [&written](const Pair& p) { written.push_back(p); });
+  if (!notMovedFrom(state_.get())) return;
+  admitPairs(state_->pairs, first, last, [&written](const Pair& p) { written.push_back(p); });
 }
 
 void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written) {
@@ -68,85 +33,44 @@ void Registry::admit(const std::vector<Pair>& found, std::vector<Pair>& written)
 }
 
 void Registry::admitLines(const Pair* first, const Pair* last, std::string& lines) {
-  state_->pairs.admitLines(first, last, lines);
+  if (!notMovedFrom(state_.get())) return;
+  admitPairs(state_->pairs, first, last,
+             [&lines](const Pair& p) { appendPairLine(lines, p.source, p.translation); });
 }
 
 bool Registry::contains(std::string_view source, std::string_view translation) const {
-  return state_->pairs.contains(source, translation);
+  return notMovedFrom(state_.get()) && state_->pairs.contains(source, translation);
 }
 
-std::size_t Registry::size() const { return state_->pairs.size(); }
+std::size_t Registry::size() const {
+  return notMovedFrom(state_.get()) ? state_->pairs.size() : 0;
+}
 
-void Registry::clear() { state_->pairs.clear(); }
+void Registry::clear() {
+  if (notMovedFrom(state_.get())) state_->pairs.clear();
+}
 
 void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced) {
-  EmittedPairs tested;  // the pairs the registry would have tested so far in the block
-  bool keepCandidate = false;
-  bool previousEmpty = false;
-  for (const Pair& p : found) {
-    if (p.candidate && !previousEmpty) {
-      // A second reading is written exactly when its main pair is.
-      if (keepCandidate && !p.translation.empty()) reduced.push_back(p);
-      continue;
-    }
-    // A main pair, or a second reading standing alone after an empty main pair.
-    if (!p.candidate) previousEmpty = p.translation.empty();
-    keepCandidate = false;
-    if (p.translation.empty()) continue;
-    if (!tested.insert(p.source, p.translation)) continue;  // tested before: never written here
-    if (p.candidate) reduced.push_back(Pair{p.source, {}, false});  // the empty main pair it stands after
-    reduced.push_back(p);
-    keepCandidate = !p.candidate;
-  }
+  reducePairs(found.data(), found.data() + found.size(), reduced);
 }
 
 // ---------------------------------------------------------------- Extractor
 
 struct Extractor::State {
-  State(Direction d, const Options& o) : direction(d), options(o) {}
+  State(Direction d, const Options& o) : direction(d), options(o), workspaces(workspaceMaker(d), o.encoding) {
+    if (o.encoding == Encoding::UTF8 && !utf8::tablesAvailable())
+      status = Status(StatusCode::NoConverter, "the C library's iconv has no GBK converter, which UTF-8 needs");
+  }
 
   Direction direction;
   Options options;
-  ChineseSentence chinese;  // the sentence objects are reused from line to line
-  EnglishSentence english;
-  TranslationCache cache;
+  Status status;
+  // The workspaces of the calls: each call takes one for its duration, so the
+  // memos they fill stay inside the extractor and calls from several threads
+  // do not share one.
+  mutable WorkspacePool workspaces;
+  std::mutex registryMutex;  // held while pairs() admits
   Registry registry;
-  std::vector<TranslationPair> scratch;
-  Utf8Line utf8;  // UTF-8 mode: the line and the text the sentence reads
-
-  bool isChinese() const { return direction == Direction::ChineseToEnglish; }
-  bool isUtf8() const { return options.encoding == Encoding::UTF8; }
-
-  // The text the rules read: the line itself, or in UTF-8 mode its conversion.
-  std::string_view read(std::string_view line) { return isUtf8() ? utf8.read(line, isChinese()) : line; }
-
-  void run(std::string_view line) { runStages(read(line)); }
-
-  void runStages(std::string_view text) {
-    if (isChinese()) {
-      chinese.assign(text);
-      chinese.runStages();
-    } else {
-      english.assign(text);
-      english.runStages();
-    }
-  }
-
-  // Appends the pairs of the line just run, unfiltered, in the form written
-  // (UTF-8 mode). P is Pair or TranslationPair.
-  template <class P>
-  void appendPairsInForm(std::vector<P>& out) {
-    const std::string& read = isChinese() ? chinese.sentence : english.sentence;
-    auto add = [&](std::string_view source, std::string_view translation, bool candidate) {
-      P& p = out.emplace_back();
-      p.candidate = candidate;
-      utf8.formPair(read, source, translation, p.source, p.translation);
-    };
-    if (isChinese())
-      chinese.forEachPair(cache, add);
-    else
-      english.forEachPair(cache, add);
-  }
 };
 
 Extractor::Extractor(Direction direction, Options options)
@@ -155,112 +79,112 @@ Extractor::~Extractor() = default;
 Extractor::Extractor(Extractor&&) noexcept = default;
 Extractor& Extractor::operator=(Extractor&&) noexcept = default;
 
-Direction Extractor::direction() const { return state_->direction; }
-const Options& Extractor::options() const { return state_->options; }
+// The state when the extractor can work; null for one that cannot (and for a
+// moved-from one, which is a caller's error).
+const Extractor::State* Extractor::usable() const {
+  return notMovedFrom(state_.get()) && state_->status.ok() ? state_.get() : nullptr;
+}
 
-void Extractor::collect(std::string_view line, std::vector<Pair>& found) {
-  State& s = *state_;
-  // A line that the quick scan clears gives no pair: its stages are skipped (a
-  // UTF-8 Chinese line is scanned before it is converted).
-  if (s.isChinese() ? !(s.isUtf8() ? ChineseSentence::mayHoldEntityUtf8(line) : ChineseSentence::mayHoldEntity(line))
-                    : !EnglishSentence::mayHoldEntity(line))
+bool Extractor::ok() const { return usable() != nullptr; }
+
+const Status& Extractor::status() const {
+  return notMovedFrom(state_.get()) ? state_->status : movedFromStatus();
+}
+
+Direction Extractor::direction() const {
+  return notMovedFrom(state_.get()) ? state_->direction : Direction::ChineseToEnglish;
+}
+
+const Options& Extractor::options() const {
+  static const Options none;
+  return notMovedFrom(state_.get()) ? state_->options : none;
+}
+
+void Extractor::collect(std::string_view line, std::vector<Pair>& found) const {
+  const State* s = usable();
+  if (!s || line.size() > kMaxLineBytes) return;
+  s->workspaces.take()->collect(line, found);
+}
+
+void Extractor::collect(const std::vector<std::string_view>& lines, std::vector<Pair>& found,
+                        std::vector<std::size_t>& ends) const {
+  const State* s = usable();
+  if (!s) {
+    ends.insert(ends.end(), lines.size(), found.size());
     return;
-  s.runStages(s.read(line));
-  if (s.isUtf8()) return s.appendPairsInForm(found);
-  auto add = [&found](std::string_view source, std::string_view translation, bool candidate) {
-    Pair& p = found.emplace_back();
-    p.source.assign(source.data(), source.size());
-    p.translation.assign(translation.data(), translation.size());
-    p.candidate = candidate;
-  };
-  if (s.isChinese())
-    s.chinese.forEachPair(s.cache, add);
-  else
-    s.english.forEachPair(s.cache, add);
+  }
+  const WorkspacePool::Lease workspace = s->workspaces.take();
+  for (std::string_view line : lines) {
+    if (line.size() <= kMaxLineBytes) workspace->collect(line, found);
+    ends.push_back(found.size());
+  }
+}
+
+void Extractor::pairs(std::string_view line, std::vector<Pair>& written) {
+  std::vector<std::size_t> ends;
+  pairs(std::vector<std::string_view>{line}, written, ends);
 }
 
 std::vector<Pair> Extractor::pairs(std::string_view line) {
-  std::vector<Pair> found, written;
-  collect(line, found);
-  state_->registry.admit(found, written);
+  std::vector<Pair> written;
+  pairs(line, written);
   return written;
 }
 
-namespace {
-
-template <class Sentence, class Record>
-Entity entityOf(const Sentence& s, const Record& e, std::string_view text) {
-  Entity out;
-  out.start = static_cast<std::size_t>(text.data() - s.sentence.data());
-  out.end = out.start + text.size();
-  out.kind = std::string(Sentence::kindName(e.kind));
-  out.text = std::string(text);
-  return out;
+void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
+                      std::vector<std::size_t>& ends) {
+  const State* s = usable();
+  if (!s) {
+    ends.insert(ends.end(), lines.size(), written.size());
+    return;
+  }
+  // Each line is collected and then admitted at once, while its pairs are
+  // still in the cache; the lock is held for the admission alone.
+  const WorkspacePool::Lease workspace = s->workspaces.take();
+  std::vector<Pair> found;
+  for (std::string_view line : lines) {
+    found.clear();
+    if (line.size() <= kMaxLineBytes) workspace->collect(line, found);
+    if (!found.empty()) {
+      std::lock_guard<std::mutex> lock(state_->registryMutex);
+      state_->registry.admit(found, written);
+    }
+    ends.push_back(written.size());
+  }
 }
 
-}  // namespace
-
-std::vector<Entity> Extractor::entities(std::string_view line) {
-  State& s = *state_;
-  s.run(line);
+std::vector<Entity> Extractor::entities(std::string_view line) const {
   std::vector<Entity> out;
-  if (s.isChinese()) {
-    for (const ChineseEntity& e : s.chinese.entities) {
-      if (!ChineseSentence::isTranslated(e.kind)) continue;
-      Entity entity = entityOf(s.chinese, e, s.chinese.text(e));
-      entity.translation = s.chinese.translationOf(e);
-      out.push_back(std::move(entity));
-    }
-  } else {
-    for (const EnglishEntity& e : s.english.entities) {
-      if (!EnglishSentence::isRendered(e.kind)) continue;
-      Entity entity = entityOf(s.english, e, s.english.sourceText(e));
-      const bool twoReadings =
-          e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
-      std::string candidate;
-      entity.translation = s.english.translationOf(e, twoReadings ? &candidate : nullptr);
-      if (twoReadings) entity.candidate = std::move(candidate);
-      out.push_back(std::move(entity));
-    }
-  }
-  if (s.isUtf8())
-    for (Entity& e : out) s.utf8.putInForm(e);
+  const State* s = usable();
+  if (s && line.size() <= kMaxLineBytes) s->workspaces.take()->entities(line, out);
   return out;
 }
 
-std::string Extractor::render(std::string_view line, Rendering rendering) {
-  State& s = *state_;
-  s.run(line);
-  EmittedPairs& registry = s.registry.state_->pairs;
-  // In UTF-8 mode the renderings say where they show the text read, and the
-  // pair lines show and register the pairs as written.
-  InputPieces pieces;
-  InputPieces* where = s.isUtf8() ? &pieces : nullptr;
-  const std::vector<TranslationPair>* shown = nullptr;
-  if (s.isUtf8() && rendering == Rendering::PairsHtml) {
-    s.scratch.clear();
-    s.appendPairsInForm(s.scratch);
-    shown = &s.scratch;
-  }
-  auto renderOne = [&](const auto& sentence) -> std::string {
-    switch (rendering) {
-      case Rendering::Tags: return sentence.markupTags(where);
-      case Rendering::Html: return sentence.markupHtml(where);
-      case Rendering::TranslatedTags: return sentence.translationLineTagged(where);
-      case Rendering::TranslatedHtml: return sentence.translationLineHtml(where);
-      case Rendering::PairsHtml: return sentence.translationLineHtmlPairs(registry, shown);
-    }
-    return {};
-  };
-  std::string out = s.isChinese() ? renderOne(s.chinese) : renderOne(s.english);
-  // The pair lines are made of the written pairs and ASCII markup only.
-  if (!s.isUtf8() || rendering == Rendering::PairsHtml) return out;
-  const bool html = rendering == Rendering::Html || rendering == Rendering::TranslatedHtml;
-  return s.utf8.rendering(out, pieces, html);
+std::string Extractor::render(std::string_view line, Rendering rendering, Registry& registry) const {
+  const State* s = usable();
+  if (!s || !notMovedFrom(registry.state_.get()) || line.size() > kMaxLineBytes) return {};
+  return s->workspaces.take()->render(line, rendering, registry.state_->pairs);
 }
 
-Registry& Extractor::registry() { return state_->registry; }
-const Registry& Extractor::registry() const { return state_->registry; }
-void Extractor::reset() { state_->registry.clear(); }
+std::string Extractor::render(std::string_view line, Rendering rendering) const {
+  Registry fresh;
+  return render(line, rendering, fresh);
+}
+
+Registry& Extractor::registry() {
+  static Registry none;
+  return notMovedFrom(state_.get()) ? state_->registry : none;
+}
+
+const Registry& Extractor::registry() const {
+  static const Registry none;
+  return notMovedFrom(state_.get()) ? state_->registry : none;
+}
+
+void Extractor::reset() {
+  if (!notMovedFrom(state_.get())) return;
+  std::lock_guard<std::mutex> lock(state_->registryMutex);
+  state_->registry.clear();
+}
 
 }  // namespace vestrilo

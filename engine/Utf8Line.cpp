@@ -4,9 +4,9 @@
 
 namespace vestrilo {
 
-std::string_view Utf8Line::read(std::string_view line, bool chinese) {
+std::string_view Utf8Line::read(std::string_view line, bool toGbk) {
   line_ = line;
-  direct_ = !chinese || utf8::isAscii(line);
+  direct_ = !toGbk || utf8::isAscii(line);
   if (direct_) return line;
   utf8::toGbk(line, gbk_, positions_);
   return gbk_;

@@ -13,9 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chinese/ChineseSentence.h"
 #include "core/Markup.h"
-#include "english/EnglishSentence.h"
 #include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
@@ -24,9 +22,10 @@ class Utf8Line {
  public:
   // Takes a UTF-8 line, which must stay alive until the results of this line
   // have been put in form, and gives the text the sentence class of the
-  // direction reads: the GBK text for Chinese, the line itself for English. An
-  // ASCII line is the same text in both encodings and is read as it is.
-  std::string_view read(std::string_view line, bool chinese);
+  // direction reads: its GBK conversion when the rules read GBK (`toGbk`), else
+  // the line itself. An ASCII line is the same text in both encodings and is
+  // read as it is.
+  std::string_view read(std::string_view line, bool toGbk);
 
   // The offset in the line of an offset in the text read.
   std::size_t lineOffset(std::size_t textOffset) const {

@@ -1,5 +1,4 @@
-// The English translation output: which kinds are rendered, the rendering of one
-// record, and the pair lines of a sentence filtered through the run's registry.
+// The translation of an English record into Chinese, by kind.
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 
@@ -25,55 +24,9 @@ std::string translatorInput(std::string_view working) {
 
 }  // namespace
 
-bool EnglishSentence::isRendered(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::Ordinal:
-    case EnglishEntityKind::Clock:
-    case EnglishEntityKind::MonthDate:
-    case EnglishEntityKind::Week:
-    case EnglishEntityKind::Units:
-    case EnglishEntityKind::Tens:
-    case EnglishEntityKind::WordNumber:
-    case EnglishEntityKind::Figure:
-    case EnglishEntityKind::Arabic:
-    case EnglishEntityKind::Fraction:
-    case EnglishEntityKind::ArabicMagnitude:
-    case EnglishEntityKind::DayDate:
-    case EnglishEntityKind::FigureOrClock:
-    case EnglishEntityKind::ClockOrNumber:
-      return true;
-    default:
-      return false;
-  }
-}
-
-std::string_view EnglishSentence::kindName(EnglishEntityKind kind) {
-  switch (kind) {
-    case EnglishEntityKind::NoNeighbour: return "NoNeighbour";
-    case EnglishEntityKind::Plain: return "Plain";
-    case EnglishEntityKind::Ordinal: return "Ordinal";
-    case EnglishEntityKind::MonthDate: return "MonthDate";
-    case EnglishEntityKind::Week: return "Week";
-    case EnglishEntityKind::Magnitude: return "Magnitude";
-    case EnglishEntityKind::Clock: return "Clock";
-    case EnglishEntityKind::Figure: return "Figure";
-    case EnglishEntityKind::FigureOrClock: return "FigureOrClock";
-    case EnglishEntityKind::Arabic: return "Arabic";
-    case EnglishEntityKind::Tens: return "Tens";
-    case EnglishEntityKind::WordNumber: return "WordNumber";
-    case EnglishEntityKind::Fraction: return "Fraction";
-    case EnglishEntityKind::ArabicMagnitude: return "ArabicMagnitude";
-    case EnglishEntityKind::DayDate: return "DayDate";
-    case EnglishEntityKind::Units: return "Units";
-    case EnglishEntityKind::ClockOrNumber: return "ClockOrNumber";
-  }
-  return "Plain";
-}
-
 std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* candidate) const {
   if (candidate) candidate->clear();
   if (e.kind == EnglishEntityKind::Arabic) return std::string(sourceText(e));
-  if (!isRendered(e.kind)) return {};
 
   std::string text = translatorInput(workingText(e));
   switch (e.kind) {
@@ -106,19 +59,6 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
     default:
       return {};
   }
-}
-
-void EnglishSentence::translationPairs(std::vector<TranslationPair>& out) const {
-  TranslationCache cache;
-  forEachPair(cache, [&out](std::string_view source, std::string_view translation, bool candidate) {
-    out.push_back(TranslationPair{std::string(source), std::string(translation), candidate});
-  });
-}
-
-std::string EnglishSentence::translationLine(EmittedPairs& registry) const {
-  std::vector<TranslationPair> pairs;
-  translationPairs(pairs);
-  return registry.admitLines(pairs);
 }
 
 }  // namespace vestrilo

@@ -2,9 +2,10 @@
 // entity records found in it, and every stage and translator of the
 // English-to-Chinese direction.
 //
-// Stages run once each, in this order: tokenize, recognize, disambiguate, then
-// one output builder (translationLine for the batch tool). Each stage file holds
-// one stage:
+// Stages run once each, in this order: tokenize, recognize, disambiguate; what
+// the sentence then gives (markup, renderings, pairs) is written for both
+// directions in core/SentenceOutput.h over english/EnglishStyle.h. Each stage
+// file holds one stage:
 //   EnglishSentence.cpp        construction, record texts, neighbour view, merge
 //   EnglishQuickScan.cpp       mayHoldEntity, the scan that lets a line skip the stages
 //   EnglishWordClasses.cpp     the table of the six word-class lists
@@ -19,10 +20,8 @@
 //   TranslateClock.cpp         clock times
 //   TranslateFraction.cpp      fractions and percentages
 //   TranslateOrdinal.cpp       ordinals and weekdays
-//   EnglishOutput.cpp          translationLine and the per-kind rendering
-//   EnglishRenderings.cpp      alternative renderings (whole-sentence, HTML pairs)
-//   EnglishMarkup.cpp          recognition markup
-//   EnglishMarkupTags.h        the tags and colours of markup and renderings
+//   EnglishOutput.cpp          the translation of a record, by kind
+//   EnglishStyle.h             the tags, colours and separators of markup and renderings
 #pragma once
 
 #include <cstddef>
@@ -31,9 +30,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/EmittedPairs.h"
 #include "core/EntityList.h"
-#include "core/Markup.h"
+#include "core/LineRecords.h"
 #include "core/TranslationCache.h"
 
 namespace vestrilo {
@@ -59,26 +57,16 @@ enum class EnglishEntityKind : std::int32_t {
   ClockOrNumber = 0x1010,
 };
 
-struct EnglishEntity {
-  std::int32_t start = 0;
-  std::int32_t length = 0;
-  EnglishEntityKind kind = EnglishEntityKind::Plain;
-
-  bool operator==(const EnglishEntity& o) const {
-    return start == o.start && length == o.length && kind == o.kind;
-  }
-};
+using EnglishEntity = Record<EnglishEntityKind>;
 
 // The neighbour view the passes take at the start of a step (see neighbourView),
 // texts cut from `lowered`; a missing neighbour reads as {0, 0, NoNeighbour}
 // with empty text.
 using EnglishNeighbours = NeighbourView<EnglishEntity>;
 
-class EnglishSentence {
+class EnglishSentence : public LineRecords<EnglishEntityKind> {
  public:
-  std::string sentence;  // the line as read
-  std::string lowered;   // working copy, always as long as `sentence`
-  EntityList<EnglishEntity> entities;
+  std::string lowered;  // working copy of `sentence`, always as long as it
   // The values of number words that the passes have tested, kept from line to line.
   TextMemo<std::int32_t> wordValues;
 
@@ -90,7 +78,7 @@ class EnglishSentence {
   void assign(std::string_view line);
 
   // Stages, and all of them in their fixed order (tokenize, recognize,
-  // disambiguate); after runStages the sentence is ready for any output builder.
+  // disambiguate); after runStages the sentence is ready for its output.
   void tokenize();
   void recognize();
   void disambiguate();
@@ -100,40 +88,20 @@ class EnglishSentence {
   // may be skipped (the proof is in the scan's source file). True does not mean
   // that the line holds one.
   static bool mayHoldEntity(std::string_view line);
+  // The same for a UTF-8 line: the rules read a line's own bytes in both
+  // encodings (bytes of 0x80 and above are word bytes), so a UTF-8 line is read
+  // as it is.
+  static bool mayHoldEntityUtf8(std::string_view line) { return mayHoldEntity(line); }
+  static constexpr bool readsGbk = false;
 
-  // Output builders. translationLine filters the sentence's pairs through a
-  // run's registry; translationPairs gives the same pairs (candidates marked)
-  // unfiltered, in order.
-  std::string translationLine(EmittedPairs& registry) const;
-  void translationPairs(std::vector<TranslationPair>& out) const;
-  // The same pairs handed to emit(source, translation, candidate) as views,
-  // valid during the call, so that a caller builds its own pairs without a copy
-  // in between; renderings are looked up in (and added to) a memo.
-  template <class Emit>
-  void forEachPair(TranslationCache& cache, Emit&& emit) const;
-  // The renderings list where they show the sentence's own text in *pieces
-  // when that is given (see InputPiece). The HTML pair lines show and register
-  // the sentence's pairs, or, when given, `shown`: the same pairs in the form
-  // the caller writes them, one for each pair of translationPairs.
-  std::string translationLineHtml(InputPieces* pieces = nullptr) const;
-  std::string translationLineTagged(InputPieces* pieces = nullptr) const;
-  std::string translationLineHtmlPairs(EmittedPairs& registry,
-                                       const std::vector<TranslationPair>* shown = nullptr) const;
-  std::string markupHtml(InputPieces* pieces = nullptr) const;
-  std::string markupTags(InputPieces* pieces = nullptr) const;
+  // The translation of record e: its working text through the translator of
+  // its kind (an Arabic number gives its source text); empty for a kind that is
+  // not translated. For the two kinds with a second reading that reading is
+  // stored in *second when that is given (else *second is cleared).
+  std::string translationOf(const EnglishEntity& e, std::string* second = nullptr) const;
 
-  // Shared by every output builder: whether a kind is rendered, and the
-  // rendering of record e (its working text through the translator of its
-  // kind; Arabic records give their source text). For the two candidate kinds
-  // the second reading is stored in *candidate when that is given.
-  static bool isRendered(EnglishEntityKind kind);
-  // The kind's name as written in code ("MonthDate", "FigureOrClock"); stable.
-  static std::string_view kindName(EnglishEntityKind kind);
-  std::string translationOf(const EnglishEntity& e, std::string* candidate = nullptr) const;
-
-  // A record's source text (from `sentence`) and working text (from `lowered`),
+  // A record's working text (from `lowered`; its source text is sourceText),
   // clamped to the line.
-  std::string_view sourceText(const EnglishEntity& e) const { return recordText(sentence, e); }
   std::string_view workingText(const EnglishEntity& e) const { return recordText(lowered, e); }
   std::string_view workingText(std::size_t i) const { return workingText(entities[i]); }
 
@@ -142,9 +110,6 @@ class EnglishSentence {
     return neighbourView(entities, i, lowered, EnglishEntity{0, 0, EnglishEntityKind::NoNeighbour});
   }
 
-  // Merges records first..last as kind (see mergeRecords). Returns the position
-  // after the merged record, where a pass that continues after it goes on.
-  std::size_t merge(std::size_t first, std::size_t last, EnglishEntityKind kind);
   // Extends record i over the first byte of the record after it (and whatever
   // lies between them) as kind; that record loses the byte, or goes when it
   // had no other ("a.m" and "." make "a.m.", "61" and "%." make "61%" and ".").
@@ -178,27 +143,5 @@ class EnglishSentence {
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);
 };
-
-template <class Emit>
-void EnglishSentence::forEachPair(TranslationCache& cache, Emit&& emit) const {
-  for (const EnglishEntity& e : entities) {
-    if (!isRendered(e.kind)) continue;
-    const std::string_view source = sourceText(e);
-    // An Arabic number is its own translation.
-    if (e.kind == EnglishEntityKind::Arabic) {
-      emit(source, source, false);
-      continue;
-    }
-    const bool twoReadings = e.kind == EnglishEntityKind::FigureOrClock || e.kind == EnglishEntityKind::ClockOrNumber;
-    // Apart from Arabic numbers, the rendering depends on the kind and the working text only.
-    const TranslationCache::Translation r = cache.get(static_cast<std::int32_t>(e.kind), workingText(e), [&] {
-      CachedTranslation fresh;
-      fresh.translation = translationOf(e, twoReadings ? &fresh.candidate : nullptr);
-      return fresh;
-    });
-    emit(source, r.translation, false);
-    if (twoReadings) emit(source, r.candidate, true);
-  }
-}
 
 }  // namespace vestrilo

@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/EmittedPairs.h"
+#include "core/Admission.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo::fuzz {
 
@@ -85,18 +86,20 @@ bool samePairs(const std::vector<A>& a, const std::vector<B>& b) {
 // from, what it returned with an empty registry, and the sentence's unfiltered
 // pairs.
 inline void checkTranslationLine(std::string_view line, const std::string& written,
-                                 const std::vector<TranslationPair>& pairs, const std::string& again) {
+                                 const std::vector<Pair>& pairs, const std::string& again) {
   // The driver never hands over a line feed. Without one in the line, every
   // listing line must be whole: no source or translation may bring one in.
   if (line.find('\n') == std::string_view::npos) {
     check(wellFormedListing(written), "translationLine wrote a malformed pair line", written);
-    for (const TranslationPair& p : pairs) {
+    for (const Pair& p : pairs) {
       if (p.translation.find('\n') != std::string::npos) fail("a translation holds a line feed", p.translation);
     }
   }
   // translationLine is the sentence's pairs filtered through an empty registry.
   EmittedPairs registry;
-  const std::string expected = registry.admitLines(pairs);
+  std::string expected;
+  admitPairs(registry, pairs.data(), pairs.data() + pairs.size(),
+             [&expected](const Pair& p) { appendPairLine(expected, p.source, p.translation); });
   check(written == expected, "translationLine differs from admitLines(translationPairs)", written);
   // Everything written is registered: the same line adds nothing a second time.
   check(again.empty(), "translationLine wrote a pair twice", again);

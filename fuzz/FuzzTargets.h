@@ -12,9 +12,12 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
+#include "core/SentenceOutput.h"
 #include "core/Utf8Gbk.h"
-#include "driver/LineReader.h"
+#include "engine/LineReader.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
 #include "fuzz/FuzzSupport.h"
 #include "vestrilo/vestrilo.h"
 
@@ -101,7 +104,7 @@ inline void utf8Line(const std::string& line, Direction direction) {
 
   auto converted = [](const std::string& gbk) { return utf8::gbkToUtf8(gbk); };
   if (direction == Direction::EnglishToChinese) {
-    Extractor gbk(direction);
+    Extractor gbk(direction, Options{Encoding::GBK});
     const std::vector<Entity> same = gbk.entities(line);
     check(same.size() == entities.size(), "UTF-8: English entities differ from GBK mode", line);
     for (std::size_t i = 0; i < same.size(); ++i) {
@@ -120,14 +123,14 @@ inline void utf8Line(const std::string& line, Direction direction) {
   check(ChineseSentence::mayHoldEntityUtf8(line) == ChineseSentence::mayHoldEntity(gbkLine),
         "UTF-8: the quick scan of the line differs from that of its conversion", line);
   if (!wellFormed || converted(gbkLine) != line) return;  // the stand-in stood for something
-  Extractor gbk(direction);
+  Extractor gbk(direction, Options{Encoding::GBK});
   const std::vector<Pair> gbkFound = pairsOf(gbk, gbkLine);
   check(gbkFound.size() == found.size(), "UTF-8: Chinese pairs differ from those of the GBK line", line);
   for (std::size_t i = 0; i < found.size(); ++i)
     check(found[i].source == converted(gbkFound[i].source) && found[i].translation == converted(gbkFound[i].translation),
           "UTF-8: a Chinese pair is not the converted GBK pair", found[i].source);
   for (Rendering r : kRenderings) {
-    std::string expected = converted(Extractor(direction).render(gbkLine, r));
+    std::string expected = converted(Extractor(direction, Options{Encoding::GBK}).render(gbkLine, r));
     check(Extractor(direction, Options{Encoding::UTF8}).render(line, r) == expected,
           "UTF-8: a Chinese rendering is not the converted GBK rendering", expected);
   }
@@ -143,16 +146,16 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   const std::string line(reinterpret_cast<const char*>(data), size);
 
   std::string written, again;
-  std::vector<TranslationPair> pairs;
+  std::vector<Pair> pairs;
   {
     EmittedPairs registry;
     const Sentence s = prepared(line);
-    written = s.translationLine(registry);
-    again = s.translationLine(registry);
+    written = translationLine<Pair>(s, registry);
+    again = translationLine<Pair>(s, registry);
   }
   {
     const Sentence s = prepared(line);
-    s.translationPairs(pairs);
+    translationPairs(s, pairs);
   }
   checkTranslationLine(line, written, pairs, again);
   // The quick scan may clear only a line whose full stages find nothing.
@@ -160,12 +163,12 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
 
   // The extractor skips the stages of a cleared line: its pairs must be those
   // of the full stages either way.
-  Extractor extractor(direction);
+  Extractor extractor(direction, Options{Encoding::GBK});
   std::vector<Pair> found;
   extractor.collect(line, found);
   check(samePairs(pairs, found), "Extractor::collect (with the quick scan) differs from translationPairs", line);
   std::string viaExtractor;
-  for (const Pair& p : extractor.pairs(line)) EmittedPairs::appendPairLine(viaExtractor, p.source, p.translation);
+  for (const Pair& p : extractor.pairs(line)) appendPairLine(viaExtractor, p.source, p.translation);
   check(viaExtractor == written, "Extractor::pairs differs from translationLine", viaExtractor);
   check(extractor.pairs(line).empty(), "Extractor::pairs gave a pair twice", line);
   std::size_t end = 0;
@@ -175,15 +178,15 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
     end = e.end;
   }
 
-  { const std::string out = prepared(line).translationLineHtml(); (void)out; }
-  { const std::string out = prepared(line).translationLineTagged(); (void)out; }
+  { const std::string out = wholeSentence(prepared(line), MarkupForm::Html); (void)out; }
+  { const std::string out = wholeSentence(prepared(line), MarkupForm::Tags); (void)out; }
   {
     EmittedPairs registry;
-    const std::string out = prepared(line).translationLineHtmlPairs(registry);
+    const std::string out = htmlPairLines<Pair>(prepared(line), registry);
     (void)out;
   }
-  { const std::string out = prepared(line).markupHtml(); (void)out; }
-  { const std::string out = prepared(line).markupTags(); (void)out; }
+  { const std::string out = markup(prepared(line), MarkupForm::Html); (void)out; }
+  { const std::string out = markup(prepared(line), MarkupForm::Tags); (void)out; }
 
   utf8Line(line, direction);
 }
@@ -287,7 +290,7 @@ inline void englishFunctions(const std::uint8_t* data, std::size_t size) {
   detail::oneFunction(detail::kEnglishFunctions, data, size);
 }
 
-// The driver's line splitting: LineReader over an in-memory file, with block
+// The line splitting of the file reader: LineReader over an in-memory file, with block
 // sizes small enough that lines straddle many blocks (first byte: 1..64 bytes,
 // or 4 KiB for the top values), checked against splitLines over the whole
 // input and against the bytes themselves.

@@ -1,4 +1,4 @@
-// libFuzzer entry point: the driver's line splitting (LineReader over an in-memory file, splitLines).
+// libFuzzer entry point: the file reader's line splitting (LineReader over an in-memory file, splitLines).
 // The body and its checks are in FuzzTargets.h.
 #include <cstddef>
 #include <cstdint>

@@ -11,7 +11,18 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "engine/Directions.h"
+
 namespace vestrilo::test {
+
+std::string_view kindLabel(EnglishEntityKind kind) {
+  if (const std::optional<EntityKind> k = entityKind(kind)) return kindName(*k);
+  switch (kind) {
+    case EnglishEntityKind::NoNeighbour: return "NoNeighbour";
+    case EnglishEntityKind::Magnitude: return "Magnitude";
+    default: return "Plain";
+  }
+}
 
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "vestrilo-test-XXXXXX").string();

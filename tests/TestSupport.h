@@ -3,7 +3,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "english/EnglishSentence.h"
 
 namespace vestrilo::test {
 
@@ -47,5 +50,9 @@ std::vector<std::string> pythonWith(const std::string& module);
 // Runs a Python 3 script with arguments through `python` (from pythonWith).
 RunResult runPython(const std::vector<std::string>& python, const std::string& script,
                     const std::vector<std::string>& args);
+
+// The name of an English record kind in the tests' dumps of records: the
+// public kind's name, or the enumerator's name of a kind that is no entity.
+std::string_view kindLabel(EnglishEntityKind kind);
 
 }  // namespace vestrilo::test

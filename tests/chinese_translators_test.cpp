@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
+#include "core/SentenceOutput.h"
 #include "lexicon/ChineseToEnglishMaps.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
 namespace {
@@ -309,7 +312,7 @@ TEST_F(TranslationLine, EveryTranslatedKindGoesThroughItsTranslator) {
   } kinds[] = {{K::Plain, false}, {K::Latin, false}, {K::Number, true}, {K::Figure, true},
                {K::Ordinal, true}, {K::Week, true},  {K::Date, true},   {K::Clock, true},
                {K::Arabic, true},  {K::ArabicWithUnit, true}, {K::Fractional, true}};
-  for (const auto& k : kinds) EXPECT_EQ(ChineseSentence::isTranslated(k.kind), k.translated);
+  for (const auto& k : kinds) EXPECT_EQ(chineseStyle.renderings.find(k.kind) != nullptr, k.translated);
 
   const struct {
     const char* text;
@@ -336,15 +339,15 @@ TEST_F(TranslationLine, PairsKeepTheSourceBytes) {
                                                 {11, 2, ChineseEntityKind::Plain},
                                                 {14, 3, ChineseEntityKind::Latin},
                                                 {18, 4, ChineseEntityKind::Arabic}});
-  std::vector<TranslationPair> pairs;
-  s.translationPairs(pairs);
+  std::vector<Pair> pairs;
+  translationPairs(s, pairs);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[0].source, "三 百");
   EXPECT_EQ(pairs[0].translation, "three hundred");
   EXPECT_FALSE(pairs[0].candidate);
   EXPECT_EQ(pairs[1].source, "3.14");
   EXPECT_EQ(pairs[1].translation, "3.14");
-  EXPECT_EQ(s.translationLine(registry), "三 百 ||| three hundred\n3.14 ||| 3.14\n");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "三 百 ||| three hundred\n3.14 ||| 3.14\n");
 }
 
 TEST_F(TranslationLine, RepeatsAreWrittenOnce) {
@@ -354,25 +357,25 @@ TEST_F(TranslationLine, RepeatsAreWrittenOnce) {
                                                 {8, 4, ChineseEntityKind::Clock},
                                                 {13, 2, ChineseEntityKind::Plain},
                                                 {16, 3, ChineseEntityKind::Clock}});
-  EXPECT_EQ(s.translationLine(registry), "三点 ||| three o'clock\n3点 ||| three o'clock\n");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "三点 ||| three o'clock\n3点 ||| three o'clock\n");
   // A later sentence with the same pairs writes nothing.
-  EXPECT_EQ(s.translationLine(registry), "");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "");
 }
 
 TEST_F(TranslationLine, EmptyTranslationsAreNeitherWrittenNorRegistered) {
   const std::string line = "13月 八月";
   const ChineseSentence s = sentenceWith(line, {{0, 4, ChineseEntityKind::Date}, {5, 4, ChineseEntityKind::Date}});
-  std::vector<TranslationPair> pairs;
-  s.translationPairs(pairs);
+  std::vector<Pair> pairs;
+  translationPairs(s, pairs);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[0].translation, "");
-  EXPECT_EQ(s.translationLine(registry), "八月 |||  August\n");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "八月 |||  August\n");
   EXPECT_EQ(registry.size(), 1u);
 }
 
 TEST_F(TranslationLine, RecordsPastTheLineAreClamped) {
   const ChineseSentence s = sentenceWith("三", {{0, 40, ChineseEntityKind::Number}, {30, 5, ChineseEntityKind::Figure}});
-  EXPECT_EQ(s.translationLine(registry), "三 ||| three\n");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "三 ||| three\n");
 }
 
 }  // namespace

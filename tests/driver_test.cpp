@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "driver/Driver.h"
-#include "driver/LineReader.h"
 #include "driver/View.h"
+#include "engine/LineReader.h"
 #include "tests/TestSupport.h"
 
 namespace vestrilo {
@@ -115,6 +115,38 @@ TEST(Driver, FailedWritesAreAnError) {
   const std::string english = dir.file("en.txt");
   writeFile(english, "We meet at half past five .\n");
   EXPECT_EQ(test::runVestrilo({"-E2C", english, "/dev/full"}).status, 255);
+}
+
+// In a C library whose iconv has no GBK converter (one is preloaded), a UTF-8
+// run stops before it touches a file and says why; a GBK run needs no converter.
+TEST(Driver, WithoutAGbkConverterUtf8RunsAreRefused) {
+  TempDir dir;
+  const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
+  writeFile(in, "三点\n");
+  const std::vector<std::string> env = {"LD_PRELOAD=" VESTRILO_NO_GBK_ICONV, "ASAN_OPTIONS=verify_asan_link_order=0"};
+  const std::string refused = "Error: the C library's iconv has no GBK converter, which UTF-8 needs\n";
+  const struct {
+    const char* program;
+    std::vector<std::string> args;
+    const char* encoding;
+    int status;
+    std::string err;
+  } cases[] = {
+      {VESTRILO_BINARY, {"-C2E", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_BINARY, {"-E2C", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_VIEW_BINARY, {"-C2E", "jsonl", in, out}, "UTF-8", 255, refused},
+      {VESTRILO_BINARY, {"-C2E", in, out}, "GBK", 0, ""},
+  };
+  for (const auto& c : cases) {
+    std::remove(out.c_str());
+    std::vector<std::string> e = env;
+    e.push_back(std::string("VESTRILO_ENCODING=") + c.encoding);
+    const test::RunResult r = test::runProgram(c.program, c.args, e);
+    EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.encoding;
+    EXPECT_EQ(r.err, c.err) << c.args[0] << " " << c.encoding;
+    EXPECT_EQ(test::fileExists(out), c.status == 0) << c.args[0] << " " << c.encoding;
+  }
+  EXPECT_EQ(readFile(out), "三点 ||| three o'clock\n");
 }
 
 TEST(Driver, ConsoleShowsOneProgressLinePerInputLine) {
@@ -227,7 +259,7 @@ TEST(Driver, EncodingNamesInAnyLetterCase) {
 TEST(LineReader, SplitsLinesAcrossBlocks) {
   // Tiny blocks force lines to straddle reads; the lines must come out whole.
   // A byte-order mark to skip goes only at the very start of the file.
-  const std::string bom(kByteOrderMark);
+  const std::string bom = "\xEF\xBB\xBF";
   const std::string text = "first\r\n\nsecond line\nx\n" + std::string(100, 'L') + "\nlast";
   const std::vector<std::string> textLines = {"first\r", "", "second line", "x", std::string(100, 'L'), "last"};
   const struct {
@@ -251,7 +283,7 @@ TEST(LineReader, SplitsLinesAcrossBlocks) {
       std::fwrite(c.input.data(), 1, c.input.size(), f);
       std::rewind(f);
       LineReader reader(f, block);
-      if (c.skipMark) reader.skipPrefix(kByteOrderMark);
+      if (c.skipMark) reader.skipByteOrderMark(Encoding::UTF8);
       std::vector<std::string> lines;
       LineBatch batch;
       while (reader.next(batch))

@@ -1,7 +1,7 @@
 # Installs the build into a temporary prefix, builds examples/embed against the
 # installed package (find_package(vestrilo), vestrilo::vestrilo) with no flags
-# of its own, whatever flags the build had, and runs it on one GBK line. Run by
-# ctest with -DBUILD_DIR, -DSOURCE_DIR and -DWORK_DIR.
+# of its own, whatever flags the build had, and runs it on one UTF-8 line. Run
+# by ctest with -DBUILD_DIR, -DSOURCE_DIR and -DWORK_DIR.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
@@ -18,13 +18,11 @@ run(${CMAKE_COMMAND} -S "${SOURCE_DIR}/examples/embed" -B "${WORK_DIR}/build"
 run(${CMAKE_COMMAND} --build "${WORK_DIR}/build")
 
 file(WRITE "${WORK_DIR}/line.utf8" "会议 于 三点 开始\n")
-run(iconv -f UTF-8 -t GBK "${WORK_DIR}/line.utf8" -o "${WORK_DIR}/line.gbk")
-execute_process(COMMAND "${WORK_DIR}/build/embed" INPUT_FILE "${WORK_DIR}/line.gbk"
-                OUTPUT_FILE "${WORK_DIR}/pairs.gbk" RESULT_VARIABLE status)
+execute_process(COMMAND "${WORK_DIR}/build/embed" INPUT_FILE "${WORK_DIR}/line.utf8"
+                OUTPUT_FILE "${WORK_DIR}/pairs.utf8" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "embed exited with ${status}")
 endif()
-run(iconv -f GBK -t UTF-8 "${WORK_DIR}/pairs.gbk" -o "${WORK_DIR}/pairs.utf8")
 file(READ "${WORK_DIR}/pairs.utf8" pairs)
 if(NOT pairs STREQUAL "三点 ||| three o'clock\n")
   message(FATAL_ERROR "embed printed \"${pairs}\"")

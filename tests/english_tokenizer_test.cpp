@@ -3,6 +3,7 @@
 #include <string>
 
 #include "english/EnglishSentence.h"
+#include "tests/TestSupport.h"
 
 namespace vestrilo {
 namespace {
@@ -14,7 +15,7 @@ std::string tokens(const std::string& line) {
   std::string out;
   for (const EnglishEntity& e : s.entities) {
     if (!out.empty()) out += " | ";
-    out += std::string(s.workingText(e)) + "/" + std::string(EnglishSentence::kindName(e.kind));
+    out += std::string(s.workingText(e)) + "/" + std::string(test::kindLabel(e.kind));
   }
   return out;
 }

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/SentenceOutput.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
 namespace {
@@ -390,24 +393,24 @@ TEST(TranslationOf, BlankRunsReachTheTranslatorAsOneSpace) {
   const EnglishSentence s =
       sentenceWith("ten  past \t five at 3.5", {{0, 16, EnglishEntityKind::Clock}, {20, 3, EnglishEntityKind::Arabic}});
   EXPECT_EQ(s.translationOf(s.entities[0]), "五点 十分");
-  std::vector<TranslationPair> pairs;
-  s.translationPairs(pairs);
+  std::vector<Pair> pairs;
+  translationPairs(s, pairs);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[0].source, "ten  past \t five");  // the source keeps its bytes
   EXPECT_EQ(pairs[1].source, "3.5");
   EXPECT_EQ(pairs[1].translation, "3.5");
 }
 
-TEST(TranslationPairs, CandidateKindsGiveASecondPair) {
+TEST(Pairs, CandidateKindsGiveASecondPair) {
   const EnglishSentence s = sentenceWith("ten to five at six and hundred",
                                          {{0, 11, EnglishEntityKind::FigureOrClock},
                                           {12, 2, EnglishEntityKind::Plain},
                                           {15, 3, EnglishEntityKind::ClockOrNumber},
                                           {23, 7, EnglishEntityKind::Magnitude}});
-  std::vector<TranslationPair> pairs;
-  s.translationPairs(pairs);
+  std::vector<Pair> pairs;
+  translationPairs(s, pairs);
   ASSERT_EQ(pairs.size(), 4u);
-  const TranslationPair expected[] = {{"ten to five", "十 到 五", false},
+  const Pair expected[] = {{"ten to five", "十 到 五", false},
                                       {"ten to five", "差 十分 五点", true},
                                       {"six", " 六点 ", false},
                                       {"six", "六", true}};
@@ -418,10 +421,10 @@ TEST(TranslationPairs, CandidateKindsGiveASecondPair) {
   }
 }
 
-TEST(TranslationPairs, RecordsOutsideTheLineAreClamped) {
+TEST(Pairs, RecordsOutsideTheLineAreClamped) {
   const EnglishSentence s = sentenceWith("five", {{2, 40, EnglishEntityKind::Units}, {90, 3, EnglishEntityKind::Arabic}});
-  std::vector<TranslationPair> pairs;
-  s.translationPairs(pairs);
+  std::vector<Pair> pairs;
+  translationPairs(s, pairs);
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[0].source, "ve");
   EXPECT_EQ(pairs[0].translation, "");

@@ -102,7 +102,7 @@ TEST(FuzzRegressions, ChecksRejectBrokenListings) {
   EXPECT_FALSE(fuzz::wellFormedListing("a |||b\n"));
 
   fuzz::failureHook = &throwOnFailure;
-  const std::vector<TranslationPair> pairs = {{"三点", "three o'clock", false}};
+  const std::vector<Pair> pairs = {{"三点", "three o'clock", false}};
   EXPECT_THROW(fuzz::checkTranslationLine("x", "三点 ||| three o'clock\n", pairs, "三点 ||| three o'clock\n"),
                CheckFailed)
       << "a pair written twice must be caught";

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
+#include "core/SentenceOutput.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
 
 namespace vestrilo {
 namespace {
@@ -46,8 +49,8 @@ TEST(ChineseMarkup, DateSentence) {
   const std::string line = "今天 是 2004年5月1日";
   const ChineseSentence s = chinese(
       line, {cat(line, "今天", CK::Plain), cat(line, "是", CK::Plain), cat(line, "2004年5月1日", CK::Date)});
-  EXPECT_EQ(s.markupTags(), "今天 是 <Date>2004年5月1日<\\Date> ");
-  EXPECT_EQ(s.markupHtml(), "今天 是 <b style = \"color:green\">&#60Date>2004年5月1日<\\Date> </b>");
+  EXPECT_EQ(markup(s, MarkupForm::Tags), "今天 是 <Date>2004年5月1日<\\Date> ");
+  EXPECT_EQ(markup(s, MarkupForm::Html), "今天 是 <b style = \"color:green\">&#60Date>2004年5月1日<\\Date> </b>");
 }
 
 TEST(ChineseMarkup, EveryKindHasItsTagAndColour) {
@@ -70,8 +73,8 @@ TEST(ChineseMarkup, EveryKindHasItsTagAndColour) {
   };
   for (const Case& c : cases) {
     const ChineseSentence s = chinese("X", {{0, 1, c.kind}});
-    EXPECT_EQ(s.markupTags(), c.tags) << static_cast<int>(c.kind);
-    EXPECT_EQ(s.markupHtml(), c.html) << static_cast<int>(c.kind);
+    EXPECT_EQ(markup(s, MarkupForm::Tags), c.tags) << static_cast<int>(c.kind);
+    EXPECT_EQ(markup(s, MarkupForm::Html), c.html) << static_cast<int>(c.kind);
   }
 }
 
@@ -96,15 +99,15 @@ TEST(ChineseMarkup, OnlyRecordsAreCopied) {
   };
   for (const Case& c : cases) {
     const ChineseSentence s = chinese(c.line, c.records);
-    EXPECT_EQ(s.markupTags(), c.tags) << c.name;
+    EXPECT_EQ(markup(s, MarkupForm::Tags), c.tags) << c.name;
   }
 }
 
 TEST(ChineseMarkup, HtmlShowsMarkupLikeTextAsItStands) {
   const std::string line = "<i>&</i> 3";
   const ChineseSentence s = chinese(line, {{0, 8, CK::Latin}, {9, 1, CK::Arabic}});
-  EXPECT_EQ(s.markupTags(), "<i>&</i> <Arabic>3<\\Arabic> ");
-  EXPECT_EQ(s.markupHtml(), "&lt;i&gt;&amp;&lt;/i&gt; <b style = \"color:teal\">&#60Arabic>3<\\Arabic> </b>");
+  EXPECT_EQ(markup(s, MarkupForm::Tags), "<i>&</i> <Arabic>3<\\Arabic> ");
+  EXPECT_EQ(markup(s, MarkupForm::Html), "&lt;i&gt;&amp;&lt;/i&gt; <b style = \"color:teal\">&#60Arabic>3<\\Arabic> </b>");
 }
 
 // --- English -----------------------------------------------------------------
@@ -145,8 +148,8 @@ TEST(EnglishMarkup, SentenceExamples) {
     std::vector<EnglishEntity> records;
     for (const auto& [piece, kind] : c.pieces) records.push_back(eat(c.line, piece, kind));
     const EnglishSentence s = english(c.line, records);
-    EXPECT_EQ(s.markupTags(), c.tags) << c.name;
-    EXPECT_EQ(s.markupHtml(), c.html) << c.name;
+    EXPECT_EQ(markup(s, MarkupForm::Tags), c.tags) << c.name;
+    EXPECT_EQ(markup(s, MarkupForm::Html), c.html) << c.name;
   }
 }
 
@@ -173,8 +176,8 @@ TEST(EnglishMarkup, EveryKindHasItsTagAndColour) {
   };
   for (const Case& c : cases) {
     const EnglishSentence s = english("X", {{0, 1, c.kind}});
-    EXPECT_EQ(s.markupTags(), c.tags) << static_cast<int>(c.kind);
-    EXPECT_EQ(s.markupHtml(), c.html) << static_cast<int>(c.kind);
+    EXPECT_EQ(markup(s, MarkupForm::Tags), c.tags) << static_cast<int>(c.kind);
+    EXPECT_EQ(markup(s, MarkupForm::Html), c.html) << static_cast<int>(c.kind);
   }
 }
 
@@ -182,14 +185,14 @@ TEST(EnglishMarkup, TextComesFromTheLineAsTyped) {
   // The lower-cased working copy is not what the markup shows.
   EnglishSentence s = english("Twenty Five", {{0, 11, EK::Units}});
   s.lowered = "twenty-five";
-  EXPECT_EQ(s.markupTags(), "<NUMBER>Twenty Five<\\NUMBER> ");
+  EXPECT_EQ(markup(s, MarkupForm::Tags), "<NUMBER>Twenty Five<\\NUMBER> ");
 }
 
 TEST(EnglishMarkup, HtmlShowsMarkupLikeTextAsItStands) {
   const std::string line = "AT&T <b> 5";
   const EnglishSentence s = english(line, {{0, 4, EK::Plain}, {5, 3, EK::Plain}, {9, 1, EK::Arabic}});
-  EXPECT_EQ(s.markupTags(), "AT&T <b> <ARBIAL>5<\\ARBIAL> ");
-  EXPECT_EQ(s.markupHtml(), "AT&amp;T &lt;b&gt; <b style=\"color:teal\">&#60ARBIAL>5<\\ARBIAL> </b>");
+  EXPECT_EQ(markup(s, MarkupForm::Tags), "AT&T <b> <ARBIAL>5<\\ARBIAL> ");
+  EXPECT_EQ(markup(s, MarkupForm::Html), "AT&amp;T &lt;b&gt; <b style=\"color:teal\">&#60ARBIAL>5<\\ARBIAL> </b>");
 }
 
 }  // namespace

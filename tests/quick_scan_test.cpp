@@ -13,8 +13,11 @@
 
 #include "bench/CorpusGenerator.h"
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
+#include "core/SentenceOutput.h"
 #include "core/Utf8Gbk.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
 #include "tests/TestSupport.h"
 #include "vestrilo/vestrilo.h"
 
@@ -28,18 +31,18 @@ bool mayHold(Direction d, std::string_view line) {
 }
 
 // The pairs of the line through every stage, without the scan.
-std::vector<TranslationPair> fullStages(Direction d, std::string_view line) {
-  std::vector<TranslationPair> out;
+std::vector<Pair> fullStages(Direction d, std::string_view line) {
+  std::vector<Pair> out;
   if (isChinese(d)) {
     ChineseSentence s;
     s.assign(line);
     s.runStages();
-    s.translationPairs(out);
+    translationPairs(s, out);
   } else {
     EnglishSentence s;
     s.assign(line);
     s.runStages();
-    s.translationPairs(out);
+    translationPairs(s, out);
   }
   return out;
 }
@@ -133,10 +136,10 @@ std::vector<std::string> splitLines(const std::string& text) {
 // Every line: the extractor (which uses the scan) gives exactly the pairs of
 // the full stages, and a cleared line has none there. Returns the lines cleared.
 std::size_t compareWithFullStages(Direction d, const std::vector<std::string>& lines, const char* what) {
-  Extractor extractor(d);
+  Extractor extractor(d, Options{Encoding::GBK});
   std::size_t cleared = 0;
   for (const std::string& line : lines) {
-    const std::vector<TranslationPair> full = fullStages(d, line);
+    const std::vector<Pair> full = fullStages(d, line);
     std::vector<Pair> fast;
     extractor.collect(line, fast);
     bool same = full.size() == fast.size();

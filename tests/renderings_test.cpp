@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "chinese/ChineseSentence.h"
+#include "chinese/ChineseStyle.h"
 #include "core/EmittedPairs.h"
+#include "core/SentenceOutput.h"
 #include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
+#include "vestrilo/vestrilo.h"
 
 namespace vestrilo {
 namespace {
@@ -79,8 +83,8 @@ TEST_F(Renderings, ChineseWholeSentence) {
   };
   for (const Case& c : cases) {
     const ChineseSentence s = chinese(c.line, c.pieces);
-    EXPECT_EQ(s.translationLineTagged(), c.tagged) << c.name;
-    EXPECT_EQ(s.translationLineHtml(), c.html) << c.name;
+    EXPECT_EQ(wholeSentence(s, MarkupForm::Tags), c.tagged) << c.name;
+    EXPECT_EQ(wholeSentence(s, MarkupForm::Html), c.html) << c.name;
   }
   // The whole-sentence renderings neither read nor fill the registry.
   EXPECT_EQ(registry.size(), 0u);
@@ -92,21 +96,21 @@ TEST_F(Renderings, ChineseHtmlPairsShareTheRegistryOfTranslationLine) {
               {{"今天", CK::Plain}, {"是", CK::Plain}, {"2004年5月1日", CK::Date}, {",", CK::Plain},
                {"2004年5月1日", CK::Date}, {"和", CK::Plain}, {"1，000", CK::Arabic}});
   // A repeated pair is written once; Arabic records give their source unchanged.
-  EXPECT_EQ(s.translationLineHtmlPairs(registry),
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry),
             "<b style = \"color:green\">2004年5月1日 ||| 1st May 2004</b><br/>"
             "<b style = \"color:teal\">1，000 ||| 1，000</b><br/>");
-  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
-  EXPECT_EQ(s.translationLine(registry), "");
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry), "");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "");
 
   registry.clear();
-  EXPECT_EQ(s.translationLine(registry), "2004年5月1日 ||| 1st May 2004\n1，000 ||| 1，000\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "2004年5月1日 ||| 1st May 2004\n1，000 ||| 1，000\n");
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry), "");
 }
 
 TEST_F(Renderings, ChineseHtmlPairsTakeTheColourOfTheirRecord) {
   // Two records with the same text but different kinds keep their own colours.
   const ChineseSentence s = chinese("第三 三 三点", {{"第三", CK::Ordinal}, {"三", CK::Number}, {"三点", CK::Clock}});
-  EXPECT_EQ(s.translationLineHtmlPairs(registry),
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry),
             "<b style = \"color:red\">第三 ||| third</b><br/>"
             "<b style = \"color:olive\">三 ||| three</b><br/>"
             "<b style = \"color:navy\">三点 ||| three o'clock</b><br/>");
@@ -152,8 +156,8 @@ TEST_F(Renderings, EnglishWholeSentence) {
   };
   for (const Case& c : cases) {
     const EnglishSentence s = english(c.line, c.pieces);
-    EXPECT_EQ(s.translationLineTagged(), c.tagged) << c.name;
-    EXPECT_EQ(s.translationLineHtml(), c.html) << c.name;
+    EXPECT_EQ(wholeSentence(s, MarkupForm::Tags), c.tagged) << c.name;
+    EXPECT_EQ(wholeSentence(s, MarkupForm::Html), c.html) << c.name;
   }
   EXPECT_EQ(registry.size(), 0u);
 }
@@ -162,7 +166,7 @@ TEST_F(Renderings, EnglishWholeSentenceSkipsEmptyAndClampedRecords) {
   EnglishSentence s("ab");
   s.entities.push_back({0, 1, EK::Plain});
   s.entities.push_back({5, 3, EK::Units});  // wholly past the end of the line
-  EXPECT_EQ(s.translationLineTagged(), "ab");
+  EXPECT_EQ(wholeSentence(s, MarkupForm::Tags), "ab");
 }
 
 TEST_F(Renderings, EnglishHtmlPairs) {
@@ -172,31 +176,31 @@ TEST_F(Renderings, EnglishHtmlPairs) {
                                      {"3.5%", EK::Arabic},
                                      {"and", EK::Plain},
                                      {"ten to five", EK::FigureOrClock}});
-  EXPECT_EQ(s.translationLineHtmlPairs(registry),
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry),
             "<b style=\"color:maroon\">ten to five ||| 十 到 五</b><br/>\n"
             "<b style=\"color:navy\">ten to five ||| 差 十分 五点</b><br/>\n"
             "<b style=\"color:teal\">3.5% ||| 3.5%</b><br/>\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
-  EXPECT_EQ(s.translationLine(registry), "");
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry), "");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "");
 
   registry.clear();
-  EXPECT_EQ(s.translationLine(registry), "ten to five ||| 十 到 五\nten to five ||| 差 十分 五点\n3.5% ||| 3.5%\n");
-  EXPECT_EQ(s.translationLineHtmlPairs(registry), "");
+  EXPECT_EQ(translationLine<Pair>(s, registry), "ten to five ||| 十 到 五\nten to five ||| 差 十分 五点\n3.5% ||| 3.5%\n");
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry), "");
 }
 
 TEST_F(Renderings, EnglishHtmlPairsCandidateColours) {
   const EnglishSentence s = english("at five", {{"at", EK::Plain}, {"five", EK::ClockOrNumber}});
-  EXPECT_EQ(s.translationLineHtmlPairs(registry),
+  EXPECT_EQ(htmlPairLines<Pair>(s, registry),
             "<b style=\"color:navy\">five |||  五点 </b><br/>\n"
             "<b style=\"color:olive\">five ||| 五</b><br/>\n");
 }
 
 TEST_F(Renderings, HtmlShowsMarkupLikeTextAsItStands) {
   const EnglishSentence e = english("a<b & 5", {{"a<b", EK::Plain}, {"&", EK::Plain}, {"5", EK::Arabic}});
-  EXPECT_EQ(e.translationLineTagged(), "a<b & <Arabic>5<\\Arabic>");
-  EXPECT_EQ(e.translationLineHtml(), "a&lt;b &amp; <b style=\"color:teal\">&#60Arabic>5<\\Arabic></b>");
+  EXPECT_EQ(wholeSentence(e, MarkupForm::Tags), "a<b & <Arabic>5<\\Arabic>");
+  EXPECT_EQ(wholeSentence(e, MarkupForm::Html), "a&lt;b &amp; <b style=\"color:teal\">&#60Arabic>5<\\Arabic></b>");
   const ChineseSentence c = chinese("<b> 5", {{"<b>", CK::Latin}, {"5", CK::Arabic}});
-  EXPECT_EQ(c.translationLineHtml(), "&lt;b&gt; <b style = \"color:teal\">&#60Arabic>5<\\Arabic> </b>");
+  EXPECT_EQ(wholeSentence(c, MarkupForm::Html), "&lt;b&gt; <b style = \"color:teal\">&#60Arabic>5<\\Arabic> </b>");
 }
 
 }  // namespace

@@ -413,9 +413,9 @@ TEST_F(View, HostileBytes) {
 }
 
 TEST_F(View, RenderRunsTheStagesOfTheDirection) {
-  EXPECT_EQ(Extractor(Direction::ChineseToEnglish).render("会议 于 三点 开始", Rendering::Tags),
+  EXPECT_EQ(Extractor(Direction::ChineseToEnglish, Options{Encoding::GBK}).render("会议 于 三点 开始", Rendering::Tags),
             "会议 于 <Clock>三点<\\Clock> 开始 ");
-  EXPECT_EQ(Extractor(Direction::EnglishToChinese).render("We meet at half past five .", Rendering::Tags),
+  EXPECT_EQ(Extractor(Direction::EnglishToChinese, Options{Encoding::GBK}).render("We meet at half past five .", Rendering::Tags),
             "We meet at <CLOCK>half past five<\\CLOCK> . ");
   ViewFormat f;
   EXPECT_TRUE(parseViewFormat("pairs-html", f));

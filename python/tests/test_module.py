@@ -1,6 +1,8 @@
 """The Python module against the command line it wraps."""
+import errno
 import os
 import pathlib
+import pickle
 import subprocess
 import threading
 
@@ -191,13 +193,128 @@ def test_extract_file_is_the_command_lines_job(example, tmp_path):
     assert out.read_bytes() == command_line(direction, utf8, tmp_path, "UTF-8")
 
 
-def test_extract_file_errors(tmp_path):
-    out = tmp_path / "out.txt"
-    with pytest.raises(OSError, match="unable to open input file"):
-        vestrilo.extract_file("C2E", tmp_path / "missing.txt", out)
-    assert not out.exists()
+@pytest.mark.parametrize(
+    "infile, outfile, error, number, which",
+    [
+        ("missing.txt", "out.txt", FileNotFoundError, errno.ENOENT, "infile"),
+        ("in.txt", "no/out.txt", FileNotFoundError, errno.ENOENT, "outfile"),
+        (".", "out.txt", IsADirectoryError, errno.EISDIR, "infile"),
+        ("in.txt", "/dev/full", OSError, errno.ENOSPC, "outfile"),
+    ],
+)
+def test_extract_file_raises_oserror_with_errno_and_file_name(tmp_path, infile, outfile, error, number, which):
     (tmp_path / "in.txt").write_bytes(b"3\n")
-    with pytest.raises(OSError, match="unable to open output file"):
-        vestrilo.extract_file("C2E", tmp_path / "in.txt", tmp_path / "no" / "out.txt")
+    paths = {"infile": tmp_path / infile, "outfile": outfile if outfile.startswith("/") else tmp_path / outfile}
+    with pytest.raises(error) as caught:
+        vestrilo.extract_file("C2E", paths["infile"], paths["outfile"])
+    assert caught.value.errno == number
+    assert caught.value.filename == str(paths[which])
+    if which == "infile" and number == errno.ENOENT:
+        assert not (tmp_path / "out.txt").exists()
+
+
+def test_extract_file_paths_are_bytes_as_the_file_system_has_them(tmp_path):
+    (tmp_path / "in.txt").write_bytes("三点\n".encode("gbk"))
+    out = os.fsencode(tmp_path) + b"/\xff-out.txt"  # not UTF-8
+    vestrilo.extract_file("C2E", os.fsencode(tmp_path / "in.txt"), out)
+    assert pathlib.Path(os.fsdecode(out)).read_bytes() == "三点 ||| three o'clock\n".encode("gbk")
+    with pytest.raises(ValueError, match="null byte"):
+        vestrilo.extract_file("C2E", tmp_path / "in.txt", str(tmp_path / "out\x00x.txt"))
     with pytest.raises(ValueError, match="positive"):
-        vestrilo.extract_file("C2E", tmp_path / "in.txt", out, threads=0)
+        vestrilo.extract_file("C2E", tmp_path / "in.txt", tmp_path / "out.txt", threads=0)
+
+
+def test_pair_is_a_tuple_with_a_second_reading_flag():
+    first, second = vestrilo.Extractor("E2C").pairs("ten to five")
+    assert (first, second) == (("ten to five", "十 到 五"), ("ten to five", "差 十分 五点"))
+    source, translation = second
+    assert (source, translation, second.candidate, first.candidate) == ("ten to five", "差 十分 五点", True, False)
+    assert (second.source, second.translation) == (source, translation)
+    assert isinstance(second, tuple) and len(second) == 2 and hash(second) == hash((source, translation))
+    assert repr(second) == "Pair(source='ten to five', translation='差 十分 五点', candidate=True)"
+    made = vestrilo.Pair("a", "b", candidate=True)
+    assert made == ("a", "b") and made.candidate and not vestrilo.Pair(b"a", b"b").candidate
+    assert pickle.loads(pickle.dumps(made)).candidate
+    with pytest.raises(TypeError):
+        vestrilo.Pair("a", b"b")
+
+
+def test_registry_admits_and_reduces_as_an_extractor_does(example):
+    direction, data, _ = example
+    lines = split_lines(data) * 2
+    extractor = vestrilo.Extractor(direction)
+    expected = [pair for line in lines for pair in extractor.pairs(line)]
+    collector = vestrilo.Extractor(direction)
+    found = [collector.collect(line) for line in lines]
+    registry = vestrilo.Registry()
+    assert [pair for line in found for pair in registry.admit(line)] == expected
+    assert len(registry) == len(expected) and expected[0] in registry
+    # Blocks reduced apart, admitted in order: as pairs, and as the bytes of the cluster mode.
+    merged, from_bytes, written, listed = vestrilo.Registry(), vestrilo.Registry(), [], b""
+    for block in range(0, len(lines), 7):
+        written += merged.admit(vestrilo.Registry.reduce(p for line in found[block:block + 7] for p in line))
+        listed += from_bytes.admit_block(vestrilo.reduce_block(collector, b"\n".join(lines[block:block + 7])))
+    assert written == expected and [p.candidate for p in written] == [p.candidate for p in expected]
+    assert listed == listing(expected)
+    registry.clear()
+    assert len(registry) == 0
+    with pytest.raises(ValueError):
+        registry.admit_block(b"not a block")
+    with pytest.raises(TypeError):
+        registry.admit([("a", b"b")])
+
+
+def test_render_is_the_viewer_and_writes_pairs_through_the_registry_given():
+    extractor = vestrilo.Extractor("E2C")
+    assert extractor.render("It is Ten  past Five.", "translated-tags") == "It is <Clock>Ten  past Five|||五点 十分<\\Clock>."
+    assert extractor.render(b"ten to five", "tags") == b"<Figure>ten to five<\\Figure> (\xba\xf2\xd1\xa1: <CLOCK>ten to five<\\CLOCK> )"
+    registry = vestrilo.Registry()
+    shown = extractor.render("5 and 5", "pairs-html", registry)
+    assert shown == '<b style="color:teal">5 ||| 5</b><br/>\n'
+    assert extractor.render("5", "pairs-html", registry) == "" and ("5", "5") in registry
+    assert extractor.render("5", "pairs-html") == shown, "without a registry: every pair of the line"
+    assert extractor.pairs("5") == [("5", "5")], "render does not touch the extractor's own registry"
+    with pytest.raises(ValueError, match="rendering"):
+        extractor.render("5", "jsonl")
+
+
+@pytest.mark.parametrize(
+    "encoding, line, pairs",
+    [
+        ("GBK", "三点".encode("gbk"), [("三点".encode("gbk"), b"three o'clock")]),
+        ("UTF-8", "三点".encode("utf-8"), [("三点".encode("utf-8"), b"three o'clock")]),
+        ("utf-8", "三点", [("三点", "three o'clock")]),
+    ],
+)
+def test_bytes_lines_are_in_the_extractors_encoding(encoding, line, pairs):
+    extractor = vestrilo.Extractor("C2E", encoding=encoding)
+    assert extractor.encoding == encoding.upper()
+    assert extractor.pairs(line) == pairs
+    if encoding.upper() == "UTF-8":  # str and bytes lines in UTF-8 share one registry
+        assert extractor.pairs("三点") == [] and extractor.pairs("三点".encode()) == []
+
+
+def test_one_extractor_shared_by_threads_gives_every_pair_once(example):
+    direction, data, _ = example
+    lines = split_lines(data) * 30
+    expected = [p for ps in vestrilo.Extractor(direction).pairs_many(lines) for p in ps]
+    shared = vestrilo.Extractor(direction)
+    results = [None] * 4
+
+    def work(k):
+        results[k] = shared.pairs_many(lines[k::4])
+
+    threads = [threading.Thread(target=work, args=(k,)) for k in range(4)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    written = [p for result in results for ps in result for p in ps]
+    assert sorted(written) == sorted(expected)
+
+
+def test_kinds_are_the_librarys_names():
+    assert vestrilo.KINDS[:3] == ("Number", "Figure", "Ordinal") and len(vestrilo.KINDS) == 18
+    seen = {e.kind for d in ("C2E", "E2C") for line in split_lines(EXAMPLES[d].read_bytes())
+            for e in vestrilo.Extractor(d).entities(line)}
+    assert seen <= set(vestrilo.KINDS) and len(seen) > 5

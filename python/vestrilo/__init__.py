@@ -4,12 +4,13 @@ weekdays, dates, clock times) and translates each one between Chinese and Englis
 
     >>> import vestrilo
     >>> vestrilo.Extractor("C2E").pairs("会议 于 三点 开始")
-    [('三点', "three o'clock")]
+    [Pair(source='三点', translation="three o'clock", candidate=False)]
 
-str lines are UTF-8 text; bytes lines are GBK and give bytes results. Chinese
-input is word-segmented (words separated by spaces).
+str lines are UTF-8 text; bytes lines are GBK (or the extractor's encoding) and
+give bytes results. Chinese input is word-segmented (words separated by spaces).
+A Pair unpacks and compares as the tuple (source, translation).
 """
 
-from ._vestrilo import Entity, Extractor, __version__, extract_file
+from ._vestrilo import KINDS, Entity, Extractor, Pair, Registry, __version__, extract_file, reduce_block
 
-__all__ = ["Entity", "Extractor", "extract_file", "__version__"]
+__all__ = ["Entity", "Extractor", "KINDS", "Pair", "Registry", "extract_file", "reduce_block", "__version__"]

@@ -21,9 +21,9 @@ How the work divides
   runs every line through an extractor and reduces the pairs to those that can
   still be written when the block comes after any earlier text: the first
   occurrence in the block of each pair, with its second reading (a later one
-  never is). It sends these back packed into one bytes object.
+  never is). It sends these back as one bytes object (vestrilo.reduce_block).
 - The coordinator admits the blocks' pairs strictly in input order through one
-  registry, the rule of a single run, and appends the new pairs to a temporary
+  registry (vestrilo.Registry.admit_block), the rule of a single run, and appends the new pairs to a temporary
   file next to OUTPUT, renamed to OUTPUT once the last block is in. A pair first
   seen in a later block is thus written where the single run writes it.
 
@@ -49,7 +49,6 @@ import time
 
 from . import _vestrilo
 
-_BOM = b"\xef\xbb\xbf"
 _READ = 1 << 16
 _DEFAULT_BLOCK = 16 << 20
 _NO_WORKERS_TIMEOUT = 120.0  # seconds without any worker before the run gives up
@@ -111,11 +110,10 @@ def _block_lines(stream, start, end):
 
 
 def _process_block(files, start, end, direction, encoding):
-    """A worker's task: the packed, reduced pairs of one block."""
+    """A worker's task: the reduced pairs of one block, as bytes."""
     data = _block_lines(_Stream(files), start, end)
-    if start == 0 and encoding == "UTF-8" and data.startswith(_BOM):
-        data = data[len(_BOM):]  # as the command line skips a byte-order mark at the start
-    return _vestrilo._block_pairs(direction, encoding, data)
+    # At the start of the input a byte-order mark is skipped as the command line skips it.
+    return _vestrilo.reduce_block(_vestrilo.Extractor(direction, encoding), data, start_of_input=start == 0)
 
 
 class _Progress:
@@ -187,9 +185,11 @@ def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEF
 
     direction is "C2E" or "E2C". Raises RunError with the user's message on failure, leaving output as it was.
     """
-    if direction not in ("C2E", "E2C"):
-        raise RunError('Error: the direction must be "-C2E" or "-E2C"')
     encoding = _encoding_name(encoding)
+    try:
+        _vestrilo.Extractor(direction, encoding)
+    except ValueError:
+        raise RunError('Error: the direction must be "-C2E" or "-E2C"') from None
     if block_size < 1:
         raise RunError("Error: --block-size must be a positive number")
     files = _input_files(inputs)
@@ -230,7 +230,7 @@ def _merge_blocks(client, files, starts, block_size, stream_size, direction, enc
     from dask.distributed import wait
     from distributed.scheduler import KilledWorker
 
-    merger = _vestrilo._Merger()
+    registry = _vestrilo.Registry()
     window = max(8, 4 * len(client.scheduler_info().get("workers", {})))
     pending = {}  # block number -> future
     submitted = 0
@@ -259,8 +259,10 @@ def _merge_blocks(client, files, starts, block_size, stream_size, direction, enc
             raise RunError("Error: block %d of %d kept losing its worker; giving up" % (index + 1, len(starts)))
         except OSError as e:
             raise RunError("Error: unable to read input file! (%s)" % e) from None
+        except ValueError as e:
+            raise RunError("Error: %s" % e) from None
         del future
-        out.write(merger.admit(packed))
+        out.write(registry.admit_block(packed))
         if bar:
             bar.advance()
 

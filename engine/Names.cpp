@@ -1,0 +1,105 @@
+// The library's names and small values: version, status text, the names of
+// directions, encodings, renderings and kinds, and text as UTF-8.
+#include <cstring>
+#include <string>
+
+#include "core/Utf8Gbk.h"
+#include "vestrilo/vestrilo.h"
+
+namespace vestrilo {
+
+const char* version() { return VESTRILO_VERSION; }
+
+std::string Status::toString() const {
+  std::string out = message_;
+  if (!fileName_.empty()) out += ": " + fileName_;
+  if (systemError_ != 0) {
+    out += ": ";
+    out += std::strerror(systemError_);
+  }
+  return out;
+}
+
+bool directionNamed(std::string_view name, Direction& direction) {
+  if (name == "C2E") {
+    direction = Direction::ChineseToEnglish;
+    return true;
+  }
+  if (name == "E2C") {
+    direction = Direction::EnglishToChinese;
+    return true;
+  }
+  return false;
+}
+
+bool directionOption(std::string_view argument, Direction& direction) {
+  return !argument.empty() && argument[0] == '-' && directionNamed(argument.substr(1), direction);
+}
+
+std::string_view directionName(Direction direction) {
+  return direction == Direction::ChineseToEnglish ? "C2E" : "E2C";
+}
+
+bool encodingNamed(std::string_view name, Encoding& encoding) {
+  auto is = [name](std::string_view candidate) {
+    if (name.size() != candidate.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
+      if (c != candidate[i]) return false;
+    }
+    return true;
+  };
+  for (Encoding e : {Encoding::GBK, Encoding::UTF8}) {
+    if (is(encodingName(e))) {
+      encoding = e;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string_view encodingName(Encoding encoding) { return encoding == Encoding::GBK ? "GBK" : "UTF-8"; }
+
+bool renderingNamed(std::string_view name, Rendering& rendering) {
+  static constexpr struct {
+    std::string_view name;
+    Rendering rendering;
+  } names[] = {
+      {"tags", Rendering::Tags},
+      {"html", Rendering::Html},
+      {"translated-tags", Rendering::TranslatedTags},
+      {"translated-html", Rendering::TranslatedHtml},
+      {"pairs-html", Rendering::PairsHtml},
+  };
+  for (const auto& n : names) {
+    if (n.name == name) {
+      rendering = n.rendering;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string_view kindName(EntityKind kind) {
+  static constexpr std::string_view names[kEntityKinds] = {
+      "Number",    "Figure",  "Ordinal", "Week", "Date",       "Clock",    "Arabic",          "ArabicWithUnit", "Fractional",
+      "MonthDate", "DayDate", "Units",   "Tens", "WordNumber", "Fraction", "ArabicMagnitude", "FigureOrClock",  "ClockOrNumber",
+  };
+  const int k = static_cast<int>(kind);
+  return k >= 0 && k < kEntityKinds ? names[k] : std::string_view();
+}
+
+std::string toUtf8(std::string_view text, Encoding encoding) {
+  std::string out;
+  if (encoding == Encoding::GBK)
+    utf8::appendGbkAsUtf8(out, text);
+  else
+    utf8::appendWellFormed(out, text);
+  return out;
+}
+
+bool operator==(const Pair& a, const Pair& b) {
+  return a.source == b.source && a.translation == b.translation && a.candidate == b.candidate;
+}
+
+}  // namespace vestrilo
