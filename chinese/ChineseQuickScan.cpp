@@ -44,7 +44,7 @@
 
 namespace vestrilo {
 
-bool ChineseSentence::mayHoldEntity(std::string_view line) {
+bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet) {
   const std::size_t n = line.size();
   std::size_t i = 0;
   while (i < n) {
@@ -89,7 +89,7 @@ const EntityCodePoints& entityCodePoints() {
 
 }  // namespace
 
-bool ChineseSentence::mayHoldEntityUtf8(std::string_view line) {
+bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
   const EntityCodePoints* bits = nullptr;  // looked up at the first three-byte character

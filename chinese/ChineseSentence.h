@@ -78,10 +78,10 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   // The quick scan: false when the line can hold no entity, so that its stages
   // may be skipped (the proof is in the scan's source file). True does not mean
   // that the line holds one.
-  static bool mayHoldEntity(std::string_view line);
+  static bool mayHoldEntity(std::string_view line, RuleSet rules = RuleSet::Classic);
   // The same answer for a UTF-8 line as for its GBK conversion (core/Utf8Gbk),
   // found without converting it.
-  static bool mayHoldEntityUtf8(std::string_view line);
+  static bool mayHoldEntityUtf8(std::string_view line, RuleSet rules = RuleSet::Classic);
   // The rules read GBK: a UTF-8 line is converted for them (engine/Utf8Line).
   static constexpr bool readsGbk = true;
 

@@ -10,6 +10,10 @@
 
 namespace vestrilo {
 
+// The rules the stages apply: the classic set, or the extended set (the classic
+// set with the additions and guards that the stages mark as extended).
+enum class RuleSet : unsigned char { Classic, Extended };
+
 template <class KindType>
 class LineRecords {
  public:
@@ -18,6 +22,9 @@ class LineRecords {
 
   std::string sentence;  // the line as read
   EntityList<Entity> entities;
+  RuleSet rules = RuleSet::Classic;  // chosen once, before the first line
+
+  bool extended() const { return rules == RuleSet::Extended; }
 
   // The bytes of the line a record covers (clamped to the line).
   std::string_view sourceText(const Entity& e) const { return recordText(sentence, e); }

@@ -43,6 +43,16 @@ bool parseEncoding(const char* value, Encoding& encoding) {
 
 bool fileEncoding(Encoding& encoding) { return parseEncoding(std::getenv("VESTRILO_ENCODING"), encoding); }
 
+bool parseRules(const char* value, Rules& rules) {
+  if (!value || !*value) {
+    rules = Rules::Classic;
+    return true;
+  }
+  return rulesNamed(value, rules);
+}
+
+bool fileRules(Rules& rules) { return parseRules(std::getenv("VESTRILO_RULES"), rules); }
+
 namespace {
 
 constexpr const char* usage =
@@ -65,6 +75,9 @@ constexpr const char* usage =
     "  VESTRILO_THREADS   worker threads, a positive number (default: one per core)\n"
     "  VESTRILO_ENCODING  GBK (the default) or UTF-8, in any letter case: the encoding\n"
     "                     of infile and outfile; a UTF-8 byte-order mark is skipped\n"
+    "  VESTRILO_RULES     classic (the default) or extended, in any letter case: the\n"
+    "                     rules applied; classic output stays the same from release to\n"
+    "                     release, extended reads more forms and guards false readings\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -82,7 +95,8 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
   if (!workerThreads(threads)) return reportError(err, "Error: VESTRILO_THREADS must be a positive number\n");
   FileJob job;
   job.direction = direction;
-  if (!fileEncoding(job.encoding)) return reportError(err, kEncodingError);
+  if (!fileEncoding(job.options.encoding)) return reportError(err, kEncodingError);
+  if (!fileRules(job.options.rules)) return reportError(err, kRulesError);
   job.input = argv[2];
   job.output = argv[3];
   job.threads = threads;

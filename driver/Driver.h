@@ -26,6 +26,12 @@ bool parseEncoding(const char* value, Encoding& encoding);
 bool fileEncoding(Encoding& encoding);
 inline constexpr const char* kEncodingError = "Error: VESTRILO_ENCODING must be GBK or UTF-8\n";
 
+// The rules: VESTRILO_RULES, "classic" or "extended" in any letter case; classic
+// when it is unset (an empty value counts as unset). False for any other value.
+bool parseRules(const char* value, Rules& rules);
+bool fileRules(Rules& rules);
+inline constexpr const char* kRulesError = "Error: VESTRILO_RULES must be classic or extended\n";
+
 // The whole program: `vestrilo -C2E|-E2C infile outfile`. Messages go to `out`
 // and `err`; the result is the exit status (0, or -1 after an error).
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err);

@@ -39,6 +39,8 @@ std::string helpText() {
     "Environment:\n"
     "  VESTRILO_ENCODING  GBK (the default) or UTF-8, in any letter case: the encoding\n"
     "                     of infile and outfile; a UTF-8 byte-order mark is skipped\n"
+    "  VESTRILO_RULES     classic (the default) or extended, in any letter case: the\n"
+    "                     rules applied (see vestrilo --help)\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -102,9 +104,11 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
     return usageError(err,
                       "Error: the 2nd parameter should be one of tags, html, translated-tags, translated-html, "
                       "pairs-html, jsonl\n");
-  Encoding encoding;
-  if (!fileEncoding(encoding)) return reportError(err, kEncodingError);
-  const Extractor extractor(direction, Options{encoding});
+  Options options;
+  if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
+  if (!fileRules(options.rules)) return reportError(err, kRulesError);
+  const Encoding encoding = options.encoding;
+  const Extractor extractor(direction, options);
   if (!extractor.ok()) return finishRun(extractor.status(), out, err);
 
   InputFile input;

@@ -53,8 +53,8 @@ std::optional<EntityKind> find(const PublicKind<Kind> (&table)[N], Kind kind) {
 }
 
 template <class S>
-std::unique_ptr<Workspace> make(Encoding encoding) {
-  return std::make_unique<SentenceWorkspace<S>>(encoding);
+std::unique_ptr<Workspace> make(const Options& options) {
+  return std::make_unique<SentenceWorkspace<S>>(options);
 }
 
 }  // namespace

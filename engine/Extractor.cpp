@@ -57,7 +57,7 @@ void Registry::reduce(const std::vector<Pair>& found, std::vector<Pair>& reduced
 // ---------------------------------------------------------------- Extractor
 
 struct Extractor::State {
-  State(Direction d, const Options& o) : direction(d), options(o), workspaces(workspaceMaker(d), o.encoding) {
+  State(Direction d, const Options& o) : direction(d), options(o), workspaces(workspaceMaker(d), o) {
     if (o.encoding == Encoding::UTF8 && !utf8::tablesAvailable())
       status = Status(StatusCode::NoConverter, "the C library's iconv has no GBK converter, which UTF-8 needs");
   }

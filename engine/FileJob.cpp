@@ -118,7 +118,7 @@ class Workers {
 
 Status runFileJob(const FileJob& job, const LineCollector& collector) {
   InputFile input;  // opened first: it also refuses a bad line limit
-  if (Status s = input.open(job.input, job.encoding, job.maxLineBytes); !s.ok()) return s;
+  if (Status s = input.open(job.input, job.options.encoding, job.maxLineBytes); !s.ok()) return s;
   OutputFile output;
   if (Status s = output.open(job.output); !s.ok()) return s;
   if (job.progress) job.progress->started();
@@ -215,7 +215,7 @@ class ExtractorCollector final : public LineCollector {
 }  // namespace
 
 Status extractFile(const FileJob& job) {
-  const Extractor extractor(job.direction, Options{job.encoding});
+  const Extractor extractor(job.direction, job.options);
   if (!extractor.ok()) return extractor.status();
   return runFileJob(job, ExtractorCollector(extractor));
 }

@@ -40,23 +40,41 @@ std::string_view directionName(Direction direction) {
   return direction == Direction::ChineseToEnglish ? "C2E" : "E2C";
 }
 
+namespace {
+
+// Whether `name` is `candidate` in any letter case (candidate in one case).
+bool namedInAnyCase(std::string_view name, std::string_view candidate) {
+  if (name.size() != candidate.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(name[i]) != lower(candidate[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool encodingNamed(std::string_view name, Encoding& encoding) {
-  auto is = [name](std::string_view candidate) {
-    if (name.size() != candidate.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-      const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
-      if (c != candidate[i]) return false;
-    }
-    return true;
-  };
   for (Encoding e : {Encoding::GBK, Encoding::UTF8}) {
-    if (is(encodingName(e))) {
+    if (namedInAnyCase(name, encodingName(e))) {
       encoding = e;
       return true;
     }
   }
   return false;
 }
+
+bool rulesNamed(std::string_view name, Rules& rules) {
+  for (Rules r : {Rules::Classic, Rules::Extended}) {
+    if (namedInAnyCase(name, rulesName(r))) {
+      rules = r;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string_view rulesName(Rules rules) { return rules == Rules::Classic ? "classic" : "extended"; }
 
 std::string_view encodingName(Encoding encoding) { return encoding == Encoding::GBK ? "GBK" : "UTF-8"; }
 

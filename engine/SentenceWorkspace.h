@@ -1,7 +1,7 @@
 // The workspace of a direction, written once over its sentence class S (see
 // engine/Workspace.h and core/SentenceOutput.h). S provides, besides what
 // core/SentenceOutput.h asks for, assign(text), runStages(), the quick scans
-// mayHoldEntity(line) and mayHoldEntityUtf8(line), and readsGbk (whether its
+// mayHoldEntity(line, rules) and mayHoldEntityUtf8(line, rules), and readsGbk (whether its
 // rules read a UTF-8 line converted to GBK); the public kinds of its records
 // come from entityKind (engine/Directions.h).
 #pragma once
@@ -24,12 +24,14 @@ namespace vestrilo {
 template <class S>
 class SentenceWorkspace final : public Workspace {
  public:
-  explicit SentenceWorkspace(Encoding encoding) : utf8Mode_(encoding == Encoding::UTF8) {}
+  explicit SentenceWorkspace(const Options& options) : utf8Mode_(options.encoding == Encoding::UTF8) {
+    sentence_.rules = options.rules == Rules::Extended ? RuleSet::Extended : RuleSet::Classic;
+  }
 
   void collect(std::string_view line, std::vector<Pair>& found) override {
     // A line that the quick scan clears gives no pair: its stages are skipped
     // (a UTF-8 line is scanned before it is converted).
-    if (!(utf8Mode_ ? S::mayHoldEntityUtf8(line) : S::mayHoldEntity(line))) return;
+    if (!(utf8Mode_ ? S::mayHoldEntityUtf8(line, sentence_.rules) : S::mayHoldEntity(line, sentence_.rules))) return;
     run(line);
     forEachPair(sentence_, cache_, [&](std::string_view source, std::string_view translation, bool second,
                                        std::string_view) {

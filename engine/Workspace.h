@@ -33,8 +33,9 @@ class Workspace {
   virtual std::string render(std::string_view line, Rendering rendering, EmittedPairs& registry) = 0;
 };
 
-// Makes the workspaces of one direction, for lines in the given encoding.
-using WorkspaceMaker = std::unique_ptr<Workspace> (*)(Encoding encoding);
+// Makes the workspaces of one direction, for lines in the given encoding read
+// by the given rules.
+using WorkspaceMaker = std::unique_ptr<Workspace> (*)(const Options& options);
 WorkspaceMaker workspaceMaker(Direction direction);
 
 // The workspaces of one extractor. take() gives a workspace that no other call
@@ -43,7 +44,7 @@ WorkspaceMaker workspaceMaker(Direction direction);
 // many as calls have ever run at the same time. Any thread may take and give back.
 class WorkspacePool {
  public:
-  WorkspacePool(WorkspaceMaker make, Encoding encoding) : make_(make), encoding_(encoding) {}
+  WorkspacePool(WorkspaceMaker make, const Options& options) : make_(make), options_(options) {}
   WorkspacePool(const WorkspacePool&) = delete;
   WorkspacePool& operator=(const WorkspacePool&) = delete;
 
@@ -70,7 +71,7 @@ class WorkspacePool {
       spare_.pop_back();
       return Lease(*this, w);
     }
-    all_.push_back(make_(encoding_));
+    all_.push_back(make_(options_));
     return Lease(*this, all_.back().get());
   }
 
@@ -83,7 +84,7 @@ class WorkspacePool {
   }
 
   WorkspaceMaker make_;
-  Encoding encoding_;
+  Options options_;
   std::atomic<Workspace*> atHand_{nullptr};
   std::mutex mutex_;                             // guards spare_ and all_
   std::vector<Workspace*> spare_;                // free, beside the one at hand

@@ -80,7 +80,7 @@ constexpr RunFilter runFilter;
 
 }  // namespace
 
-bool EnglishSentence::mayHoldEntity(std::string_view line) {
+bool EnglishSentence::mayHoldEntity(std::string_view line, RuleSet) {
   const WordTable& words = english_word::table();
   const std::size_t n = line.size();
   char word[WordTable::kMaxWord + 1];

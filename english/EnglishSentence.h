@@ -87,11 +87,13 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
   // The quick scan: false when the line can hold no entity, so that its stages
   // may be skipped (the proof is in the scan's source file). True does not mean
   // that the line holds one.
-  static bool mayHoldEntity(std::string_view line);
+  static bool mayHoldEntity(std::string_view line, RuleSet rules = RuleSet::Classic);
   // The same for a UTF-8 line: the rules read a line's own bytes in both
   // encodings (bytes of 0x80 and above are word bytes), so a UTF-8 line is read
   // as it is.
-  static bool mayHoldEntityUtf8(std::string_view line) { return mayHoldEntity(line); }
+  static bool mayHoldEntityUtf8(std::string_view line, RuleSet rules = RuleSet::Classic) {
+    return mayHoldEntity(line, rules);
+  }
   static constexpr bool readsGbk = false;
 
   // The translation of record e: its working text through the translator of

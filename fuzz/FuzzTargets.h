@@ -25,8 +25,9 @@ namespace vestrilo::fuzz {
 
 namespace detail {
 
-inline ChineseSentence preparedChinese(const std::string& line) {
+inline ChineseSentence preparedChinese(const std::string& line, RuleSet rules) {
   ChineseSentence s{line};
+  s.rules = rules;
   s.tokenize();
   checkRecords(s.entities, line.size(), "tokenize");
   s.adjust();
@@ -37,8 +38,9 @@ inline ChineseSentence preparedChinese(const std::string& line) {
   return s;
 }
 
-inline EnglishSentence preparedEnglish(const std::string& line) {
+inline EnglishSentence preparedEnglish(const std::string& line, RuleSet rules) {
   EnglishSentence s{line};
+  s.rules = rules;
   s.tokenize();
   checkRecords(s.entities, line.size(), "tokenize");
   s.recognize();
@@ -62,6 +64,11 @@ inline std::vector<Pair> pairsOf(Extractor& extractor, std::string_view line) {
   return found;
 }
 
+// The library's options for a rule set and an encoding.
+inline Options optionsFor(Encoding encoding, RuleSet rules) {
+  return Options{encoding, rules == RuleSet::Extended ? Rules::Extended : Rules::Classic};
+}
+
 inline constexpr Rendering kRenderings[] = {Rendering::Tags, Rendering::Html, Rendering::TranslatedTags,
                                             Rendering::TranslatedHtml, Rendering::PairsHtml};
 
@@ -73,8 +80,9 @@ inline constexpr Rendering kRenderings[] = {Rendering::Tags, Rendering::Html, Re
 // read through a conversion: English reads the same bytes and gives the same
 // entities, translations converted; a Chinese line that GBK holds whole gives
 // the converted results of its GBK form, renderings included.
-inline void utf8Line(const std::string& line, Direction direction) {
-  Extractor extractor(direction, Options{Encoding::UTF8});
+inline void utf8Line(const std::string& line, Direction direction, RuleSet rules) {
+  const Options utf8Options = optionsFor(Encoding::UTF8, rules), gbkOptions = optionsFor(Encoding::GBK, rules);
+  Extractor extractor(direction, utf8Options);
   const std::vector<Pair> found = pairsOf(extractor, line);
   const std::vector<Entity> entities = extractor.entities(line);
   const bool wellFormed = wellFormedUtf8(line);
@@ -98,13 +106,13 @@ inline void utf8Line(const std::string& line, Direction direction) {
   }
   check(k == found.size(), "UTF-8: a pair has no entity", line);
   for (Rendering r : kRenderings) {
-    const std::string out = Extractor(direction, Options{Encoding::UTF8}).render(line, r);
+    const std::string out = Extractor(direction, utf8Options).render(line, r);
     check(!wellFormed || wellFormedUtf8(out), "UTF-8: a rendering is not UTF-8", out);
   }
 
   auto converted = [](const std::string& gbk) { return utf8::gbkToUtf8(gbk); };
   if (direction == Direction::EnglishToChinese) {
-    Extractor gbk(direction, Options{Encoding::GBK});
+    Extractor gbk(direction, gbkOptions);
     const std::vector<Entity> same = gbk.entities(line);
     check(same.size() == entities.size(), "UTF-8: English entities differ from GBK mode", line);
     for (std::size_t i = 0; i < same.size(); ++i) {
@@ -120,18 +128,18 @@ inline void utf8Line(const std::string& line, Direction direction) {
   std::vector<std::uint32_t> positions;
   utf8::toGbk(line, gbkLine, positions);
   // The UTF-8 quick scan answers for the converted line, whatever the bytes.
-  check(ChineseSentence::mayHoldEntityUtf8(line) == ChineseSentence::mayHoldEntity(gbkLine),
+  check(ChineseSentence::mayHoldEntityUtf8(line, rules) == ChineseSentence::mayHoldEntity(gbkLine, rules),
         "UTF-8: the quick scan of the line differs from that of its conversion", line);
   if (!wellFormed || converted(gbkLine) != line) return;  // the stand-in stood for something
-  Extractor gbk(direction, Options{Encoding::GBK});
+  Extractor gbk(direction, gbkOptions);
   const std::vector<Pair> gbkFound = pairsOf(gbk, gbkLine);
   check(gbkFound.size() == found.size(), "UTF-8: Chinese pairs differ from those of the GBK line", line);
   for (std::size_t i = 0; i < found.size(); ++i)
     check(found[i].source == converted(gbkFound[i].source) && found[i].translation == converted(gbkFound[i].translation),
           "UTF-8: a Chinese pair is not the converted GBK pair", found[i].source);
   for (Rendering r : kRenderings) {
-    std::string expected = converted(Extractor(direction, Options{Encoding::GBK}).render(gbkLine, r));
-    check(Extractor(direction, Options{Encoding::UTF8}).render(line, r) == expected,
+    std::string expected = converted(Extractor(direction, gbkOptions).render(gbkLine, r));
+    check(Extractor(direction, utf8Options).render(line, r) == expected,
           "UTF-8: a Chinese rendering is not the converted GBK rendering", expected);
   }
 }
@@ -141,9 +149,10 @@ inline void utf8Line(const std::string& line, Direction direction) {
 // give the same pairs and entities whose spans cut their text out of the line;
 // then the same bytes in UTF-8 mode (utf8Line).
 template <class Sentence>
-void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(const std::string&),
-               Direction direction) {
+void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepareRules)(const std::string&, RuleSet),
+               Direction direction, RuleSet rules) {
   const std::string line(reinterpret_cast<const char*>(data), size);
+  auto prepared = [&](const std::string& l) { return prepareRules(l, rules); };
 
   std::string written, again;
   std::vector<Pair> pairs;
@@ -159,11 +168,11 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   }
   checkTranslationLine(line, written, pairs, again);
   // The quick scan may clear only a line whose full stages find nothing.
-  if (!Sentence::mayHoldEntity(line)) check(pairs.empty(), "the quick scan cleared a line that holds an entity", line);
+  if (!Sentence::mayHoldEntity(line, rules)) check(pairs.empty(), "the quick scan cleared a line that holds an entity", line);
 
   // The extractor skips the stages of a cleared line: its pairs must be those
   // of the full stages either way.
-  Extractor extractor(direction, Options{Encoding::GBK});
+  Extractor extractor(direction, optionsFor(Encoding::GBK, rules));
   std::vector<Pair> found;
   extractor.collect(line, found);
   check(samePairs(pairs, found), "Extractor::collect (with the quick scan) differs from translationPairs", line);
@@ -188,7 +197,7 @@ void wholeLine(const std::uint8_t* data, std::size_t size, Sentence (*prepared)(
   { const std::string out = markup(prepared(line), MarkupForm::Html); (void)out; }
   { const std::string out = markup(prepared(line), MarkupForm::Tags); (void)out; }
 
-  utf8Line(line, direction);
+  utf8Line(line, direction, rules);
 }
 
 // A function taking any text and, for the conversions that always give a
@@ -270,14 +279,16 @@ inline bool inside(std::string_view part, const std::string& whole) {
 
 }  // namespace detail
 
-// A whole -C2E line.
+// A whole -C2E line, under both rule sets.
 inline void chineseLine(const std::uint8_t* data, std::size_t size) {
-  detail::wholeLine<ChineseSentence>(data, size, &detail::preparedChinese, Direction::ChineseToEnglish);
+  for (RuleSet rules : {RuleSet::Classic, RuleSet::Extended})
+    detail::wholeLine<ChineseSentence>(data, size, &detail::preparedChinese, Direction::ChineseToEnglish, rules);
 }
 
-// A whole -E2C line.
+// A whole -E2C line, under both rule sets.
 inline void englishLine(const std::uint8_t* data, std::size_t size) {
-  detail::wholeLine<EnglishSentence>(data, size, &detail::preparedEnglish, Direction::EnglishToChinese);
+  for (RuleSet rules : {RuleSet::Classic, RuleSet::Extended})
+    detail::wholeLine<EnglishSentence>(data, size, &detail::preparedEnglish, Direction::EnglishToChinese, rules);
 }
 
 // Every number conversion and translator of one side, called directly with

@@ -76,6 +76,13 @@ Encoding encodingNamed(const std::string& name) {
   return encoding;
 }
 
+vestrilo::Rules rulesNamed(const std::string& name) {
+  vestrilo::Rules rules;
+  if (!vestrilo::rulesNamed(name, rules))
+    throw py::value_error("rules must be \"classic\" or \"extended\", not \"" + name + "\"");
+  return rules;
+}
+
 vestrilo::Rendering renderingNamed(const std::string& name) {
   vestrilo::Rendering rendering;
   if (!vestrilo::renderingNamed(name, rendering))
@@ -324,11 +331,12 @@ struct PyEntity {
 
 class PyExtractor {
  public:
-  PyExtractor(const std::string& direction, const std::string& encoding)
+  PyExtractor(const std::string& direction, const std::string& encoding, const std::string& rules)
       : direction_(directionNamed(direction)),
         encoding_(encodingNamed(encoding)),
-        str_(direction_, vestrilo::Options{Encoding::UTF8}),
-        bytes_(direction_, vestrilo::Options{encoding_}) {
+        rules_(rulesNamed(rules)),
+        str_(direction_, vestrilo::Options{Encoding::UTF8, rules_}),
+        bytes_(direction_, vestrilo::Options{encoding_, rules_}) {
     if (!str_.ok()) raise(str_.status());
     if (!bytes_.ok()) raise(bytes_.status());
   }
@@ -462,6 +470,7 @@ class PyExtractor {
 
   std::string direction() const { return std::string(vestrilo::directionName(direction_)); }
   std::string encoding() const { return std::string(vestrilo::encodingName(encoding_)); }
+  std::string rules() const { return std::string(vestrilo::rulesName(rules_)); }
 
  private:
   // str lines go to the UTF-8 extractor; bytes lines to the extractor of the
@@ -473,6 +482,7 @@ class PyExtractor {
 
   Direction direction_;
   Encoding encoding_;
+  vestrilo::Rules rules_;
   vestrilo::Extractor str_;    // UTF-8
   vestrilo::Extractor bytes_;  // the encoding of bytes lines
 };
@@ -488,10 +498,11 @@ std::string pathOf(py::object path) {
 }
 
 void extractFile(const std::string& direction, py::object infile, py::object outfile, const std::string& encoding,
-                 std::optional<unsigned> threads) {
+                 std::optional<unsigned> threads, const std::string& rules) {
   vestrilo::FileJob job;
   job.direction = directionNamed(direction);
-  job.encoding = encodingNamed(encoding);
+  job.options.encoding = encodingNamed(encoding);
+  job.options.rules = rulesNamed(rules);
   job.input = pathOf(infile);
   job.output = pathOf(outfile);
   if (threads && *threads == 0) throw py::value_error("threads must be a positive number");
@@ -553,11 +564,14 @@ PYBIND11_MODULE(_vestrilo, m) {
                           "has given. Extractor('C2E') reads word-segmented Chinese, Extractor('E2C') English. str "
                           "lines are UTF-8 text; bytes lines are in `encoding` (GBK unless given). One extractor "
                           "may be used by several threads at once.")
-      .def(py::init<const std::string&, const std::string&>(), py::arg("direction"), py::arg("encoding") = "GBK",
+      .def(py::init<const std::string&, const std::string&, const std::string&>(), py::arg("direction"),
+           py::arg("encoding") = "GBK", py::arg("rules") = "classic",
            "direction: 'C2E' (Chinese to English) or 'E2C' (English to Chinese); encoding: of bytes lines, 'GBK' "
-           "or 'UTF-8' (any letter case). Anything else raises ValueError.")
+           "or 'UTF-8' (any letter case); rules: 'classic' (output kept from release to release) or 'extended' "
+           "(more forms read, false readings guarded), any letter case. Anything else raises ValueError.")
       .def_property_readonly("direction", &PyExtractor::direction, "'C2E' or 'E2C'.")
       .def_property_readonly("encoding", &PyExtractor::encoding, "The encoding of bytes lines, 'GBK' or 'UTF-8'.")
+      .def_property_readonly("rules", &PyExtractor::rules, "The rules applied, 'classic' or 'extended'.")
       .def("pairs", &PyExtractor::pairs, py::arg("line"),
            "The new pairs of one line, as the command line writes them: a pair given before by this extractor is "
            "left out. str in, str out; bytes in, bytes out. str and bytes lines in the same encoding share one "
@@ -575,10 +589,10 @@ PYBIND11_MODULE(_vestrilo, m) {
       .def("reset", &PyExtractor::reset, "Forgets the pairs given so far.");
 
   m.def("extract_file", &extractFile, py::arg("direction"), py::arg("infile"), py::arg("outfile"),
-        py::arg("encoding") = "GBK", py::arg("threads") = py::none(),
+        py::arg("encoding") = "GBK", py::arg("threads") = py::none(), py::arg("rules") = "classic",
         "The command line's job without its console text: reads infile (one sentence per line) and writes the "
         "run's distinct 'source ||| translation' pairs to outfile. encoding is 'GBK' or 'UTF-8'; threads "
-        "defaults to one per core. Raises OSError (with errno and filename) when a file cannot be opened, read or "
+        "defaults to one per core; rules is 'classic' or 'extended'. Raises OSError (with errno and filename) when a file cannot be opened, read or "
         "written, ValueError for a bad argument or a line too long.");
 
   m.def(

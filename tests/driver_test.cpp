@@ -34,6 +34,7 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
   writeFile(in, "三点\n");
   const std::string threadsError = "Error: VESTRILO_THREADS must be a positive number\n";
   const std::string encodingError = "Error: VESTRILO_ENCODING must be GBK or UTF-8\n";
+  const std::string rulesError = "Error: VESTRILO_RULES must be classic or extended\n";
   struct Case {
     std::vector<std::string> args;
     std::string err;
@@ -61,6 +62,11 @@ TEST(Driver, ArgumentErrorsAreReportedInOrder) {
       {{"-E2C", in, out}, encodingError, {"VESTRILO_ENCODING=utf8"}},
       {{"-E2C", in, out}, encodingError, {"VESTRILO_ENCODING=UTF-8 "}},
       {{"-C2E", in, out}, encodingError, {"VESTRILO_ENCODING=GB18030"}},
+      // And the rules, after the encoding.
+      {{"-C2E", in, out}, encodingError, {"VESTRILO_ENCODING=latin1", "VESTRILO_RULES=fancy"}},
+      {{"-C2E", in, out}, rulesError, {"VESTRILO_RULES=fancy"}},
+      {{"-E2C", in, out}, rulesError, {"VESTRILO_RULES=extend"}},
+      {{"-E2C", in, out}, rulesError, {"VESTRILO_RULES=classic "}},
   };
   for (const Case& c : cases) {
     const test::RunResult r = test::runVestrilo(c.args, c.env);
@@ -252,6 +258,25 @@ TEST(Driver, EncodingNamesInAnyLetterCase) {
     EXPECT_EQ(parseEncoding(c.value, encoding), c.accepted) << (c.value ? c.value : "unset");
     if (c.accepted) {
       EXPECT_EQ(encoding, c.encoding) << (c.value ? c.value : "unset");
+    }
+  }
+}
+
+TEST(Driver, RulesNamesInAnyLetterCase) {
+  const struct {
+    const char* value;  // nullptr: unset
+    bool accepted;
+    Rules rules;
+  } cases[] = {
+      {nullptr, true, Rules::Classic},     {"", true, Rules::Classic},          {"classic", true, Rules::Classic},
+      {"CLASSIC", true, Rules::Classic},   {"Extended", true, Rules::Extended}, {"extended", true, Rules::Extended},
+      {"extend", false, Rules::Classic},   {" extended", false, Rules::Classic}, {"default", false, Rules::Classic},
+  };
+  for (const auto& c : cases) {
+    Rules rules = c.rules == Rules::Classic ? Rules::Extended : Rules::Classic;
+    EXPECT_EQ(parseRules(c.value, rules), c.accepted) << (c.value ? c.value : "unset");
+    if (c.accepted) {
+      EXPECT_EQ(rules, c.rules) << (c.value ? c.value : "unset");
     }
   }
 }

@@ -96,8 +96,10 @@ TEST(Extractor, PairsOfALineAndOfItsRepeat) {
 TEST(Extractor, ReadsUtf8ByDefault) {
   Extractor extractor(C2E);
   EXPECT_EQ(extractor.options().encoding, UTF8);
+  EXPECT_EQ(extractor.options().rules, Rules::Classic);
   EXPECT_EQ(extractor.pairs(u8"会议 于 三点 开始"), (std::vector<Pair>{{u8"三点", "three o'clock"}}));
-  EXPECT_EQ(FileJob().encoding, UTF8);
+  EXPECT_EQ(FileJob().options.encoding, UTF8);
+  EXPECT_EQ(FileJob().options.rules, Rules::Classic);
 }
 
 TEST(Extractor, ExtractorsAreIndependent) {
@@ -473,6 +475,11 @@ TEST(Names, DirectionsEncodingsAndRenderings) {
     Encoding back;
     ASSERT_TRUE(encodingNamed(encodingName(e), back));
     EXPECT_EQ(back, e);
+  }
+  for (Rules rules : {Rules::Classic, Rules::Extended}) {
+    Rules back = rules == Rules::Classic ? Rules::Extended : Rules::Classic;
+    ASSERT_TRUE(rulesNamed(rulesName(rules), back));
+    EXPECT_EQ(back, rules);
   }
   for (const char* name : {"tags", "html", "translated-tags", "translated-html", "pairs-html"}) {
     Rendering r;

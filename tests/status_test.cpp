@@ -49,7 +49,7 @@ TEST(Status, FileJobFailures) {
     for (unsigned threads : {1u, 3u}) {
       FileJob job;
       job.direction = Direction::ChineseToEnglish;
-      job.encoding = Encoding::GBK;
+      job.options.encoding = Encoding::GBK;
       job.input = c.input;
       job.output = c.output;
       job.threads = threads;

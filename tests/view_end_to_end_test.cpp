@@ -130,6 +130,16 @@ TEST_F(View, FileErrorsAreThoseOfTheBatchTool) {
     EXPECT_FALSE(fileExists(out));
     EXPECT_EQ(view({"-C2E", "xml", in, out}, "latin1").err.rfind("Error: the 2nd parameter", 0), 0u);
   }
+  {
+    // So is an unknown rule set, after the encoding.
+    setenv("VESTRILO_RULES", "newest", 1);
+    const ViewRun r = view({"-C2E", "jsonl", in, out});
+    EXPECT_EQ(r.status, -1);
+    EXPECT_EQ(r.err, "Error: VESTRILO_RULES must be classic or extended\n");
+    EXPECT_FALSE(fileExists(out));
+    EXPECT_EQ(view({"-C2E", "jsonl", in, out}, "latin1").err, "Error: VESTRILO_ENCODING must be GBK or UTF-8\n");
+    unsetenv("VESTRILO_RULES");
+  }
 }
 
 const std::string kChinese = "今天 是 2004年5月1日\n\n会议 于 三点 开始\r\n三点";

@@ -114,15 +114,31 @@ std::string_view directionName(Direction direction);  // "C2E" or "E2C"
 // extractor in UTF-8 mode reports NoConverter.
 enum class Encoding { GBK, UTF8 };
 
-// How an extractor reads and writes. UTF-8 by default; the command lines read
-// and write GBK unless told otherwise.
+// The rules an extractor applies.
+//
+// Classic, the default: the rules every release has applied; their output is
+// kept byte for byte from release to release, for callers that store it.
+// Extended: the classic rules with additions for forms they do not read (such
+// as full-width digits, traditional characters, ISO and numeric dates, time
+// stamps) and guards against readings that are wrong in context (such as a
+// numeral and 点 that are not a clock time). Their output improves from release
+// to release; bench/quality/ measures it on annotated real text.
+enum class Rules { Classic, Extended };
+
+// How an extractor reads and writes. UTF-8 and the classic rules by default;
+// the command lines read and write GBK unless told otherwise.
 struct Options {
   Encoding encoding = Encoding::UTF8;
+  Rules rules = Rules::Classic;
 };
 
 // The encoding named "GBK" or "UTF-8" (in any letter case); false for any other name.
 bool encodingNamed(std::string_view name, Encoding& encoding);
 std::string_view encodingName(Encoding encoding);  // "GBK" or "UTF-8"
+
+// The rules named "classic" or "extended" (in any letter case); false for any other name.
+bool rulesNamed(std::string_view name, Rules& rules);
+std::string_view rulesName(Rules rules);  // "classic" or "extended"
 
 // Text of the given encoding as well-formed UTF-8: GBK is converted (as iconv
 // converts it); a byte that cannot be converted (one that is no GBK character,
@@ -433,7 +449,7 @@ class Progress {
 // lines (in the encoding of the input).
 struct FileJob {
   Direction direction = Direction::ChineseToEnglish;
-  Encoding encoding = Encoding::UTF8;  // of the input and the output
+  Options options;                      // the rules, and the encoding of the input and the output
   std::string input;
   std::string output;
   unsigned threads = 0;                      // 0: one per core; a thread that cannot start means one fewer

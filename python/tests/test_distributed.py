@@ -27,12 +27,12 @@ def cluster():
         yield c
 
 
-def single_run(direction, inputs, tmp_path, encoding="GBK"):
+def single_run(direction, inputs, tmp_path, encoding="GBK", rules=""):
     """What one vestrilo run writes for the inputs read one after the other."""
     joined = tmp_path / "joined.txt"
     joined.write_bytes(b"".join(pathlib.Path(p).read_bytes() for p in inputs))
     out = tmp_path / "single.txt"
-    env = dict(os.environ, VESTRILO_ENCODING=encoding)
+    env = dict(os.environ, VESTRILO_ENCODING=encoding, VESTRILO_RULES=rules)
     subprocess.run([BINARY, "-" + direction, str(joined), str(out)], env=env, check=True, stdout=subprocess.DEVNULL)
     return out.read_bytes()
 
@@ -118,6 +118,19 @@ def test_utf8(cluster, tmp_path):
                         "--encoding", "UTF-8")
     assert r.returncode == 0, r.stderr
     assert out.read_bytes() == single_run("C2E", [source], tmp_path, "UTF-8")
+
+
+@pytest.mark.parametrize("direction", ["C2E", "E2C"])
+def test_extended_rules(direction, corpora, cluster, tmp_path):
+    source = tmp_path / "in.txt"
+    source.write_bytes(corpora[direction].read_bytes()[:1000000] + EXAMPLES[direction].read_bytes())
+    out = tmp_path / "out.txt"
+    r = distributed_run(direction, [source], out, "--scheduler", cluster.scheduler_address, "--block-size", 100000,
+                        "--rules", "extended")
+    assert r.returncode == 0, r.stderr
+    assert out.read_bytes() == single_run(direction, [source], tmp_path, rules="extended")
+    r = distributed_run(direction, [source], out, "--rules", "newest")
+    assert (r.returncode, r.stderr) == (1, b"Error: --rules must be classic or extended\n")
 
 
 @pytest.mark.parametrize("case", ["missing input", "input is a directory", "unwritable output"])

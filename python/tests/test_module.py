@@ -28,9 +28,9 @@ def listing(pairs):
     return b"".join(source + b" ||| " + translation + b"\n" for source, translation in pairs)
 
 
-def command_line(direction, infile, tmp_path, encoding="GBK"):
-    out = tmp_path / ("cli-" + direction + "-" + encoding + ".txt")
-    env = dict(os.environ, VESTRILO_ENCODING=encoding, VESTRILO_THREADS="1")
+def command_line(direction, infile, tmp_path, encoding="GBK", rules=""):
+    out = tmp_path / ("cli-" + direction + "-" + encoding + "-" + rules + ".txt")
+    env = dict(os.environ, VESTRILO_ENCODING=encoding, VESTRILO_THREADS="1", VESTRILO_RULES=rules)
     subprocess.run([BINARY, "-" + direction, str(infile), str(out)], env=env, check=True, stdout=subprocess.DEVNULL)
     return out.read_bytes()
 
@@ -149,6 +149,8 @@ def test_registry_and_reset():
         (lambda: vestrilo.Extractor("C2E").entities(None), TypeError, "str or bytes"),
         (lambda: vestrilo.extract_file("E2C", "a", "b", encoding="latin-1"), ValueError, '"GBK" or "UTF-8"'),
         (lambda: vestrilo.extract_file("C2X", "a", "b"), ValueError, '"C2E" or "E2C"'),
+        (lambda: vestrilo.Extractor("C2E", rules="newest"), ValueError, '"classic" or "extended"'),
+        (lambda: vestrilo.extract_file("E2C", "a", "b", rules=""), ValueError, '"classic" or "extended"'),
     ],
 )
 def test_type_and_value_errors(call, error, message):
@@ -191,6 +193,19 @@ def test_extract_file_is_the_command_lines_job(example, tmp_path):
     assert out.read_bytes() == command_line(direction, EXAMPLES[direction], tmp_path)
     vestrilo.extract_file(direction, str(utf8), str(out), encoding="utf-8", threads=2)
     assert out.read_bytes() == command_line(direction, utf8, tmp_path, "UTF-8")
+
+
+@pytest.mark.parametrize("rules", ["classic", "extended", "Extended"])
+def test_rules_reach_the_extractor_and_the_file_job(example, tmp_path, rules):
+    direction, data, utf8 = example
+    expected = command_line(direction, EXAMPLES[direction], tmp_path, rules=rules)
+    extractor = vestrilo.Extractor(direction, rules=rules)
+    assert extractor.rules == rules.lower()
+    assert listing(pair for line in split_lines(data) for pair in extractor.pairs(line)) == expected
+    out = tmp_path / "pairs.txt"
+    vestrilo.extract_file(direction, EXAMPLES[direction], out, rules=rules)
+    assert out.read_bytes() == expected
+    assert vestrilo.Extractor(direction).rules == "classic"
 
 
 @pytest.mark.parametrize(

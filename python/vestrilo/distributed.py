@@ -1,7 +1,7 @@
 """Vestrilo on a Dask cluster: the output of one vestrilo run, computed by many workers.
 
     python3 -m vestrilo.distributed -C2E|-E2C INPUT... OUTPUT [--scheduler ADDRESS]
-        [--workers N] [--block-size BYTES] [--encoding GBK|UTF-8]
+        [--workers N] [--block-size BYTES] [--encoding GBK|UTF-8] [--rules classic|extended]
 
 The input files are read as one stream of lines, one file after the other (as
 `cat INPUT...` would give them), and OUTPUT receives byte for byte what one
@@ -109,11 +109,12 @@ def _block_lines(stream, start, end):
     return data
 
 
-def _process_block(files, start, end, direction, encoding):
+def _process_block(files, start, end, direction, encoding, rules):
     """A worker's task: the reduced pairs of one block, as bytes."""
     data = _block_lines(_Stream(files), start, end)
     # At the start of the input a byte-order mark is skipped as the command line skips it.
-    return _vestrilo.reduce_block(_vestrilo.Extractor(direction, encoding), data, start_of_input=start == 0)
+    extractor = _vestrilo.Extractor(direction, encoding, rules)
+    return _vestrilo.reduce_block(extractor, data, start_of_input=start == 0)
 
 
 class _Progress:
@@ -143,6 +144,13 @@ def _encoding_name(name):
         return _vestrilo._encoding_name(name)
     except ValueError:
         raise RunError("Error: --encoding must be GBK or UTF-8") from None
+
+
+def _rules_name(name):
+    try:
+        return _vestrilo.Extractor("C2E", "GBK", name).rules
+    except ValueError:
+        raise RunError("Error: --rules must be classic or extended") from None
 
 
 def _input_files(paths):
@@ -180,12 +188,13 @@ def _client(scheduler, workers):
 
 
 def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEFAULT_BLOCK, encoding="GBK",
-        progress=None):
+        progress=None, rules="classic"):
     """Writes to output what `vestrilo -<direction>` writes for the inputs read one after the other.
 
     direction is "C2E" or "E2C". Raises RunError with the user's message on failure, leaving output as it was.
     """
     encoding = _encoding_name(encoding)
+    rules = _rules_name(rules)
     try:
         _vestrilo.Extractor(direction, encoding)
     except ValueError:
@@ -208,7 +217,8 @@ def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEF
         with os.fdopen(handle, "wb") as out:
             if starts:
                 client, cluster = _client(scheduler, workers or os.cpu_count() or 1)
-                _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, out, bar)
+                _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, rules, out,
+                              bar)
             out.flush()
             os.fsync(out.fileno())
         os.chmod(temporary, _output_mode(output))
@@ -226,7 +236,7 @@ def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEF
             cluster.close()
 
 
-def _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, out, bar):
+def _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, rules, out, bar):
     from dask.distributed import wait
     from distributed.scheduler import KilledWorker
 
@@ -239,7 +249,7 @@ def _merge_blocks(client, files, starts, block_size, stream_size, direction, enc
         while submitted < len(starts) and submitted < index + window:
             start = starts[submitted]
             end = min(start + block_size, stream_size)
-            pending[submitted] = client.submit(_process_block, files, start, end, direction, encoding, pure=False,
+            pending[submitted] = client.submit(_process_block, files, start, end, direction, encoding, rules, pure=False,
                                                key="vestrilo-block-%d-%s" % (submitted, os.getpid()))
             submitted += 1
         future = pending.pop(index)
@@ -284,6 +294,8 @@ def main(argv=None):
     parser.add_argument("--block-size", type=int, default=_DEFAULT_BLOCK, metavar="BYTES",
                         help="bytes of input per task (default: %d)" % _DEFAULT_BLOCK)
     parser.add_argument("--encoding", default="GBK", metavar="GBK|UTF-8", help="of the input and output (GBK)")
+    parser.add_argument("--rules", default="classic", metavar="classic|extended",
+                        help="the rules applied (classic)")
     args = parser.parse_args(argv)
     if len(args.paths) < 2:
         parser.error("give at least one INPUT and the OUTPUT")
@@ -291,7 +303,7 @@ def main(argv=None):
         parser.error("--workers must be a positive number")
     try:
         run(args.direction, args.paths[:-1], args.paths[-1], scheduler=args.scheduler, workers=args.workers,
-            block_size=args.block_size, encoding=args.encoding, progress=sys.stderr)
+            block_size=args.block_size, encoding=args.encoding, progress=sys.stderr, rules=args.rules)
     except RunError as e:
         sys.stderr.write(str(e) + "\n")
         return 1
