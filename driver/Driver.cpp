@@ -33,23 +33,27 @@ bool workerThreads(unsigned& threads) {
   return true;
 }
 
-bool parseEncoding(const char* value, Encoding& encoding) {
-  if (!value || !*value) {
-    encoding = Encoding::GBK;
+namespace {
+
+// A variable's value read by `named`; `unset` when it is unset or empty.
+template <class Value>
+bool parseVariable(const char* text, bool (*named)(std::string_view, Value&), Value unset, Value& value) {
+  if (!text || !*text) {
+    value = unset;
     return true;
   }
-  return encodingNamed(value, encoding);
+  return named(text, value);
+}
+
+}  // namespace
+
+bool parseEncoding(const char* value, Encoding& encoding) {
+  return parseVariable(value, &encodingNamed, Encoding::GBK, encoding);
 }
 
 bool fileEncoding(Encoding& encoding) { return parseEncoding(std::getenv("VESTRILO_ENCODING"), encoding); }
 
-bool parseRules(const char* value, Rules& rules) {
-  if (!value || !*value) {
-    rules = Rules::Classic;
-    return true;
-  }
-  return rulesNamed(value, rules);
-}
+bool parseRules(const char* value, Rules& rules) { return parseVariable(value, &rulesNamed, Rules::Classic, rules); }
 
 bool fileRules(Rules& rules) { return parseRules(std::getenv("VESTRILO_RULES"), rules); }
 

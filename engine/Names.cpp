@@ -1,6 +1,7 @@
 // The library's names and small values: version, status text, the names of
 // directions, encodings, renderings and kinds, and text as UTF-8.
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "core/Utf8Gbk.h"
@@ -52,26 +53,27 @@ bool namedInAnyCase(std::string_view name, std::string_view candidate) {
   return true;
 }
 
-}  // namespace
-
-bool encodingNamed(std::string_view name, Encoding& encoding) {
-  for (Encoding e : {Encoding::GBK, Encoding::UTF8}) {
-    if (namedInAnyCase(name, encodingName(e))) {
-      encoding = e;
+// The value among `values` whose name (nameOf) is `name` in any letter case.
+template <class Value>
+bool namedAmong(std::string_view name, std::initializer_list<Value> values, std::string_view (*nameOf)(Value),
+                Value& value) {
+  for (Value v : values) {
+    if (namedInAnyCase(name, nameOf(v))) {
+      value = v;
       return true;
     }
   }
   return false;
 }
 
+}  // namespace
+
+bool encodingNamed(std::string_view name, Encoding& encoding) {
+  return namedAmong(name, {Encoding::GBK, Encoding::UTF8}, &encodingName, encoding);
+}
+
 bool rulesNamed(std::string_view name, Rules& rules) {
-  for (Rules r : {Rules::Classic, Rules::Extended}) {
-    if (namedInAnyCase(name, rulesName(r))) {
-      rules = r;
-      return true;
-    }
-  }
-  return false;
+  return namedAmong(name, {Rules::Classic, Rules::Extended}, &rulesName, rules);
 }
 
 std::string_view rulesName(Rules rules) { return rules == Rules::Classic ? "classic" : "extended"; }
