@@ -10,6 +10,8 @@
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
+#include "english/NumericShapes.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -125,6 +127,68 @@ Kind classify(const WordTable& words, std::string_view t) {
   return wordClass(words, t, any & kBracket, kind);
 }
 
+// The extended rules: where a word core holds a number glued to its noun by a
+// hyphen (64-bit, sixteen-bit, Ninety-Ninety) or a unit glued to digits
+// (83MiB), the number is a token of its own. Returns the length of the first
+// piece and sets *hyphen when a hyphen follows it; 0 when the core stays whole.
+std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen) {
+  *hyphen = false;
+  const std::size_t digits = shapes::numberPrefix(t);
+  if (digits > 0) {
+    if (!ascii::isDigit(t[0]) || !ascii::isDigit(t[digits - 1]) || digits == t.size()) return 0;
+    const std::string_view rest = t.substr(digits);
+    if (rest.size() >= 2 && rest[0] == '-') {
+      for (const char c : rest.substr(1))
+        if (!ascii::isLetter(c)) return 0;
+      *hyphen = true;
+      return digits;
+    }
+    return isListedWord(gluedUnitList, rest) ? digits : 0;
+  }
+  const std::size_t h = t.find('-');
+  if (h == std::string_view::npos || h + 1 >= t.size() || isListedWord(numberHyphenIdiomList, t)) return 0;
+  const std::string_view number = t.substr(0, h), rest = t.substr(h + 1);
+  const std::uint32_t bits = words.bitsOf(number);
+  if (!(bits & (english_word::Units | english_word::Tens)) || number == enWord::one) return 0;
+  // twenty-five and twenty-first are one word.
+  if ((bits & english_word::Tens) && (englishUnitsList.hasWord(rest) || englishOrdinalList.hasWord(rest))) return 0;
+  for (const char c : rest)
+    if (!ascii::isLetter(c) && c != '-') return 0;
+  *hyphen = true;
+  return h;
+}
+
+// The kind the extended rules give a token beyond its classic one. t is its
+// working text, source its text as written (for the letter case).
+Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
+  const bool capital = !source.empty() && source[0] >= 'A' && source[0] <= 'Z';
+  switch (kind) {
+    case Kind::Arabic:
+      return shapes::isVersionOrCode(t) ? Kind::Plain : kind;
+    case Kind::MonthDate:
+      return !capital && isListedWord(lowerCaseNonMonthList, t) ? Kind::Plain : kind;
+    case Kind::Plain:
+      break;
+    default:
+      return kind;
+  }
+  if (t.empty()) return kind;
+  if (ascii::isDigit(t[0])) {
+    shapes::NumericDate date;
+    std::string_view a, b;
+    if (shapes::readNumericDate(t, date) || shapes::readDecade(t, &a, &b)) return Kind::MonthDate;
+    if (shapes::isClockWithSeconds(t)) return Kind::Clock;
+    if (shapes::readLetterMultiplier(t, &a, &b)) return Kind::ArabicMagnitude;
+    if (shapes::isJoinedDigits(t)) return Kind::Arabic;
+    return kind;
+  }
+  if (capital && weekdayAbbreviationMap.hasKey(t)) return Kind::Week;
+  if (isListedWord(zeroWordList, t) && t != "oh") return Kind::Units;
+  if (t == trillionWord) return Kind::Magnitude;
+  if (extendedOrdinalMap.hasKey(t)) return Kind::Ordinal;
+  return kind;
+}
+
 }  // namespace
 
 void EnglishSentence::tokenize() {
@@ -144,6 +208,18 @@ void EnglishSentence::tokenize() {
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
   };
+  const WordTable& words = english_word::table();
+  const bool ext = extended();
+  // A word core; the extended rules split a number off it (see numberPiece).
+  auto appendWord = [&](std::size_t start, std::size_t size) {
+    bool hyphen = false;
+    const std::size_t first = ext ? numberPiece(words, std::string_view(lowered).substr(start, size), &hyphen) : 0;
+    if (first == 0) return append(start, size);
+    append(start, first);
+    if (hyphen) append(start + first, 1);
+    const std::size_t rest = first + (hyphen ? 1 : 0);
+    if (rest < size) append(start + rest, size - rest);
+  };
 
   std::size_t s = 0;
   while (space(s)) ++s;
@@ -159,15 +235,17 @@ void EnglishSentence::tokenize() {
     if (c == s) break;
     const std::size_t e = c - 1;
     while (c > s && punct(c - 1)) --c;
-    if (c > s) append(s, c - s);
+    if (c > s) appendWord(s, c - s);
     if (c <= e) append(c, e - c + 1);
     c = e + 1;
     while (space(c)) ++c;
     s = c;
   }
 
-  const WordTable& words = english_word::table();
   for (EnglishEntity& token : entities) token.kind = classify(words, workingText(token));
+  if (ext)
+    for (EnglishEntity& token : entities)
+      token.kind = extendedKind(workingText(token), sourceText(token), token.kind);
 }
 
 }  // namespace vestrilo

@@ -9,6 +9,8 @@
 
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "english/NumericShapes.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
@@ -111,7 +113,97 @@ void cutBefore(std::string& text, std::size_t at) {
   text.erase(at);
 }
 
+// The extended rules: the parts a date of a log or a mail header carries
+// around the date itself.
+struct Stamp {
+  std::string weekday;  // 星期日 for a leading "sun," or "sunday"
+  std::string time;     // 09:09:19, as written
+};
+
+// Takes a leading weekday (full or abbreviated, with its comma or dot) and a
+// clock time in digits (anywhere: "jan 4 17:59:04 2016") off text, and writes
+// every day or month number without its leading zero ("09 feb" reads "9 feb").
+Stamp takeStamp(std::string& text) {
+  Stamp stamp;
+  std::string rest;
+  for (std::size_t b = 0; b < text.size();) {
+    std::size_t e = text.find(' ', b);
+    if (e == npos) e = text.size();
+    std::string word = text.substr(b, e - b);
+    b = e + 1;
+    if (word.empty()) continue;
+    if (rest.empty() && stamp.weekday.empty()) {
+      std::string bare = word;
+      while (!bare.empty() && (bare.back() == ',' || bare.back() == '.')) bare.pop_back();
+      std::string_view day = weekdayMap.lookup(bare);
+      if (day.empty()) day = weekdayAbbreviationMap.lookup(bare);
+      if (!day.empty()) {
+        stamp.weekday = std::string(day);
+        continue;
+      }
+    }
+    if (stamp.time.empty() && word.find(':') != npos && ascii::isDigit(word[0])) {
+      stamp.time = word;
+      continue;
+    }
+    if (word.size() == 2 && word[0] == '0' && ascii::isDigit(word[1])) word.erase(0, 1);
+    if (!rest.empty()) rest += ' ';
+    rest += word;
+  }
+  text = rest;
+  return stamp;
+}
+
+// A date in digits (2016-12-14, 8/29/2001, 08/29) in 年/月/日, or empty.
+std::string numericDate(std::string_view text) {
+  shapes::NumericDate d;
+  if (!shapes::readNumericDate(text, d)) return {};
+  std::string out;
+  if (!d.year.empty()) out += std::string(d.year) + std::string(zhWord::year);
+  out += std::to_string(d.month) + std::string(zhExtended::month);
+  if (d.day != 0) out += std::to_string(d.day) + std::string(zhWord::day);
+  return out;
+}
+
+// A decade: the 1990s = 20世纪90年代, the '80s = 80年代, the 1900s = 1900年代.
+std::string decade(std::string_view text) {
+  std::string_view century, years;
+  if (!shapes::readDecade(text, &century, &years)) return {};
+  if (century.empty()) return std::string(years) + std::string(zhExtended::decade);
+  if (years == "00") return std::string(century) + std::string(years) + std::string(zhExtended::decade);
+  const int next = (century[0] - '0') * 10 + (century[1] - '0') + 1;
+  return std::to_string(next) + std::string(zhExtended::century) + std::string(years) + std::string(zhExtended::decade);
+}
+
+// The extended reading of a date: the stamp's parts taken off, the date read by
+// `core` (or as digits or a decade), and the parts put back after it:
+// 2003年2月9日 星期日 09:09:19.
+template <class Core>
+std::string extendedDate(std::string text, Core core) {
+  const Stamp stamp = takeStamp(text);
+  std::string date = numericDate(text);
+  if (date.empty()) date = decade(text);
+  if (date.empty() && !text.empty()) date = core(text);
+  if (date.empty()) return {};
+  if (!stamp.weekday.empty()) date += " " + stamp.weekday;
+  if (!stamp.time.empty()) date += " " + stamp.time;
+  return date;
+}
+
 }  // namespace
+
+std::string EnglishSentence::translateMonthDate(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Classic) return translateMonthDate(std::move(text));
+  return extendedDate(std::move(text), [](std::string t) { return translateMonthDate(std::move(t)); });
+}
+
+std::string EnglishSentence::translateDayDate(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Classic) return translateDayDate(std::move(text));
+  return extendedDate(std::move(text), [](std::string t) {
+    // A day-led date that lost its year to nothing but a time reads month-led too.
+    return t.find(' ') == npos ? translateMonthDate(std::move(t)) : translateDayDate(std::move(t));
+  });
+}
 
 std::string EnglishSentence::translateMonthDate(std::string text) {
   replaceFirst(text, " . ", ". ");  // "jan . 5" is "jan. 5"
