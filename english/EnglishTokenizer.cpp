@@ -148,6 +148,11 @@ std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen
   const std::size_t h = t.find('-');
   if (h == std::string_view::npos || h + 1 >= t.size() || isListedWord(numberHyphenIdiomList, t)) return 0;
   const std::string_view number = t.substr(0, h), rest = t.substr(h + 1);
+  // mid-1993: the prefix, the hyphen and the year.
+  if (isListedWord(yearPrefixList, number) && rest.size() == 4 && ascii::isDigits(rest)) {
+    *hyphen = true;
+    return h;
+  }
   const std::uint32_t bits = words.bitsOf(number);
   if (!(bits & (english_word::Units | english_word::Tens)) || number == enWord::one) return 0;
   // twenty-five and twenty-first are one word.
@@ -185,6 +190,8 @@ Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
   if (capital && weekdayAbbreviationMap.hasKey(t)) return Kind::Week;
   if (isListedWord(zeroWordList, t) && t != "oh") return Kind::Units;
   if (t == trillionWord) return Kind::Magnitude;
+  if (scoreWordMap.hasKey(t)) return Kind::Tens;
+  if (!capital && clockWordMap.hasKey(t)) return Kind::Clock;
   if (extendedOrdinalMap.hasKey(t)) return Kind::Ordinal;
   return kind;
 }

@@ -32,13 +32,12 @@ inline constexpr LexiconList extendedTriggerList{
 
 // "one" counts rather than stands for a person or thing when one of these words
 // comes before it (more than one, at least one) ...
-inline constexpr LexiconList oneCountsAfterList{
-    "<than><least><most><exactly><only><just><nearly><almost><per>"};
+inline constexpr LexiconList oneCountsAfterList{"<than><least><most><exactly><just><nearly><almost><per>"};
 // ... and is the pronoun after a determiner or a word that qualifies it (the
 // one, every one, the old one, no one).
 inline constexpr LexiconList onePronounAfterList{
     "<the><this><that><every><no><any><each><which><another><such><my><your><his><her><our><their><its>"
-    "<old><new><other><same><last><next><first><second><right><wrong><only><little><big><fair><holy>"};
+    "<old><new><other><same><last><next><first><second><right><wrong><little><big><fair><holy><recent><specified>"};
 // Words after "one" that make it the pronoun or an idiom (one must, one another,
 // one day, one way or another); a singular noun after it makes it a count.
 inline constexpr LexiconList oneNotCountingBeforeList{
@@ -65,7 +64,7 @@ inline constexpr LexiconList firstOrdinalAfterList{
 inline constexpr LexiconList firstIdiomBeforeList{"<few><name><names><half>"};
 
 // Words after which "second" is the unit of time (1 second, per second).
-inline constexpr LexiconList secondUnitAfterList{"<per><a><every><each><one><split><nano><milli><micro>"};
+inline constexpr LexiconList secondUnitAfterList{"<per><every><each><split>"};
 
 // Words around a clock time told with "to" or "of" that show it is one (at ten
 // to five, ten to five p.m.); without them "ten to one" are odds and
@@ -95,6 +94,12 @@ inline constexpr std::string_view halfWord = "half";
 inline constexpr std::string_view quarterWord = "quarter";
 inline constexpr std::string_view quartersWord = "quarters";
 
+// Words glued by a hyphen before a year (mid-1993, early-2002).
+inline constexpr LexiconList yearPrefixList{"<mid><early><late><pre><post>"};
+
+// Times of day named by a word, and their Chinese.
+inline constexpr TaggedMap clockWordMap{"<midnight>(午夜)<noon>(中午)"};
+
 // Words for zero the classic number map lacks.
 inline constexpr LexiconList zeroWordList{"<nought><naught>"};
 
@@ -116,6 +121,11 @@ inline constexpr LexiconList negativeWordList{"<minus><negative>"};
 // 0 through 15).
 inline constexpr std::string_view orWord = "or";
 inline constexpr std::string_view throughWord = "through";
+inline constexpr std::string_view moreWord = "more";
+inline constexpr std::string_view outWord = "out";
+inline constexpr std::string_view overWord = "over";
+inline constexpr std::string_view perWord = "per";
+inline constexpr std::string_view centWord = "cent";
 
 // Chinese of the extended renderings.
 namespace zhExtended {
@@ -131,8 +141,6 @@ inline constexpr std::string_view two = "两";               // two or three = �
 inline constexpr std::string_view decade = "年代";           // the 1990s = 20世纪90年代
 inline constexpr std::string_view century = "世纪";
 inline constexpr std::string_view month = "月";
-inline constexpr std::string_view midnight = "午夜";
-inline constexpr std::string_view noon = "中午";
 }  // namespace zhExtended
 
 }  // namespace vestrilo
