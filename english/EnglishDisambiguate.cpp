@@ -19,6 +19,7 @@
 #include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishNumberMaps.h"
+#include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
 
@@ -55,20 +56,36 @@ std::string_view textAt(const EnglishSentence& s, std::size_t j) {
   return j < s.entities.size() ? s.workingText(j) : std::string_view();
 }
 
-// The extended rules read a clock time told with "to" or "of" (the minutes
-// at i - 1, the hour at i + 1) only with a sign of a time around it: a word
-// before it (at ten to five, it is ten to five) or after it (ten to five
-// p.m., ten to five in the morning).
-bool clockEvidence(const EnglishSentence& s, std::size_t i) {
-  return (i >= 2 && isListedWord(clockEvidenceBeforeList, textAt(s, i - 2))) ||
-         isListedWord(clockEvidenceAfterList, textAt(s, i + 2));
+// Whether the words from record j on name a time of day: o'clock, p.m.,
+// sharp, tonight ... or "in the morning" and the like.
+bool timeWordsAt(const EnglishSentence& s, std::size_t j) {
+  const std::string_view w = textAt(s, j);
+  if (isListedWord(clockEvidenceAfterList, w)) return true;
+  return w == "in" && textAt(s, j + 1) == "the" && isListedWord(partOfDayList, textAt(s, j + 2));
 }
 
-// Under the extended rules a small number after "at", "after" ... is a clock
-// time only where no noun follows it (after three days is a count).
+// Whether the sentence ends at record j: a stop, comma, bracket or the like
+// (not the end of the line, which in a wrapped manual page says nothing).
+bool sentenceEndsAt(const EnglishSentence& s, std::size_t j) {
+  const std::string_view w = textAt(s, j);
+  return !w.empty() && (w[0] == '.' || w[0] == ',' || w[0] == ';' || w[0] == '!' || w[0] == '?' || w[0] == ')');
+}
+
+// The extended rules read a clock time told with "to" or "of" (the minutes
+// at i - 1, the hour at i + 1) only with a sign of a time: words after it
+// (ten to five p.m.), or a word before it and the end of the sentence after it
+// (at ten to five.).
+bool clockEvidence(const EnglishSentence& s, std::size_t i) {
+  return timeWordsAt(s, i + 2) ||
+         (i >= 2 && isListedWord(clockEvidenceBeforeList, textAt(s, i - 2)) && sentenceEndsAt(s, i + 2));
+}
+
+// Likewise a small number after "at", "after" ... (the number at record
+// `number`): at eleven. at nine in the morning; not at zero (counting starts
+// there), not after three days.
 bool mayBeClockAfterContext(const EnglishSentence& s, std::size_t number) {
-  const std::string_view after = textAt(s, number + 1);
-  return after.empty() || !ascii::isLetter(after[0]) || isListedWord(clockEvidenceAfterList, after);
+  if (s.workingText(number) == enWord::zero) return false;
+  return timeWordsAt(s, number + 1) || sentenceEndsAt(s, number + 1);
 }
 
 // A word that may be a singular noun after "one" (one person, one Debian
@@ -186,12 +203,39 @@ bool inTitle(const EnglishSentence& s, std::size_t i) {
   return false;
 }
 
-// The weekday at i stands beside another (Mon Tue Wed), not counting a comma.
-bool besideWeekday(const EnglishSentence& s, std::size_t i) {
-  auto weekdayAt = [&](std::size_t j) { return j < s.entities.size() && s.entities[j].kind == Kind::Week; };
-  auto comma = [&](std::size_t j) { return textAt(s, j) == ","; };
-  return weekdayAt(i + 1) || (comma(i + 1) && weekdayAt(i + 2)) || (i >= 1 && weekdayAt(i - 1)) ||
-         (i >= 2 && comma(i - 1) && weekdayAt(i - 2));
+bool isDateKind(Kind k) { return k == Kind::MonthDate || k == Kind::DayDate; }
+
+// Whether record j is a day of a month alone: 24, 16th, fifth.
+bool isDay(const EnglishSentence& s, std::size_t j) {
+  const EnglishEntity& e = s.entities[j];
+  const std::string_view t = s.workingText(j);
+  if (e.kind == Kind::Arabic) return t.size() <= 2 && ascii::isDigits(t) && ascii::saturatingAtoi(t) >= 1 &&
+                                     ascii::saturatingAtoi(t) <= 31;
+  if (e.kind != Kind::Ordinal) return false;
+  if (!t.empty() && ascii::isDigit(t[0])) return t.size() <= 4 && ascii::saturatingAtoi(t) <= 31;
+  return dayOrdinalMap.hasKey(t);
+}
+
+// Whether the date at record j names its day (July 2011 does not).
+bool dayOf(const EnglishSentence& s, std::size_t j) {
+  const std::string_view t = s.workingText(j);
+  std::size_t digits = 0;
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    if (!ascii::isDigit(t[k])) {
+      if (digits >= 1 && digits <= 2) return true;
+      digits = 0;
+      continue;
+    }
+    ++digits;
+  }
+  if (digits >= 1 && digits <= 2) return true;
+  for (std::size_t b = 0; b < t.size();) {
+    std::size_t e = t.find(' ', b);
+    if (e == std::string_view::npos) e = t.size();
+    if (dayOrdinalMap.hasKey(t.substr(b, e - b))) return true;
+    b = e + 1;
+  }
+  return false;
 }
 
 std::size_t guardStep(EnglishSentence& s, std::size_t i) {
@@ -207,8 +251,8 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
         // few, a first name, the first 35 lines, the first = the former).
         const bool determiner = isListedWord(firstOrdinalAfterList, tp) ||
                                 (tp.size() > 2 && tp.substr(tp.size() - 2) == "'s");
-        if (!determiner || isListedWord(firstIdiomBeforeList, tn) || isNumberKind(kn) || tn.empty() ||
-            tn[0] == '.' || tn[0] == ';')
+        if (!determiner || isListedWord(firstIdiomBeforeList, tn) || isNumberKind(kn) ||
+            (!tn.empty() && (tn[0] == '.' || tn[0] == ';')))
           cur.kind = Kind::Plain;
       }
       // The unit of time: 1 second, 30 second timeout, per second.
@@ -220,7 +264,8 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
       if (t.find(' ') == std::string_view::npos && inTitle(s, i)) cur.kind = Kind::Plain;
       break;
     case Kind::Week:
-      if (weekdayAbbreviationMap.hasKey(t) && !besideWeekday(s, i)) cur.kind = Kind::Plain;
+      // An abbreviation alone is more often a name or a word (Sun, Sat).
+      if (weekdayAbbreviationMap.hasKey(t)) cur.kind = Kind::Plain;
       break;
     case Kind::Magnitude:
       // A scale word alone: Million Instructions Per Second.
@@ -231,6 +276,25 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
   }
   if (cur.kind != kc) return i + 1;
 
+  // Ranges of days: 24 to 30 July 2011, August 10th to 16th, 2008, the 2nd
+  // to the 5th of July.
+  if (t == enWord::to && i >= 1) {
+    const std::size_t after = textAt(s, i + 1) == "the" ? i + 2 : i + 1;
+    if (after < s.entities.size()) {
+      const EnglishEntity& a = s.entities[i - 1];
+      const EnglishEntity& b = s.entities[after];
+      const bool dateA = isDateKind(a.kind) && dayOf(s, i - 1), dateB = isDateKind(b.kind) && dayOf(s, after);
+      if (dateB && isDay(s, i - 1)) return s.merge(i - 1, after, b.kind);
+      if (dateA && isDay(s, after)) {
+        // and the year after the second day: August 10th to 16th, 2008
+        std::size_t last = after;
+        if (textAt(s, after + 1) == "," && after + 2 < s.entities.size() &&
+            s.entities[after + 2].kind == Kind::Arabic && s.entities[after + 2].length == 4)
+          last = after + 2;
+        return s.merge(i - 1, last, a.kind);
+      }
+    }
+  }
   // Fractions: a half, one half, a fifth of, three quarters, a quarter of.
   if (t == halfWord && (tp == enWord::a || tp == enWord::one) && kp != Kind::WordNumber)
     return s.merge(i - 1, i, Kind::Fraction);
@@ -266,6 +330,8 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
   // a dozen, two dozen, dozens of
   if (t == dozenWord && (tp == enWord::a || isUnitsOrTens(kp)))
     return s.merge(i - 1, i, Kind::WordNumber);
+  // a decade = 十年
+  if (t == decadeWord && tp == enWord::a) return s.merge(i - 1, i, Kind::WordNumber);
   if (t == dozensWord && tn == enWord::ofWord) {
     cur.kind = Kind::WordNumber;
     return i + 1;

@@ -14,6 +14,7 @@
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
 #include "lexicon/EnglishExtendedWords.h"
+#include "lexicon/EnglishToChineseMaps.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -242,6 +243,12 @@ bool endsInDigitClock(const EnglishSentence& s, std::size_t i) {
   return !last.empty() && ascii::isDigit(last[0]) && last.find(':') != std::string_view::npos;
 }
 
+bool hasDigit(std::string_view t) {
+  for (char c : t)
+    if (ascii::isDigit(c)) return true;
+  return false;
+}
+
 bool isWholeNumber(const EnglishEntity& e, std::string_view t) { return e.kind == Kind::Arabic && ascii::isDigits(t); }
 
 // Whether no byte separates records a and b.
@@ -257,7 +264,7 @@ std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
   if (kc == Kind::Week) {
     std::size_t j = i + 1;
     if (j < n && (s.workingText(j) == "," || s.workingText(j) == ".")) ++j;
-    if (j < n && isDate(s.entities[j].kind)) return again(s, i, j, s.entities[j].kind);
+    if (j < n && isDate(s.entities[j].kind) && hasDigit(s.workingText(j))) return again(s, i, j, s.entities[j].kind);
   }
   if (isDate(kc)) {
     // A date and its time: Mar 31 17:30:10, 2001-04-20 18:42:14 ...
@@ -270,6 +277,11 @@ std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
         s.entities[i + 2].length == 4 && kc == Kind::MonthDate && t.find(' ') == std::string_view::npos)
       return s.merge(i, i + 2, kc);
   }
+  // one and twentieth: the old order of an ordinal.
+  if (t == enWord::andWord && kp == Kind::Units && kn == Kind::Ordinal &&
+      englishUnitsList.wordPosition(tp) < unitsDigitWordsEnd && tp != enWord::zero &&
+      englishTensList.hasWord(ordinalCardinalMap.lookup(tn)))
+    return s.merge(i - 1, i + 1, Kind::Ordinal);
   // Ranges: 3 to 4, 0 through 15 (whole numbers, the second the larger).
   if ((t == enWord::to || t == throughWord) && isWholeNumber(v.prev, tp) && isWholeNumber(v.next, tn) &&
       ascii::saturatingAtoi(tp) < ascii::saturatingAtoi(tn))

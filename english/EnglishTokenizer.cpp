@@ -137,7 +137,7 @@ std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen
   if (digits > 0) {
     if (!ascii::isDigit(t[0]) || !ascii::isDigit(t[digits - 1]) || digits == t.size()) return 0;
     const std::string_view rest = t.substr(digits);
-    if (rest.size() >= 2 && rest[0] == '-') {
+    if (rest.size() >= 2 && (rest[0] == '-' || rest[0] == '+')) {
       for (const char c : rest.substr(1))
         if (!ascii::isLetter(c)) return 0;
       *hyphen = true;
@@ -196,6 +196,13 @@ Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
   return kind;
 }
 
+// Whether the three bytes at p are a curly quote in UTF-8.
+bool isListedQuote(const char* p) {
+  for (const std::string_view q : curlyQuotes)
+    if (q.compare(0, 3, std::string_view(p, 3)) == 0) return true;
+  return false;
+}
+
 }  // namespace
 
 void EnglishSentence::tokenize() {
@@ -211,12 +218,25 @@ void EnglishSentence::tokenize() {
   const char* const line = sentence.data();
   const char* const low = lowered.data();
   auto space = [&](std::size_t i) { return i < length && (byteClass(line[i]) & kSpace); };
-  auto punct = [&](std::size_t i) { return i < loweredLength && (byteClass(low[i]) & kPunct); };
+  const bool ext = extended();
+  // The extended rules take the curly quotes of UTF-8 text (‘ ’ “ ”) for
+  // punctuation too, so that a quoted number is a word of its own.
+  auto quote = [&](std::size_t i) {
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (i < k) break;
+      const std::size_t b = i - k;
+      if (b + 2 < loweredLength && isListedQuote(low + b)) return true;
+    }
+    return false;
+  };
+  auto punct = [&](std::size_t i) {
+    return i < loweredLength &&
+           ((byteClass(low[i]) & kPunct) || (ext && static_cast<unsigned char>(low[i]) >= 0x80 && quote(i)));
+  };
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
   };
   const WordTable& words = english_word::table();
-  const bool ext = extended();
   // A word core; the extended rules split a number off it (see numberPiece).
   auto appendWord = [&](std::size_t start, std::size_t size) {
     bool hyphen = false;

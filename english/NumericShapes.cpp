@@ -69,7 +69,7 @@ bool readNumericDate(std::string_view t, NumericDate& date) {
   if (n != 2) return false;
   const int a = valueOf(r[0]), b = valueOf(r[1]);
   // Year and month: 2008-12.
-  if (sep == '-' && r[0].size() == 4 && r[1].size() == 2 && a >= 1000 && isMonth(b)) {
+  if (sep == '-' && r[0].size() == 4 && r[1].size() == 2 && a >= 1000 && a <= 2999 && isMonth(b)) {
     date = {r[0], b, 0};
     return true;
   }
@@ -123,7 +123,8 @@ bool readLetterMultiplier(std::string_view t, std::string_view* number, std::str
   if (word.empty()) return false;
   const std::string_view n = t.substr(0, p);
   // A bare "b" after a whole number is more often bytes (512b) than billions.
-  if (letters == "b" && n.find('.') == npos) return false;
+  // (and 1003.1b is a standard's name).
+  if (letters == "b" && (n.find('.') == npos || n.find('.') > 3)) return false;
   if (n.find(',') != npos) return false;
   *number = n;
   *scale = word;
@@ -135,6 +136,7 @@ bool isJoinedDigits(std::string_view t) {
   std::size_t i = 0;
   while (i < t.size() && ascii::isDigit(t[i])) ++i;
   if (i == 0 || i == t.size() || joiners.find(t[i]) == npos) return false;
+  if (t[i] == 'x' && t[0] == '0') return false;  // 0x1f is hexadecimal
   std::size_t j = i + 1;
   if (t[i] == '^' && j < t.size() && t[j] == '-') ++j;  // 10^-9
   if (j == t.size()) return false;

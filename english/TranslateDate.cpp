@@ -146,7 +146,9 @@ Stamp takeStamp(std::string& text) {
       stamp.time = word;
       continue;
     }
-    if (word.size() == 2 && word[0] == '0' && ascii::isDigit(word[1])) word.erase(0, 1);
+    // 09 and 04, (before a year) lose their zero.
+    if (word.size() >= 2 && word[0] == '0' && ascii::isDigit(word[1]) && (word.size() == 2 || !ascii::isDigit(word[2])))
+      word.erase(0, 1);
     if (!rest.empty()) rest += ' ';
     rest += word;
   }
@@ -178,9 +180,48 @@ std::string decade(std::string_view text) {
 // The extended reading of a date: the stamp's parts taken off, the date read by
 // `core` (or as digits or a decade), and the parts put back after it:
 // 2003年2月9日 星期日 09:09:19.
+// The day a word names: 16th = 16日, fifth = 5日, 24 = 24日; empty for others.
+std::string dayWord(std::string word) {
+  DateParts d;
+  if (!d.setDay(word) || d.day.empty()) return {};
+  return d.day;
+}
+
+// A range of days, one side a date and the other a day: 24 to 30 july 2011 =
+// 2011年7月24日到30日, august 10th to 16th, 2008 = 2008年8月10日到16日.
+template <class Core>
+std::string dayRange(const std::string& text, Core core) {
+  const std::size_t to = text.find(enWord::rangeTo);
+  std::string left = text.substr(0, to), right = text.substr(to + enWord::rangeTo.size());
+  for (std::string* side : {&left, &right})
+    if (side->compare(0, enWord::the.size(), enWord::the) == 0) side->erase(0, enWord::the.size());
+  // A year after the second day belongs to the first date too.
+  std::string year;
+  if (const std::size_t comma = right.find(','); comma != npos) {
+    year = right.substr(comma + 1);
+    while (!year.empty() && year[0] == ' ') year.erase(0, 1);
+    right.erase(comma);
+  }
+  const bool leftIsDay = !dayWord(left).empty();
+  const std::string day = dayWord(leftIsDay ? left : right);
+  std::string date = leftIsDay ? right : left;
+  if (!year.empty()) date += ", " + year;
+  const std::string full = core(date);
+  const std::size_t month = full.rfind(zhExtended::month);
+  if (day.empty() || full.empty() || month == npos) return {};
+  const std::size_t dayStart = month + zhExtended::month.size();
+  if (dayStart >= full.size()) return {};
+  if (leftIsDay) return full.substr(0, dayStart) + day + std::string(zhExtended::rangeTo) + full.substr(dayStart);
+  return full + std::string(zhExtended::rangeTo) + day;
+}
+
 template <class Core>
 std::string extendedDate(std::string text, Core core) {
+  if (text.find(enWord::rangeTo) != npos) return dayRange(text, core);
   const Stamp stamp = takeStamp(text);
+  // March of 2010 is March 2010.
+  if (const std::size_t of = text.find(enWord::of); of != npos && ascii::isDigits(text.substr(of + enWord::of.size())))
+    text.replace(of, enWord::of.size(), " ");
   std::string date = numericDate(text);
   if (date.empty()) date = decade(text);
   if (date.empty() && !text.empty()) date = core(text);

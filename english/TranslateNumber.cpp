@@ -167,7 +167,7 @@ std::string EnglishSentence::translateNumber(std::string text, RuleSet rules) {
   if (w.size() == 1 && (englishMagnitudeList.hasWord(last) || last == trillionWord)) {
     const std::string n = translateNumber(std::string(enWord::one) + " " + last);
     const std::string_view one = chineseDigitMap.lookup("1");
-    return n.compare(0, one.size(), one) == 0 && n.size() > one.size() + zhWord::ten.size() ? n.substr(one.size()) : n;
+    return n.compare(0, one.size(), one) == 0 ? n.substr(one.size()) : n;
   }
   // Dozens: a dozen = 十二, two dozen = 二十四, dozens (of) = 几十.
   if (last == dozensWord && w.size() == 1) return std::string(zhExtended::dozens);
@@ -184,6 +184,9 @@ std::string EnglishSentence::translateNumber(std::string text, RuleSet rules) {
     if (count < 0 || count > 999999) return {};
     return sixteenDigitsToChinese(valueString(count == 0 ? 6 : static_cast<std::uint64_t>(count) * 12));
   }
+  // a decade = 十年.
+  if (w.size() == 2 && w[0] == enWord::a && w[1] == decadeWord)
+    return translateNumber("ten") + std::string(zhWord::year);
   // half a million = 五十万.
   if (w.size() == 3 && w[0] == halfWord && (w[1] == enWord::a || w[1] == "an") &&
       (englishMagnitudeList.hasWord(w[2]) || w[2] == trillionWord))

@@ -22,13 +22,14 @@ inline constexpr TaggedMap weekdayAbbreviationMap{
 inline constexpr LexiconList lowerCaseNonMonthList{
     "<may><march><jan><feb><mar><apr><jun><jul><aug><sep><sept><oct><nov><dec>"};
 
-// Words that make the classic lists read a number where the extended rules need
-// to see one: the quick scan lets a line through when it holds one of them.
+// The words with which the extended rules find an entity in a line that holds
+// no digit and no word of the classic lists (half, a dozen, threescore,
+// nought, trillionth, midnight, Mon beside Tue): the quick scan lets a line
+// through when it holds one of them.
 inline constexpr LexiconList extendedTriggerList{
-    "<half><halves><quarter><quarters><dozen><dozens><score><threescore><fourscore><minus><negative>"
-    "<percent><nought><naught><trillion><trillionth><millionth><billionth><nineth><midnight><noon>"
-    "<mon><tue><tues><wed><thu><thur><thurs><fri><sat><sun><an>"
-    "<firsts><seconds><thirds><fourths><fifths><sixths><sevenths><eighths><ninths><tenths>"};
+    "<half><quarter><quarters><dozen><dozens><twoscore><threescore><fourscore><nought><naught>"
+    "<trillion><trillionth><millionth><billionth><nineth><midnight><noon>"
+    "<mon><tue><tues><wed><thu><thur><thurs><fri><sat><sun>"};
 
 // "one" counts rather than stands for a person or thing when one of these words
 // comes before it (more than one, at least one) ...
@@ -66,17 +67,23 @@ inline constexpr LexiconList firstIdiomBeforeList{"<few><name><names><half>"};
 // Words after which "second" is the unit of time (1 second, per second).
 inline constexpr LexiconList secondUnitAfterList{"<per><every><each><split>"};
 
-// Words around a clock time told with "to" or "of" that show it is one (at ten
-// to five, ten to five p.m.); without them "ten to one" are odds and
-// "two of three" a count.
-inline constexpr LexiconList clockEvidenceBeforeList{
-    "<at><by><until><till><before><after><around><about><since><from><is><it's><was><o'clock>"};
+// Signs of a clock time around a number that may be one (ten to five, at
+// five): a word before it (at ten to five) that makes it a time when the
+// sentence ends after it, and words after it that make it one anyway (ten to
+// five p.m., at five sharp, at nine in the morning). Without them "ten to
+// one" are odds, "two of three" a count and "after three days" no time.
+inline constexpr LexiconList clockEvidenceBeforeList{"<at><by><until><till><before><after><around><about>"};
 inline constexpr LexiconList clockEvidenceAfterList{
-    "<o'clock><a.m.><p.m.><am><pm><sharp><tonight><today><tomorrow><yesterday><in><this><that><every>"};
+    "<o'clock><a.m.><p.m.><am><pm><sharp><tonight><today><tomorrow><yesterday>"};
+inline constexpr LexiconList partOfDayList{"<morning><afternoon><evening><night>"};
 
 // Idioms written with a number word and a hyphen, which the rule that splits
 // a number word off its hyphenated noun leaves whole (a two-bit company).
 inline constexpr LexiconList numberHyphenIdiomList{"<two-bit><one-shot><one-time><one-way><one-off><one-liner>"};
+
+// The curly quotes of UTF-8 text, which the extended rules read as punctuation
+// at the edges of a word (‘Million’, “20”).
+inline constexpr std::string_view curlyQuotes[] = {"\xE2\x80\x98", "\xE2\x80\x99", "\xE2\x80\x9C", "\xE2\x80\x9D"};
 
 // Unit suffixes glued to digits (83MiB, 5km): the number is the digits.
 inline constexpr LexiconList gluedUnitList{
@@ -88,6 +95,7 @@ inline constexpr TaggedMap letterMultiplierMap{"<k>(thousand)<bn>(billion)<b>(bi
 // Plural and collective words that make a count of their own (a dozen, dozens
 // of) and their values; "score" is twenty (threescore and ten).
 inline constexpr std::string_view dozenWord = "dozen";
+inline constexpr std::string_view decadeWord = "decade";
 inline constexpr std::string_view dozensWord = "dozens";
 inline constexpr std::string_view scoreWord = "score";
 inline constexpr std::string_view halfWord = "half";
@@ -137,6 +145,7 @@ inline constexpr std::string_view oneHalf = "二分之一";      // a half
 inline constexpr std::string_view quarterDenominator = "四";  // three quarters = 四分之三
 inline constexpr std::string_view dozens = "几十";           // dozens of
 inline constexpr std::string_view rangeOr = "或";            // two or four
+inline constexpr std::string_view rangeTo = "到";            // 7月2日到5日
 inline constexpr std::string_view two = "两";               // two or three = 两三
 inline constexpr std::string_view decade = "年代";           // the 1990s = 20世纪90年代
 inline constexpr std::string_view century = "世纪";
