@@ -238,6 +238,22 @@ bool dayOf(const EnglishSentence& s, std::size_t j) {
   return false;
 }
 
+// Whether the weekday abbreviation at i (a date has not taken it) is one: Mon,
+// or Tue. with a comma or stop after it, or any beside another weekday in a
+// list (Sat, Sun and holidays; Mon to Fri).
+bool weekdayStands(const EnglishSentence& s, std::size_t i) {
+  const std::string_view after = textAt(s, i + 1);
+  if (isListedWord(plainWeekdayAbbreviationList, s.workingText(i)) && !after.empty() &&
+      (after[0] == ',' || after[0] == '.'))
+    return true;
+  auto joinsWeekdays = [&](std::size_t j) {
+    const std::string_view w = textAt(s, j);
+    return w == "," || w == "-" || w == enWord::to || w == throughWord || w == enWord::andWord || w == orWord;
+  };
+  auto weekdayAt = [&](std::size_t j) { return j < s.entities.size() && s.entities[j].kind == Kind::Week; };
+  return (joinsWeekdays(i + 1) && weekdayAt(i + 2)) || (i >= 2 && joinsWeekdays(i - 1) && weekdayAt(i - 2));
+}
+
 std::size_t guardStep(EnglishSentence& s, std::size_t i) {
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
@@ -264,8 +280,7 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
       if (t.find(' ') == std::string_view::npos && inTitle(s, i)) cur.kind = Kind::Plain;
       break;
     case Kind::Week:
-      // An abbreviation alone is more often a name or a word (Sun, Sat).
-      if (weekdayAbbreviationMap.hasKey(t)) cur.kind = Kind::Plain;
+      if (weekdayAbbreviationMap.hasKey(t) && !weekdayStands(s, i)) cur.kind = Kind::Plain;
       break;
     case Kind::Magnitude:
       // A scale word alone: Million Instructions Per Second.
@@ -301,6 +316,8 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
   if (t == halfWord && kc == Kind::Plain) {
     // half a million, half a dozen
     if (kn == Kind::WordNumber && tn.substr(0, 2) == "a ") return s.merge(i, i + 1, Kind::WordNumber);
+    // half an hour = 半 (小时): the article goes with it.
+    if ((tn == enWord::a || tn == "an") && kn == Kind::Plain) return s.merge(i, i + 1, Kind::Fraction);
     cur.kind = Kind::Fraction;
     return i + 1;
   }
@@ -313,7 +330,7 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
       ordinalFractionWordList.hasWord(t))
     return s.merge(i - 1, i, Kind::Fraction);
   // one out of three, one over three
-  if (isUnitsOrTens(kc)) {
+  if (isUnitsOrTens(kc) || t == enWord::one) {
     if (tn == outWord && textAt(s, i + 2) == enWord::ofWord && i + 3 < s.entities.size() &&
         isUnitsOrTens(s.entities[i + 3].kind))
       return s.merge(i, i + 3, Kind::Fraction);
@@ -321,9 +338,13 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
       return s.merge(i, i + 2, Kind::Fraction);
   }
   // Mixed numbers: one and a half, twenty and three fifths.
-  if (t == enWord::andWord && (isUnitsOrTens(kp) || kp == Kind::WordNumber) && kn == Kind::Fraction &&
-      tn.find(enWord::percent) == std::string_view::npos)
-    return s.merge(i - 1, i + 1, Kind::Fraction);
+  if (t == enWord::andWord && (isUnitsOrTens(kp) || kp == Kind::WordNumber || tp == enWord::one)) {
+    if (kn == Kind::Fraction && tn.find(enWord::percent) == std::string_view::npos)
+      return s.merge(i - 1, i + 1, Kind::Fraction);
+    // "a half" is joined when its own record comes: join it here
+    if ((tn == enWord::a || tn == enWord::one) && textAt(s, i + 2) == halfWord)
+      return s.merge(i - 1, i + 2, Kind::Fraction);
+  }
   // twenty percent; 3 per cent
   if (t == enWord::percentWord && kp == Kind::Tens) return s.merge(i - 1, i, Kind::Fraction);
   if (t == perWord && tn == centWord && isNumberKind(kp)) return s.merge(i - 1, i + 1, Kind::Fraction);

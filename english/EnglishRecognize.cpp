@@ -86,9 +86,11 @@ bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
 }
 
 // Pass 2: a MonthDate, Magnitude or Units record, or a MonthDate or Units record before it.
+// (For the extended rules also a WordNumber record before it: two hundred point five.)
 bool quietInSecondPass(const EnglishSentence& s, std::size_t i) {
   const Kind kc = s.entities[i].kind, kp = kindBefore(s, i);
-  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units);
+  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units) &&
+         !(s.extended() && kp == Kind::WordNumber);
 }
 
 // Pass 3: a WordNumber record, or a MonthDate, DayDate or WordNumber record
@@ -173,7 +175,8 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
     return s.merge(i, i + 1, Kind::MonthDate);
   if (t == "." && isAnyOf(kn, Kind::Ordinal, Kind::Units, Kind::Arabic) && kp == Kind::MonthDate)
     return s.merge(i - 1, i + 1, Kind::MonthDate);
-  if (t == enWord::point && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
+  if (t == enWord::point && (kp == Kind::Units || (s.extended() && kp == Kind::WordNumber)) &&
+      isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
     s.merge(i - 1, i + 1, Kind::Units);
     while (i < s.entities.size() && s.entities[i].kind == Kind::Units) s.merge(i - 1, i, Kind::Units);
     return i;
@@ -277,6 +280,10 @@ std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
         s.entities[i + 2].length == 4 && kc == Kind::MonthDate && t.find(' ') == std::string_view::npos)
       return s.merge(i, i + 2, kc);
   }
+  // 3 hundred and 21
+  if (t == enWord::andWord && kp == Kind::ArabicMagnitude &&
+      ((kn == Kind::Arabic && tn.size() <= 2 && ascii::isDigits(tn)) || isAnyOf(kn, Kind::Units, Kind::Tens)))
+    return s.merge(i - 1, i + 1, Kind::ArabicMagnitude);
   // one and twentieth: the old order of an ordinal.
   if (t == enWord::andWord && kp == Kind::Units && kn == Kind::Ordinal &&
       englishUnitsList.wordPosition(tp) < unitsDigitWordsEnd && tp != enWord::zero &&

@@ -127,6 +127,11 @@ Kind classify(const WordTable& words, std::string_view t) {
   return wordClass(words, t, any & kBracket, kind);
 }
 
+// firsts, thirds, fifths: an ordinal word with the plural s.
+bool isOrdinalPlural(std::string_view w) {
+  return w.size() > 1 && w.back() == enWord::pluralSuffix && englishOrdinalList.hasWord(w.substr(0, w.size() - 1));
+}
+
 // The extended rules: where a word core holds a number glued to its noun by a
 // hyphen (64-bit, sixteen-bit, Ninety-Ninety) or a unit glued to digits
 // (83MiB), the number is a token of its own. Returns the length of the first
@@ -155,8 +160,10 @@ std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen
   }
   const std::uint32_t bits = words.bitsOf(number);
   if (!(bits & (english_word::Units | english_word::Tens)) || number == enWord::one) return 0;
-  // twenty-five and twenty-first are one word.
-  if ((bits & english_word::Tens) && (englishUnitsList.hasWord(rest) || englishOrdinalList.hasWord(rest))) return 0;
+  // twenty-five, twenty-first and twenty-firsts are one word.
+  if ((bits & english_word::Tens) && (englishUnitsList.hasWord(rest) || englishOrdinalList.hasWord(rest) ||
+                                      isOrdinalPlural(rest)))
+    return 0;
   for (const char c : rest)
     if (!ascii::isLetter(c) && c != '-') return 0;
   *hyphen = true;
@@ -188,6 +195,10 @@ Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
     return kind;
   }
   if (capital && weekdayAbbreviationMap.hasKey(t)) return Kind::Week;
+  // twenty-firsts, the denominator of three twenty-firsts.
+  if (const std::size_t h = t.find('-');
+      h != std::string_view::npos && englishTensList.hasWord(t.substr(0, h)) && isOrdinalPlural(t.substr(h + 1)))
+    return Kind::Ordinal;
   if (isListedWord(zeroWordList, t) && t != "oh") return Kind::Units;
   if (t == trillionWord) return Kind::Magnitude;
   if (scoreWordMap.hasKey(t)) return Kind::Tens;

@@ -147,7 +147,8 @@ Stamp takeStamp(std::string& text) {
       continue;
     }
     // 09 and 04, (before a year) lose their zero.
-    if (word.size() >= 2 && word[0] == '0' && ascii::isDigit(word[1]) && (word.size() == 2 || !ascii::isDigit(word[2])))
+    if (word.size() >= 2 && word[0] == '0' && ascii::isDigit(word[1]) &&
+        (word.size() == 2 || (word.size() == 3 && (word[2] == ',' || word[2] == '.'))))
       word.erase(0, 1);
     if (!rest.empty()) rest += ' ';
     rest += word;

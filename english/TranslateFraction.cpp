@@ -86,7 +86,9 @@ std::string EnglishSentence::translateFraction(std::string text, RuleSet rules) 
     }
   }
   if (text == halfWord) return std::string(zhExtended::half);
-  const std::size_t split = text.find_last_of(" -");
+  if (text == "half a" || text == "half an") return std::string(zhExtended::halfOf);
+  std::size_t split = text.rfind(' ');
+  if (split == npos) split = text.rfind('-');
   if (split == npos) return {};
   std::string numerator = text.substr(0, split);
   std::string denominatorWord = text.substr(split + 1);

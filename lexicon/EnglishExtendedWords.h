@@ -9,12 +9,15 @@
 
 namespace vestrilo {
 
-// Weekday abbreviations as logs, mail headers and calendars write them; a
-// weekday is one only beside a date or another weekday (Sun is more often the
-// maker or the star).
+// Weekday abbreviations as logs, mail headers and calendars write them. Those
+// of the list below are weekdays whenever a comma or a stop follows them
+// (Open Mon, closed Tue.); Wed, Sat and Sun are words and names too (Sun, IBM
+// and HP) and are weekdays only inside a date or beside another weekday.
 inline constexpr TaggedMap weekdayAbbreviationMap{
     "<mon>(星期一)<tue>(星期二)<tues>(星期二)<wed>(星期三)<thu>(星期四)<thur>(星期四)<thurs>(星期四)"
     "<fri>(星期五)<sat>(星期六)<sun>(星期日)"};
+
+inline constexpr LexiconList plainWeekdayAbbreviationList{"<mon><tue><tues><thu><thur><thurs><fri>"};
 
 // Month words that are ordinary words when written in lower case: may and march
 // the verbs, and the abbreviations (dec, sep, mar ...). The extended rules read
