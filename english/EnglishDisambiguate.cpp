@@ -150,6 +150,9 @@ std::size_t disambiguateStep(EnglishSentence& s, std::size_t i) {
       return s.merge(i - 1, i + 1, range ? Kind::Figure : Kind::FigureOrClock);
     }
     if (isListedWord(hourQuarterList, tp) && isUnitsOrClock(kn)) return s.merge(i - 1, i + 1, Kind::Clock);
+    // twenty to six p.m.: the hour has taken its period already.
+    if (s.extended() && kn == Kind::Clock && minutesBefore() && !tn.empty() && ascii::isLetter(tn[0]))
+      return s.merge(i - 1, i + 1, Kind::Clock);
   }
   if (t == enWord::ofWord) {
     if (kp == Kind::Ordinal && kn == Kind::MonthDate) return s.merge(i - 1, i + 1, Kind::MonthDate);
