@@ -4,6 +4,14 @@
 // them and are not).
 #include "tests/ExtendedTable.h"
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/SentenceOutput.h"
+#include "english/EnglishSentence.h"
+#include "english/EnglishStyle.h"
+
 namespace vestrilo {
 namespace {
 
@@ -349,6 +357,40 @@ TEST(ExtendedEnglish, NumbersInWords) {
        {{"1990", "1990"}, {"80", "80"}},
        {{"1990", "1990"}, {"80", "80"}}},
   });
+}
+
+// The quick scan may clear a line only when the extended stages find nothing in
+// it: random lines of the words the extended rules read (and words like them),
+// glued and apart, checked against the full stages.
+TEST(ExtendedEnglish, QuickScanClearsOnlyLinesWithoutEntities) {
+  const std::vector<std::string> pieces = {
+      "half", "Half", "halves", "quarter", "quarters", "dozen", "dozens", "threescore", "score", "nought", "naught",
+      "trillion", "trillionth", "Nineth", "midnight", "noon", "Mon", "Tue", "Sun", "Wed", ",", ".", "-", "'", "s",
+      "a", "an", "and", "of", "out", "over", "to", "through", "or", "per", "cent", "minus", "negative", "the", "at",
+      "in", "morning", "p.m.", "the", "word", "Sunday", "\xE2\x80\x98", "\xE2\x80\x99", "mid", "bit", "  "};
+  const std::vector<std::string> triggers = {"one", "two", "twenty", "hundred", "5", "1990s", "17:59:04", "first"};
+  std::mt19937 rng(24);
+  std::size_t cleared = 0, lines = 20000;
+  for (std::size_t n = 0; n < lines; ++n) {
+    std::string line;
+    const std::size_t words = 1 + rng() % 10;
+    for (std::size_t i = 0; i < words; ++i) {
+      line += rng() % 30 == 0 ? triggers[rng() % triggers.size()] : pieces[rng() % pieces.size()];
+      if (rng() % 4 != 0) line += ' ';
+    }
+    EnglishSentence s;
+    s.rules = RuleSet::Extended;
+    s.assign(line);
+    s.runStages();
+    std::vector<Pair> full;
+    translationPairs(s, full);
+    if (!EnglishSentence::mayHoldEntity(line, RuleSet::Extended)) {
+      ++cleared;
+      EXPECT_TRUE(full.empty()) << "a cleared line holds an entity: " << line;
+    }
+  }
+  EXPECT_GT(cleared, lines / 20) << "lines without the words the rules read must be cleared";
+  EXPECT_LT(cleared, lines / 2);
 }
 
 }  // namespace
