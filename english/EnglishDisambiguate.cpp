@@ -258,6 +258,13 @@ bool weekdayStands(const EnglishSentence& s, std::size_t i) {
 }
 
 std::size_t guardStep(EnglishSentence& s, std::size_t i) {
+  if (s.entities[i].kind == Kind::Plain) {
+    const std::string_view w = s.workingText(i);
+    const bool alone = w == halfWord || w == dozenWord || w == dozensWord || w == decadeWord || w == aQuarterWords ||
+                       w == oneQuarterWords || w == enWord::one || w == enWord::andWord;  // one and a half
+    if (!alone && (s.amidPlainWords(i) || !(english_word::extendedClassesOf(w) & english_word::Joiner)))
+      return i + 1;
+  }
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -325,7 +332,7 @@ std::size_t guardStep(EnglishSentence& s, std::size_t i) {
     return i + 1;
   }
   if (t == quartersWord && isUnitsOrTens(kp)) return s.merge(i - 1, i, Kind::Fraction);
-  if ((t == "a quarter" || t == "one quarter") && tn == enWord::ofWord) {
+  if ((t == aQuarterWords || t == oneQuarterWords) && tn == enWord::ofWord) {
     cur.kind = Kind::Fraction;
     return i + 1;
   }

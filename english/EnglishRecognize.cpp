@@ -258,6 +258,9 @@ bool isWholeNumber(const EnglishEntity& e, std::string_view t) { return e.kind =
 bool glued(const EnglishEntity& a, const EnglishEntity& b) { return a.start + a.length == b.start; }
 
 std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
+  if (s.entities[i].kind == Kind::Plain &&
+      (s.amidPlainWords(i) || !(english_word::extendedClassesOf(s.workingText(i)) & english_word::Joiner)))
+    return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
   const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
@@ -298,7 +301,7 @@ std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
       valueOf(s, tp) < valueOf(s, tn))
     return s.merge(i - 1, i + 1, Kind::Figure);
   // Negatives: -5 (the sign glued to the number, nothing glued before it), minus five.
-  if (t == "-" && kn == Kind::Arabic && glued(v.cur, v.next) && (i == 0 || !glued(v.prev, v.cur)))
+  if (t == minusSign && kn == Kind::Arabic && glued(v.cur, v.next) && (i == 0 || !glued(v.prev, v.cur)))
     return s.merge(i, i + 1, Kind::Arabic);
   if (isListedWord(negativeWordList, t) && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::WordNumber))
     return s.merge(i, i + 1, kn);

@@ -114,6 +114,14 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
     return neighbourView(entities, i, lowered, EnglishEntity{0, 0, EnglishEntityKind::NoNeighbour});
   }
 
+  // Whether the records beside record i are plain words or the line's edges:
+  // the extended passes join a plain word to a number beside it, so such a word
+  // is left alone unless it stands for a number itself (half, a dozen).
+  bool amidPlainWords(std::size_t i) const {
+    return (i == 0 || entities[i - 1].kind == EnglishEntityKind::Plain) &&
+           (i + 1 >= entities.size() || entities[i + 1].kind == EnglishEntityKind::Plain);
+  }
+
   // Extends record i over the first byte of the record after it (and whatever
   // lies between them) as kind; that record loses the byte, or goes when it
   // had no other ("a.m" and "." make "a.m.", "61" and "%." make "61%" and ".").

@@ -171,14 +171,15 @@ std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen
 }
 
 // The kind the extended rules give a token beyond its classic one. t is its
-// working text, source its text as written (for the letter case).
-Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
-  const bool capital = !source.empty() && source[0] >= 'A' && source[0] <= 'Z';
+// working text; capital() tells whether its text as written starts with a
+// capital letter (asked only where the case matters).
+template <class Capital>
+Kind extendedKind(std::string_view t, Capital capital, Kind kind) {
   switch (kind) {
     case Kind::Arabic:
       return shapes::isVersionOrCode(t) ? Kind::Plain : kind;
     case Kind::MonthDate:
-      return !capital && isListedWord(lowerCaseNonMonthList, t) ? Kind::Plain : kind;
+      return isListedWord(lowerCaseNonMonthList, t) && !capital() ? Kind::Plain : kind;
     case Kind::Plain:
       break;
     default:
@@ -194,16 +195,17 @@ Kind extendedKind(std::string_view t, std::string_view source, Kind kind) {
     if (shapes::isJoinedDigits(t)) return Kind::Arabic;
     return kind;
   }
-  if (capital && weekdayAbbreviationMap.hasKey(t)) return Kind::Week;
+  const std::uint32_t bits = english_word::extendedClassesOf(t);
+  if ((bits & english_word::WeekdayAbbreviation) && capital()) return Kind::Week;
   // twenty-firsts, the denominator of three twenty-firsts.
   if (const std::size_t h = t.find('-');
       h != std::string_view::npos && englishTensList.hasWord(t.substr(0, h)) && isOrdinalPlural(t.substr(h + 1)))
     return Kind::Ordinal;
-  if (isListedWord(zeroWordList, t) && t != "oh") return Kind::Units;
-  if (t == trillionWord) return Kind::Magnitude;
-  if (scoreWordMap.hasKey(t)) return Kind::Tens;
-  if (!capital && clockWordMap.hasKey(t)) return Kind::Clock;
-  if (extendedOrdinalMap.hasKey(t)) return Kind::Ordinal;
+  if (bits & english_word::Zero) return Kind::Units;
+  if (bits & english_word::Trillion) return Kind::Magnitude;
+  if (bits & english_word::Score) return Kind::Tens;
+  if ((bits & english_word::ClockWord) && !capital()) return Kind::Clock;
+  if (bits & english_word::ExtendedOrdinal) return Kind::Ordinal;
   return kind;
 }
 
@@ -280,10 +282,17 @@ void EnglishSentence::tokenize() {
     s = c;
   }
 
-  for (EnglishEntity& token : entities) token.kind = classify(words, workingText(token));
-  if (ext)
-    for (EnglishEntity& token : entities)
-      token.kind = extendedKind(workingText(token), sourceText(token), token.kind);
+  for (EnglishEntity& token : entities) {
+    const std::string_view t = workingText(token);
+    token.kind = classify(words, t);
+    if (ext) {
+      auto capital = [&] {
+        const std::string_view source = sourceText(token);
+        return !source.empty() && source[0] >= 'A' && source[0] <= 'Z';
+      };
+      token.kind = extendedKind(t, capital, token.kind);
+    }
+  }
 }
 
 }  // namespace vestrilo

@@ -104,6 +104,10 @@ inline constexpr std::string_view scoreWord = "score";
 inline constexpr std::string_view halfWord = "half";
 inline constexpr std::string_view quarterWord = "quarter";
 inline constexpr std::string_view quartersWord = "quarters";
+inline constexpr std::string_view aQuarterWords = "a quarter";
+inline constexpr std::string_view oneQuarterWords = "one quarter";
+// The sign of a negative glued to its digits: -5.
+inline constexpr std::string_view minusSign = "-";
 
 // Words glued by a hyphen before a year (mid-1993, early-2002).
 inline constexpr LexiconList yearPrefixList{"<mid><early><late><pre><post>"};
