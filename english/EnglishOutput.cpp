@@ -28,37 +28,51 @@ std::string EnglishSentence::translationOf(const EnglishEntity& e, std::string* 
   if (candidate) candidate->clear();
   if (e.kind == EnglishEntityKind::Arabic) return std::string(sourceText(e));
 
+  const RuleSet r = rules;
   std::string text = translatorInput(workingText(e));
+  std::string out;
   switch (e.kind) {
     case EnglishEntityKind::Ordinal:
-      return translateOrdinal(std::move(text));
+      out = translateOrdinal(std::move(text), r);
+      break;
     case EnglishEntityKind::Clock:
-      return translateClock(std::move(text));
+      out = translateClock(std::move(text), r);
+      break;
     case EnglishEntityKind::MonthDate:
-      return translateMonthDate(std::move(text));
+      out = translateMonthDate(std::move(text), r);
+      break;
     case EnglishEntityKind::Week:
-      return translateWeek(std::move(text));
+      out = translateWeek(std::move(text), r);
+      break;
     case EnglishEntityKind::Units:
     case EnglishEntityKind::Tens:
     case EnglishEntityKind::WordNumber:
-      return translateNumber(std::move(text));
+      out = translateNumber(std::move(text), r);
+      break;
     case EnglishEntityKind::Figure:
-      return translateFigure(std::move(text));
+      out = translateFigure(std::move(text), r);
+      break;
     case EnglishEntityKind::Fraction:
-      return translateFraction(std::move(text));
+      out = translateFraction(std::move(text), r);
+      break;
     case EnglishEntityKind::ArabicMagnitude:
-      return translateArabicMagnitude(std::move(text));
+      out = translateArabicMagnitude(std::move(text), r);
+      break;
     case EnglishEntityKind::DayDate:
-      return translateDayDate(std::move(text));
+      out = translateDayDate(std::move(text), r);
+      break;
     case EnglishEntityKind::FigureOrClock:
-      if (candidate) *candidate = translateClock(text);
-      return translateFigure(std::move(text));
+      if (candidate) *candidate = translateClock(text, r);
+      out = translateFigure(std::move(text), r);
+      break;
     case EnglishEntityKind::ClockOrNumber:
-      if (candidate) *candidate = translateNumber(text);
-      return translateClock(std::move(text));
+      if (candidate) *candidate = translateNumber(text, r);
+      out = translateClock(std::move(text), r);
+      break;
     default:
-      return {};
+      break;
   }
+  return out;
 }
 
 }  // namespace vestrilo

@@ -28,6 +28,20 @@
 // records. So a line whose tokens are all Plain ends with Plain records only,
 // and gives no pair.
 //
+// The extended rules read more words without a digit or a list word in the
+// line: the words of extendedTriggerList (lexicon/EnglishExtendedWords.h).
+// Every extended rule that gives a rendered kind needs a record the classic
+// tokenizer classes, a digit, or one of those words: a number split off its
+// hyphenated noun is a list word that is a maximal run of letters (sixteen in
+// sixteen-bit); dates, clock times with seconds, decades, multipliers and
+// joined digits hold digits; negatives, ranges, percentages, out of, over,
+// mixed numbers and the old orders join numbers the classic classes find;
+// half, quarters, dozens, the score words, nought, the new scale and ordinal
+// words, midnight, noon and the weekday abbreviations are in the list (a
+// weekday abbreviation is kept only beside a date or another weekday, and
+// each is in the list). So for the extended rules the claim holds with the
+// list's words added to the six lists.
+//
 // The claim is checked against the full stages by a differential test
 // (tests/quick_scan_test.cpp) and by both English fuzz targets.
 #include <cstddef>
@@ -38,6 +52,7 @@
 #include "core/WordTable.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/Lexicon.h"
 
 namespace vestrilo {
@@ -50,16 +65,11 @@ namespace {
 // with t and ends with e).
 class RunFilter {
  public:
-  constexpr RunFilter() {
-    for (const english_word::ClassList& c : english_word::classLists) {
-      forEachBracketedWord(c.list->text(), [&](std::string_view word, std::size_t) {
-        for (char ch : word)
-          if (ch < 'a' || ch > 'z') allLetters_ = false;
-        if (!word.empty() && word.size() < kLongest)
-          lastLetters_[word.size()][letter(word.front())] |= std::uint32_t{1} << letter(word.back());
-        return true;
-      });
-    }
+  // The filter of the six class lists, and with `more` (the extended rules'
+  // words) added.
+  constexpr explicit RunFilter(const LexiconList* more = nullptr) {
+    for (const english_word::ClassList& c : english_word::classLists) add(*c.list);
+    if (more) add(*more);
   }
 
   // Whether a run of letters (upper- or lower-case) may be a list word.
@@ -70,6 +80,16 @@ class RunFilter {
   }
 
  private:
+  constexpr void add(const LexiconList& list) {
+    forEachBracketedWord(list.text(), [&](std::string_view word, std::size_t) {
+      for (char ch : word)
+        if (ch < 'a' || ch > 'z') allLetters_ = false;
+      if (!word.empty() && word.size() < kLongest)
+        lastLetters_[word.size()][letter(word.front())] |= std::uint32_t{1} << letter(word.back());
+      return true;
+    });
+  }
+
   static constexpr std::size_t kLongest = 16;  // longer than every list word
   static constexpr unsigned letter(char c) { return static_cast<unsigned>((c | 0x20) - 'a') & 31; }
   std::uint32_t lastLetters_[kLongest][32] = {};
@@ -77,11 +97,24 @@ class RunFilter {
 };
 
 constexpr RunFilter runFilter;
+constexpr RunFilter extendedRunFilter(&extendedTriggerList);
+
+// The words the extended rules read beyond the six lists.
+const WordTable& extendedTriggers() {
+  static const WordTable words = [] {
+    WordTable t;
+    t.addList(extendedTriggerList.text(), 1);
+    return t;
+  }();
+  return words;
+}
 
 }  // namespace
 
-bool EnglishSentence::mayHoldEntity(std::string_view line, RuleSet) {
+bool EnglishSentence::mayHoldEntity(std::string_view line, RuleSet rules) {
   const WordTable& words = english_word::table();
+  const bool extended = rules == RuleSet::Extended;
+  const RunFilter& filter = extended ? extendedRunFilter : runFilter;
   const std::size_t n = line.size();
   char word[WordTable::kMaxWord + 1];
   std::size_t i = 0;
@@ -95,9 +128,10 @@ bool EnglishSentence::mayHoldEntity(std::string_view line, RuleSet) {
     const std::size_t start = i;
     while (i < n && ascii::isLetter(line[i])) ++i;
     const std::size_t length = i - start;
-    if (!runFilter.mayBeWord(line.data() + start, length)) continue;
+    if (!filter.mayBeWord(line.data() + start, length)) continue;
     for (std::size_t k = 0; k < length; ++k) word[k] = static_cast<char>(line[start + k] | 0x20);
     if (words.bitsOf(std::string_view(word, length)) != 0) return true;
+    if (extended && extendedTriggers().bitsOf(std::string_view(word, length)) != 0) return true;
   }
   return false;
 }

@@ -13,6 +13,8 @@
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
+#include "lexicon/EnglishExtendedWords.h"
+#include "lexicon/EnglishToChineseMaps.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -84,15 +86,31 @@ bool quietInFirstPass(const EnglishSentence& s, std::size_t i) {
 }
 
 // Pass 2: a MonthDate, Magnitude or Units record, or a MonthDate or Units record before it.
+// (For the extended rules also a WordNumber record before it: two hundred point five.)
 bool quietInSecondPass(const EnglishSentence& s, std::size_t i) {
   const Kind kc = s.entities[i].kind, kp = kindBefore(s, i);
-  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units);
+  return !isAnyOf(kc, Kind::MonthDate, Kind::Magnitude, Kind::Units) && !isAnyOf(kp, Kind::MonthDate, Kind::Units) &&
+         !(s.extended() && kp == Kind::WordNumber);
 }
 
-// Pass 3: a WordNumber record, or a MonthDate, DayDate or WordNumber record before it.
+// Pass 3: a WordNumber record, or a MonthDate, DayDate or WordNumber record
+// before it (and, for the extended rules, a Units or Tens record before it).
 bool quietInThirdPass(const EnglishSentence& s, std::size_t i) {
-  return s.entities[i].kind != Kind::WordNumber &&
-         !isAnyOf(kindBefore(s, i), Kind::MonthDate, Kind::DayDate, Kind::WordNumber);
+  const Kind kp = kindBefore(s, i);
+  return s.entities[i].kind != Kind::WordNumber && !isAnyOf(kp, Kind::MonthDate, Kind::DayDate, Kind::WordNumber) &&
+         !(s.extended() && isAnyOf(kp, Kind::Units, Kind::Tens));
+}
+
+// A digit word and a tens word around "and", in either order (two and twenty,
+// twenty and eight); the second may carry a scale (forty and two thousand).
+bool oldOrderPair(std::string_view a, std::string_view b) {
+  const std::size_t space = b.find(' ');
+  const std::string_view first = b.substr(0, space);
+  const bool digitA = englishUnitsList.wordPosition(a) < unitsDigitWordsEnd && a != enWord::zero;
+  const bool digitB = englishUnitsList.wordPosition(first) < unitsDigitWordsEnd && first != enWord::zero;
+  if (space != std::string_view::npos && !digitB) return false;
+  return (digitA && englishTensList.hasWord(first) && space == std::string_view::npos) ||
+         (englishTensList.hasWord(a) && digitB);
 }
 
 // Pass 4: a Clock, Units, DayDate, MonthDate or Arabic record before it.
@@ -134,7 +152,10 @@ std::size_t firstPassStep(EnglishSentence& s, std::size_t i) {
     return s.merge(i - 1, i + 1, Kind::Figure);
   if (englishUnitsList.hasWord(t) && kp == Kind::Figure) return s.merge(i - 1, i, Kind::Figure);
   if (kc == Kind::MonthDate) {
-    const bool dayBefore = kp == Kind::Ordinal || (kp == Kind::Arabic && v.prev.length <= 2);
+    // Under the extended rules a month followed by its day is not the day of a
+    // number before it: "7 Mar  1 00:19" of a listing is March 1.
+    const bool dayAfter = s.extended() && kn == Kind::Arabic && v.next.length <= 2;
+    const bool dayBefore = (kp == Kind::Ordinal || (kp == Kind::Arabic && v.prev.length <= 2)) && !dayAfter;
     if (dayBefore && v.next.length == 4 && (kn == Kind::Arabic || kp == Kind::Ordinal))
       return s.merge(i - 1, i + 1, Kind::DayDate);
     if (dayBefore) return s.merge(i - 1, i, Kind::DayDate);
@@ -154,12 +175,14 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
     return s.merge(i, i + 1, Kind::MonthDate);
   if (t == "." && isAnyOf(kn, Kind::Ordinal, Kind::Units, Kind::Arabic) && kp == Kind::MonthDate)
     return s.merge(i - 1, i + 1, Kind::MonthDate);
-  if (t == enWord::point && kp == Kind::Units && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
+  if (t == enWord::point && (kp == Kind::Units || (s.extended() && kp == Kind::WordNumber)) &&
+      isAnyOf(kn, Kind::Units, Kind::Tens, Kind::Figure)) {
     s.merge(i - 1, i + 1, Kind::Units);
     while (i < s.entities.size() && s.entities[i].kind == Kind::Units) s.merge(i - 1, i, Kind::Units);
     return i;
   }
-  if (kc == Kind::Magnitude && (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == enWord::a))
+  if (kc == Kind::Magnitude &&
+      (isAnyOf(kp, Kind::Units, Kind::Tens, Kind::WordNumber) || tp == enWord::a || (s.extended() && tp == "an")))
     return again(s, i - 1, i, Kind::WordNumber);
   if (kc == Kind::Units && kp == Kind::Units && tp.find(enWord::point) == std::string_view::npos) {
     const std::int32_t minutes = valueOf(s, t);
@@ -174,7 +197,7 @@ std::size_t secondPassStep(EnglishSentence& s, std::size_t i) {
 std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
   if (quietInThirdPass(s, i)) return i + 1;
   const EnglishNeighbours v = s.neighbours(i);
-  const std::string_view t = v.curText, tn = v.nextText;
+  const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
   const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
 
   if (t == "," && kn == Kind::Arabic && v.next.length == 4 && ascii::saturatingAtoi(tn) <= 9999) {
@@ -184,6 +207,11 @@ std::size_t thirdPassStep(EnglishSentence& s, std::size_t i) {
   if (kc == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
     return again(s, i, i + 1, Kind::WordNumber);
   if (t == enWord::andWord && kp == Kind::WordNumber && isAnyOf(kn, Kind::Units, Kind::WordNumber, Kind::Tens))
+    return again(s, i - 1, i + 1, Kind::WordNumber);
+  // The extended rules read the old order of units and tens: two and twenty,
+  // forty and two thousand.
+  if (s.extended() && t == enWord::andWord && isAnyOf(kp, Kind::Units, Kind::Tens) &&
+      isAnyOf(kn, Kind::Units, Kind::Tens, Kind::WordNumber) && oldOrderPair(tp, tn))
     return again(s, i - 1, i + 1, Kind::WordNumber);
   return i + 1;
 }
@@ -205,6 +233,83 @@ std::size_t fourthPassStep(EnglishSentence& s, std::size_t i) {
   return i + 1;
 }
 
+// The extended rules' pass, after the four classic ones: dates of logs and
+// mail headers (weekday, date, time, year), ranges of digits and
+// approximations in words, negatives, and the fractions, dozens and
+// percentages in words.
+bool isDate(Kind k) { return k == Kind::MonthDate || k == Kind::DayDate; }
+
+bool endsInDigitClock(const EnglishSentence& s, std::size_t i) {
+  const std::string_view t = s.workingText(i);
+  const std::size_t space = t.rfind(' ');
+  const std::string_view last = space == std::string_view::npos ? t : t.substr(space + 1);
+  return !last.empty() && ascii::isDigit(last[0]) && last.find(':') != std::string_view::npos;
+}
+
+bool hasDigit(std::string_view t) {
+  for (char c : t)
+    if (ascii::isDigit(c)) return true;
+  return false;
+}
+
+bool isWholeNumber(const EnglishEntity& e, std::string_view t) { return e.kind == Kind::Arabic && ascii::isDigits(t); }
+
+// Whether no byte separates records a and b.
+bool glued(const EnglishEntity& a, const EnglishEntity& b) { return a.start + a.length == b.start; }
+
+std::size_t extendedPassStep(EnglishSentence& s, std::size_t i) {
+  if (s.entities[i].kind == Kind::Plain &&
+      (s.amidPlainWords(i) || !(english_word::extendedClassesOf(s.workingText(i)) & english_word::Joiner)))
+    return i + 1;
+  const EnglishNeighbours v = s.neighbours(i);
+  const std::string_view t = v.curText, tp = v.prevText, tn = v.nextText;
+  const Kind kp = v.prev.kind, kc = v.cur.kind, kn = v.next.kind;
+  const std::size_t n = s.entities.size();
+
+  // Sun, 09 Feb 2003 and Mon Jan 4: a weekday before a date is the date's.
+  if (kc == Kind::Week) {
+    std::size_t j = i + 1;
+    if (j < n && (s.workingText(j) == "," || s.workingText(j) == ".")) ++j;
+    if (j < n && isDate(s.entities[j].kind) && hasDigit(s.workingText(j))) return again(s, i, j, s.entities[j].kind);
+  }
+  if (isDate(kc)) {
+    // A date and its time: Mar 31 17:30:10, 2001-04-20 18:42:14 ...
+    if (kn == Kind::Clock && !tn.empty() && ascii::isDigit(tn[0])) return again(s, i, i + 1, kc);
+    // ... and the year after the time of ctime: Mon Jan  4 17:59:04 2016.
+    if (kn == Kind::Arabic && v.next.length == 4 && ascii::isDigits(tn) && endsInDigitClock(s, i))
+      return again(s, i, i + 1, kc);
+    // March of 2010.
+    if (i + 2 < n && tn == enWord::ofWord && s.entities[i + 2].kind == Kind::Arabic &&
+        s.entities[i + 2].length == 4 && kc == Kind::MonthDate && t.find(' ') == std::string_view::npos)
+      return s.merge(i, i + 2, kc);
+  }
+  // 3 hundred and 21
+  if (t == enWord::andWord && kp == Kind::ArabicMagnitude &&
+      ((kn == Kind::Arabic && tn.size() <= 2 && ascii::isDigits(tn)) || isAnyOf(kn, Kind::Units, Kind::Tens)))
+    return s.merge(i - 1, i + 1, Kind::ArabicMagnitude);
+  // one and twentieth: the old order of an ordinal.
+  if (t == enWord::andWord && kp == Kind::Units && kn == Kind::Ordinal &&
+      englishUnitsList.wordPosition(tp) < unitsDigitWordsEnd && tp != enWord::zero &&
+      englishTensList.hasWord(ordinalCardinalMap.lookup(tn)))
+    return s.merge(i - 1, i + 1, Kind::Ordinal);
+  // Ranges: 3 to 4, 0 through 15 (whole numbers, the second the larger).
+  if ((t == enWord::to || t == throughWord) && isWholeNumber(v.prev, tp) && isWholeNumber(v.next, tn) &&
+      ascii::saturatingAtoi(tp) < ascii::saturatingAtoi(tn))
+    return s.merge(i - 1, i + 1, Kind::Figure);
+  // Approximations: two or three, one or two.
+  if (t == orWord && isAnyOf(kp, Kind::Units, Kind::Tens) && isAnyOf(kn, Kind::Units, Kind::Tens) &&
+      valueOf(s, tp) < valueOf(s, tn))
+    return s.merge(i - 1, i + 1, Kind::Figure);
+  // Negatives: -5 (the sign glued to the number, nothing glued before it), minus five.
+  if (t == minusSign && kn == Kind::Arabic && glued(v.cur, v.next) && (i == 0 || !glued(v.prev, v.cur)))
+    return s.merge(i, i + 1, Kind::Arabic);
+  if (isListedWord(negativeWordList, t) && isAnyOf(kn, Kind::Units, Kind::Tens, Kind::WordNumber))
+    return s.merge(i, i + 1, kn);
+  if (isListedWord(negativeWordList, t) && kn == Kind::Arabic) return s.merge(i, i + 1, Kind::Units);
+  (void)kp;
+  return i + 1;
+}
+
 template <class Step>
 void runPass(EnglishSentence& s, Step step) {
   for (std::size_t i = 0; i < s.entities.size();) i = step(s, i);
@@ -217,6 +322,7 @@ void EnglishSentence::recognize() {
   runPass(*this, secondPassStep);
   runPass(*this, thirdPassStep);
   runPass(*this, fourthPassStep);
+  if (extended()) runPass(*this, extendedPassStep);
 }
 
 }  // namespace vestrilo

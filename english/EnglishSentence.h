@@ -20,6 +20,8 @@
 //   TranslateClock.cpp         clock times
 //   TranslateFraction.cpp      fractions and percentages
 //   TranslateOrdinal.cpp       ordinals and weekdays
+//   NumericShapes.cpp          numeric dates, clock times with seconds, decades and
+//                              other digit forms of the extended rules
 //   EnglishOutput.cpp          the translation of a record, by kind
 //   EnglishStyle.h             the tags, colours and separators of markup and renderings
 #pragma once
@@ -112,6 +114,14 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
     return neighbourView(entities, i, lowered, EnglishEntity{0, 0, EnglishEntityKind::NoNeighbour});
   }
 
+  // Whether the records beside record i are plain words or the line's edges:
+  // the extended passes join a plain word to a number beside it, so such a word
+  // is left alone unless it stands for a number itself (half, a dozen).
+  bool amidPlainWords(std::size_t i) const {
+    return (i == 0 || entities[i - 1].kind == EnglishEntityKind::Plain) &&
+           (i + 1 >= entities.size() || entities[i + 1].kind == EnglishEntityKind::Plain);
+  }
+
   // Extends record i over the first byte of the record after it (and whatever
   // lies between them) as kind; that record loses the byte, or goes when it
   // had no other ("a.m" and "." make "a.m.", "61" and "%." make "61%" and ".").
@@ -134,7 +144,10 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
   static std::string eightDigitsToChinese(std::string digits);
   static std::string sixteenDigitsToChinese(std::string digits);
 
-  // Translators: each takes an entity's working text and returns Chinese.
+  // Translators: each takes an entity's working text and returns Chinese. The
+  // one-argument forms are the classic rules; the forms with a rule set add
+  // what that set reads (the extended forms, renderings without padding) and
+  // are the classic ones for RuleSet::Classic.
   static std::string translateNumber(std::string text);
   static std::string translateArabicMagnitude(std::string text);
   static std::string translateFigure(std::string text);
@@ -144,6 +157,15 @@ class EnglishSentence : public LineRecords<EnglishEntityKind> {
   static std::string translateFraction(std::string text);
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);
+  static std::string translateNumber(std::string text, RuleSet rules);
+  static std::string translateArabicMagnitude(std::string text, RuleSet rules);
+  static std::string translateFigure(std::string text, RuleSet rules);
+  static std::string translateMonthDate(std::string text, RuleSet rules);
+  static std::string translateDayDate(std::string text, RuleSet rules);
+  static std::string translateClock(std::string text, RuleSet rules);
+  static std::string translateFraction(std::string text, RuleSet rules);
+  static std::string translateOrdinal(std::string text, RuleSet rules);
+  static std::string translateWeek(std::string text, RuleSet rules);
 };
 
 }  // namespace vestrilo

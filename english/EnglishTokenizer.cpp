@@ -10,6 +10,8 @@
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
 #include "english/EnglishWordClasses.h"
+#include "english/NumericShapes.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishNumberMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -125,6 +127,95 @@ Kind classify(const WordTable& words, std::string_view t) {
   return wordClass(words, t, any & kBracket, kind);
 }
 
+// firsts, thirds, fifths: an ordinal word with the plural s.
+bool isOrdinalPlural(std::string_view w) {
+  return w.size() > 1 && w.back() == enWord::pluralSuffix && englishOrdinalList.hasWord(w.substr(0, w.size() - 1));
+}
+
+// The extended rules: where a word core holds a number glued to its noun by a
+// hyphen (64-bit, sixteen-bit, Ninety-Ninety) or a unit glued to digits
+// (83MiB), the number is a token of its own. Returns the length of the first
+// piece and sets *hyphen when a hyphen follows it; 0 when the core stays whole.
+std::size_t numberPiece(const WordTable& words, std::string_view t, bool* hyphen) {
+  *hyphen = false;
+  const std::size_t digits = shapes::numberPrefix(t);
+  if (digits > 0) {
+    if (!ascii::isDigit(t[0]) || !ascii::isDigit(t[digits - 1]) || digits == t.size()) return 0;
+    const std::string_view rest = t.substr(digits);
+    if (rest.size() >= 2 && (rest[0] == '-' || rest[0] == '+')) {
+      for (const char c : rest.substr(1))
+        if (!ascii::isLetter(c)) return 0;
+      *hyphen = true;
+      return digits;
+    }
+    return isListedWord(gluedUnitList, rest) ? digits : 0;
+  }
+  const std::size_t h = t.find('-');
+  if (h == std::string_view::npos || h + 1 >= t.size() || isListedWord(numberHyphenIdiomList, t)) return 0;
+  const std::string_view number = t.substr(0, h), rest = t.substr(h + 1);
+  // mid-1993: the prefix, the hyphen and the year.
+  if (isListedWord(yearPrefixList, number) && rest.size() == 4 && ascii::isDigits(rest)) {
+    *hyphen = true;
+    return h;
+  }
+  const std::uint32_t bits = words.bitsOf(number);
+  if (!(bits & (english_word::Units | english_word::Tens)) || number == enWord::one) return 0;
+  // twenty-five, twenty-first and twenty-firsts are one word.
+  if ((bits & english_word::Tens) && (englishUnitsList.hasWord(rest) || englishOrdinalList.hasWord(rest) ||
+                                      isOrdinalPlural(rest)))
+    return 0;
+  for (const char c : rest)
+    if (!ascii::isLetter(c) && c != '-') return 0;
+  *hyphen = true;
+  return h;
+}
+
+// The kind the extended rules give a token beyond its classic one. t is its
+// working text; capital() tells whether its text as written starts with a
+// capital letter (asked only where the case matters).
+template <class Capital>
+Kind extendedKind(std::string_view t, Capital capital, Kind kind) {
+  switch (kind) {
+    case Kind::Arabic:
+      return shapes::isVersionOrCode(t) ? Kind::Plain : kind;
+    case Kind::MonthDate:
+      return isListedWord(lowerCaseNonMonthList, t) && !capital() ? Kind::Plain : kind;
+    case Kind::Plain:
+      break;
+    default:
+      return kind;
+  }
+  if (t.empty()) return kind;
+  if (ascii::isDigit(t[0])) {
+    shapes::NumericDate date;
+    std::string_view a, b;
+    if (shapes::readNumericDate(t, date) || shapes::readDecade(t, &a, &b)) return Kind::MonthDate;
+    if (shapes::isClockWithSeconds(t)) return Kind::Clock;
+    if (shapes::readLetterMultiplier(t, &a, &b)) return Kind::ArabicMagnitude;
+    if (shapes::isJoinedDigits(t)) return Kind::Arabic;
+    return kind;
+  }
+  const std::uint32_t bits = english_word::extendedClassesOf(t);
+  if ((bits & english_word::WeekdayAbbreviation) && capital()) return Kind::Week;
+  // twenty-firsts, the denominator of three twenty-firsts.
+  if (const std::size_t h = t.find('-');
+      h != std::string_view::npos && englishTensList.hasWord(t.substr(0, h)) && isOrdinalPlural(t.substr(h + 1)))
+    return Kind::Ordinal;
+  if (bits & english_word::Zero) return Kind::Units;
+  if (bits & english_word::Trillion) return Kind::Magnitude;
+  if (bits & english_word::Score) return Kind::Tens;
+  if ((bits & english_word::ClockWord) && !capital()) return Kind::Clock;
+  if (bits & english_word::ExtendedOrdinal) return Kind::Ordinal;
+  return kind;
+}
+
+// Whether the three bytes at p are a curly quote in UTF-8.
+bool isListedQuote(const char* p) {
+  for (const std::string_view q : curlyQuotes)
+    if (q.compare(0, 3, std::string_view(p, 3)) == 0) return true;
+  return false;
+}
+
 }  // namespace
 
 void EnglishSentence::tokenize() {
@@ -140,9 +231,34 @@ void EnglishSentence::tokenize() {
   const char* const line = sentence.data();
   const char* const low = lowered.data();
   auto space = [&](std::size_t i) { return i < length && (byteClass(line[i]) & kSpace); };
-  auto punct = [&](std::size_t i) { return i < loweredLength && (byteClass(low[i]) & kPunct); };
+  const bool ext = extended();
+  // The extended rules take the curly quotes of UTF-8 text (‘ ’ “ ”) for
+  // punctuation too, so that a quoted number is a word of its own.
+  auto quote = [&](std::size_t i) {
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (i < k) break;
+      const std::size_t b = i - k;
+      if (b + 2 < loweredLength && isListedQuote(low + b)) return true;
+    }
+    return false;
+  };
+  auto punct = [&](std::size_t i) {
+    return i < loweredLength &&
+           ((byteClass(low[i]) & kPunct) || (ext && static_cast<unsigned char>(low[i]) >= 0x80 && quote(i)));
+  };
   auto append = [&](std::size_t start, std::size_t size) {
     entities.push_back({static_cast<std::int32_t>(start), static_cast<std::int32_t>(size), Kind::Plain});
+  };
+  const WordTable& words = english_word::table();
+  // A word core; the extended rules split a number off it (see numberPiece).
+  auto appendWord = [&](std::size_t start, std::size_t size) {
+    bool hyphen = false;
+    const std::size_t first = ext ? numberPiece(words, std::string_view(lowered).substr(start, size), &hyphen) : 0;
+    if (first == 0) return append(start, size);
+    append(start, first);
+    if (hyphen) append(start + first, 1);
+    const std::size_t rest = first + (hyphen ? 1 : 0);
+    if (rest < size) append(start + rest, size - rest);
   };
 
   std::size_t s = 0;
@@ -159,15 +275,24 @@ void EnglishSentence::tokenize() {
     if (c == s) break;
     const std::size_t e = c - 1;
     while (c > s && punct(c - 1)) --c;
-    if (c > s) append(s, c - s);
+    if (c > s) appendWord(s, c - s);
     if (c <= e) append(c, e - c + 1);
     c = e + 1;
     while (space(c)) ++c;
     s = c;
   }
 
-  const WordTable& words = english_word::table();
-  for (EnglishEntity& token : entities) token.kind = classify(words, workingText(token));
+  for (EnglishEntity& token : entities) {
+    const std::string_view t = workingText(token);
+    token.kind = classify(words, t);
+    if (ext) {
+      auto capital = [&] {
+        const std::string_view source = sourceText(token);
+        return !source.empty() && source[0] >= 'A' && source[0] <= 'Z';
+      };
+      token.kind = extendedKind(t, capital, token.kind);
+    }
+  }
 }
 
 }  // namespace vestrilo

@@ -1,5 +1,7 @@
 #include "english/EnglishWordClasses.h"
 
+#include "lexicon/EnglishExtendedWords.h"
+
 
 namespace vestrilo {
 
@@ -14,6 +16,22 @@ WordTable build() {
 }
 
 }  // namespace
+
+WordTable buildExtendedTable() {
+  WordTable t;
+  t.addList(zeroWordList.text(), Zero);
+  t.add(trillionWord, Trillion);
+  t.addList(scoreWordMap.text(), Score);
+  t.addList(clockWordMap.text(), ClockWord);
+  t.addList(extendedOrdinalMap.text(), ExtendedOrdinal);
+  t.addList(weekdayAbbreviationMap.text(), WeekdayAbbreviation);
+  t.addList(negativeWordList.text(), Joiner);
+  for (const std::string_view w : {enWord::andWord, enWord::to, throughWord, orWord, minusSign, halfWord, quartersWord,
+                                   aQuarterWords, oneQuarterWords, enWord::one, enWord::percentWord, perWord,
+                                   dozenWord, decadeWord, dozensWord})
+    t.add(w, Joiner);
+  return t;
+}
 
 const WordTable& table() {
   static const WordTable words = build();

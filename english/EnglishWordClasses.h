@@ -40,6 +40,27 @@ const WordTable& table();
 // The classes of word (0: in none of the lists).
 inline std::uint32_t classesOf(std::string_view word) { return table().bitsOf(word); }
 
+// The words the extended rules read beyond the six lists, with one bit per
+// role, so that a token the extended rules have nothing to say about costs one
+// look-up.
+enum : std::uint32_t {
+  Zero = 1,                 // zeroWordList: nought, naught
+  Trillion = 2,             // trillionWord
+  Score = 4,                // scoreWordMap: twoscore ...
+  ClockWord = 8,            // clockWordMap: midnight, noon
+  ExtendedOrdinal = 16,     // extendedOrdinalMap
+  WeekdayAbbreviation = 32, // weekdayAbbreviationMap: mon, tue. ...
+  // A plain word the extended recognition and guard passes look at: and, to,
+  // or, the signs and words of negatives, half, quarters, per, dozen ...
+  Joiner = 64,
+};
+WordTable buildExtendedTable();
+inline const WordTable& extendedTable() {
+  static const WordTable words = buildExtendedTable();
+  return words;
+}
+inline std::uint32_t extendedClassesOf(std::string_view word) { return extendedTable().bitsOf(word); }
+
 }  // namespace english_word
 
 }  // namespace vestrilo

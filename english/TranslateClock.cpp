@@ -9,6 +9,7 @@
 
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
@@ -46,6 +47,18 @@ bool hasJoiningWord(std::string_view words) {
 }
 
 }  // namespace
+
+std::string EnglishSentence::translateClock(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Extended) {
+    if (const std::string_view word = clockWordMap.lookup(text); !word.empty()) return std::string(word);
+  }
+  std::string out = translateClock(std::move(text));
+  if (rules == RuleSet::Classic) return out;
+  // The extended rules write no blanks around a time: " 十八点 " is 十八点.
+  const std::size_t b = out.find_first_not_of(' ');
+  if (b == npos) return {};
+  return out.substr(b, out.find_last_not_of(' ') + 1 - b);
+}
 
 std::string EnglishSentence::translateClock(std::string text) {
   const std::string period = takePeriod(text);

@@ -9,6 +9,8 @@
 
 #include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "english/NumericShapes.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
@@ -111,7 +113,139 @@ void cutBefore(std::string& text, std::size_t at) {
   text.erase(at);
 }
 
+// The extended rules: the parts a date of a log or a mail header carries
+// around the date itself.
+struct Stamp {
+  std::string weekday;  // 星期日 for a leading "sun," or "sunday"
+  std::string time;     // 09:09:19, as written
+};
+
+// Takes a leading weekday (full or abbreviated, with its comma or dot) and a
+// clock time in digits (anywhere: "jan 4 17:59:04 2016") off text, and writes
+// every day or month number without its leading zero ("09 feb" reads "9 feb").
+Stamp takeStamp(std::string& text) {
+  Stamp stamp;
+  std::string rest;
+  for (std::size_t b = 0; b < text.size();) {
+    std::size_t e = text.find(' ', b);
+    if (e == npos) e = text.size();
+    std::string word = text.substr(b, e - b);
+    b = e + 1;
+    if (word.empty()) continue;
+    if (rest.empty() && stamp.weekday.empty()) {
+      std::string bare = word;
+      while (!bare.empty() && (bare.back() == ',' || bare.back() == '.')) bare.pop_back();
+      std::string_view day = weekdayMap.lookup(bare);
+      if (day.empty()) day = weekdayAbbreviationMap.lookup(bare);
+      if (!day.empty()) {
+        stamp.weekday = std::string(day);
+        continue;
+      }
+    }
+    if (stamp.time.empty() && word.find(':') != npos && ascii::isDigit(word[0])) {
+      stamp.time = word;
+      continue;
+    }
+    // 09 and 04, (before a year) lose their zero.
+    if (word.size() >= 2 && word[0] == '0' && ascii::isDigit(word[1]) &&
+        (word.size() == 2 || (word.size() == 3 && (word[2] == ',' || word[2] == '.'))))
+      word.erase(0, 1);
+    if (!rest.empty()) rest += ' ';
+    rest += word;
+  }
+  text = rest;
+  return stamp;
+}
+
+// A date in digits (2016-12-14, 8/29/2001, 08/29) in 年/月/日, or empty.
+std::string numericDate(std::string_view text) {
+  shapes::NumericDate d;
+  if (!shapes::readNumericDate(text, d)) return {};
+  std::string out;
+  if (!d.year.empty()) out += std::string(d.year) + std::string(zhWord::year);
+  out += std::to_string(d.month) + std::string(zhExtended::month);
+  if (d.day != 0) out += std::to_string(d.day) + std::string(zhWord::day);
+  return out;
+}
+
+// A decade: the 1990s = 20世纪90年代, the '80s = 80年代, the 1900s = 1900年代.
+std::string decade(std::string_view text) {
+  std::string_view century, years;
+  if (!shapes::readDecade(text, &century, &years)) return {};
+  if (century.empty()) return std::string(years) + std::string(zhExtended::decade);
+  if (years == "00") return std::string(century) + std::string(years) + std::string(zhExtended::decade);
+  const int next = (century[0] - '0') * 10 + (century[1] - '0') + 1;
+  return std::to_string(next) + std::string(zhExtended::century) + std::string(years) + std::string(zhExtended::decade);
+}
+
+// The extended reading of a date: the stamp's parts taken off, the date read by
+// `core` (or as digits or a decade), and the parts put back after it:
+// 2003年2月9日 星期日 09:09:19.
+// The day a word names: 16th = 16日, fifth = 5日, 24 = 24日; empty for others.
+std::string dayWord(std::string word) {
+  DateParts d;
+  if (!d.setDay(word) || d.day.empty()) return {};
+  return d.day;
+}
+
+// A range of days, one side a date and the other a day: 24 to 30 july 2011 =
+// 2011年7月24日到30日, august 10th to 16th, 2008 = 2008年8月10日到16日.
+template <class Core>
+std::string dayRange(const std::string& text, Core core) {
+  const std::size_t to = text.find(enWord::rangeTo);
+  std::string left = text.substr(0, to), right = text.substr(to + enWord::rangeTo.size());
+  for (std::string* side : {&left, &right})
+    if (side->compare(0, enWord::the.size(), enWord::the) == 0) side->erase(0, enWord::the.size());
+  // A year after the second day belongs to the first date too.
+  std::string year;
+  if (const std::size_t comma = right.find(','); comma != npos) {
+    year = right.substr(comma + 1);
+    while (!year.empty() && year[0] == ' ') year.erase(0, 1);
+    right.erase(comma);
+  }
+  const bool leftIsDay = !dayWord(left).empty();
+  const std::string day = dayWord(leftIsDay ? left : right);
+  std::string date = leftIsDay ? right : left;
+  if (!year.empty()) date += ", " + year;
+  const std::string full = core(date);
+  const std::size_t month = full.rfind(zhExtended::month);
+  if (day.empty() || full.empty() || month == npos) return {};
+  const std::size_t dayStart = month + zhExtended::month.size();
+  if (dayStart >= full.size()) return {};
+  if (leftIsDay) return full.substr(0, dayStart) + day + std::string(zhExtended::rangeTo) + full.substr(dayStart);
+  return full + std::string(zhExtended::rangeTo) + day;
+}
+
+template <class Core>
+std::string extendedDate(std::string text, Core core) {
+  if (text.find(enWord::rangeTo) != npos) return dayRange(text, core);
+  const Stamp stamp = takeStamp(text);
+  // March of 2010 is March 2010.
+  if (const std::size_t of = text.find(enWord::of); of != npos && ascii::isDigits(text.substr(of + enWord::of.size())))
+    text.replace(of, enWord::of.size(), " ");
+  std::string date = numericDate(text);
+  if (date.empty()) date = decade(text);
+  if (date.empty() && !text.empty()) date = core(text);
+  if (date.empty()) return {};
+  if (!stamp.weekday.empty()) date += " " + stamp.weekday;
+  if (!stamp.time.empty()) date += " " + stamp.time;
+  return date;
+}
+
 }  // namespace
+
+std::string EnglishSentence::translateMonthDate(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Classic) return translateMonthDate(std::move(text));
+  return extendedDate(std::move(text), [](std::string t) { return translateMonthDate(std::move(t)); });
+}
+
+std::string EnglishSentence::translateDayDate(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Classic) return translateDayDate(std::move(text));
+  return extendedDate(std::move(text), [](std::string t) {
+    // A day-led date that lost its year to nothing but a time reads month-led too.
+    return t.find(' ') == npos ? translateMonthDate(std::move(t)) : translateDayDate(std::move(t));
+  });
+}
 
 std::string EnglishSentence::translateMonthDate(std::string text) {
   replaceFirst(text, " . ", ". ");  // "jan . 5" is "jan. 5"

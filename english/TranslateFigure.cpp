@@ -4,9 +4,12 @@
 // A figure with a word that has no numeral, or a "double" with no word after
 // it, has no rendering: the result is empty.
 #include <algorithm>
+#include <cstdint>
 #include <string_view>
 
+#include "core/Bytes.h"
 #include "english/EnglishSentence.h"
+#include "lexicon/EnglishExtendedWords.h"
 #include "lexicon/EnglishToChineseMaps.h"
 
 namespace vestrilo {
@@ -40,7 +43,39 @@ std::string numeral(const std::string& word) {
   return word == enWord::zeroLetter ? std::string(zhWord::zero) : EnglishSentence::translateNumber(word);
 }
 
+// One side of a range under the extended rules: digits stay digits.
+std::string side(const std::string& text, RuleSet rules) {
+  if (!text.empty() && ascii::isDigit(text[0])) return ascii::isDigits(text) ? text : std::string();
+  return EnglishSentence::translateNumber(text, rules);
+}
+
 }  // namespace
+
+std::string EnglishSentence::translateFigure(std::string text, RuleSet rules) {
+  if (rules == RuleSet::Classic) return translateFigure(std::move(text));
+  // 0 through 15 is 0 to 15.
+  const std::string through = " " + std::string(throughWord) + " ";
+  if (const std::size_t p = text.find(through); p != npos) text.replace(p, through.size(), enWord::rangeTo);
+  // two or three = 两三, one or two = 一两 (two is 两 in an approximation);
+  // numbers further apart are one or the other: 二或四.
+  const std::string orJoin = " " + std::string(orWord) + " ";
+  if (const std::size_t p = text.find(orJoin); p != npos) {
+    const std::string a = text.substr(0, p), b = text.substr(p + orJoin.size());
+    const std::int32_t va = wordsValue(a), vb = wordsValue(b);
+    const std::string na = translateNumber(a, rules), nb = translateNumber(b, rules);
+    if (na.empty() || nb.empty()) return {};
+    if (vb == va + 1 && va >= 1 && vb <= 10)
+      return (va == 2 ? std::string(zhExtended::two) : na) + (vb == 2 ? std::string(zhExtended::two) : nb);
+    return na + std::string(zhExtended::rangeOr) + nb;
+  }
+  if (const std::size_t p = text.find(enWord::rangeTo); p != npos) {
+    const std::string from = side(text.substr(0, p), rules);
+    const std::string to = side(text.substr(p + enWord::rangeTo.size()), rules);
+    if (from.empty() || to.empty()) return {};
+    return from + std::string(zhWord::rangeTo) + to;
+  }
+  return translateFigure(std::move(text));
+}
 
 std::string EnglishSentence::translateFigure(std::string text) {
   if (!expandRepeats(text)) return {};

@@ -218,6 +218,28 @@ def report(name, rules, wanted, written, show):
             "verdicts": dict(counts)}
 
 
+def changes(a, b, show):
+    """Prints the pairs one rule set writes and the other does not, by verdict and category."""
+    (name_a, written_a), (name_b, written_b) = a, b
+
+    def keyed(written):
+        return {(p["line"]["id"], p["start"], p["end"], p["translation"]): p for p in written}
+
+    ka, kb = keyed(written_a), keyed(written_b)
+    for title, gone in ((f"written by {name_a}, not by {name_b}", [ka[k] for k in ka if k not in kb]),
+                        (f"written by {name_b}, not by {name_a}", [kb[k] for k in kb if k not in ka])):
+        counts = collections.Counter(
+            ("good" if p["verdict"] in ("right", "harmless") else "wrong", p["verdict"],
+             (p["item"] or {}).get("cat", "unannotated")) for p in gone)
+        good = sum(k for (g, _, _), k in counts.items() if g == "good")
+        print(f"== {title}: {len(gone)} pairs, {good} right or harmless, {len(gone) - good} wrong")
+        for (g, v, c), k in sorted(counts.items(), key=lambda x: (x[0][0], -x[1])):
+            print(f"  {g:4s} {v}/{c} {k}")
+        for p in gone[:show]:
+            src = p["line"]["text"].encode("utf-8")[p["start"]:p["end"]].decode("utf-8", "replace")
+            print(f"    {p['line']['id']} {p['verdict']}: {src} ||| {p['translation']}")
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     ap.add_argument("sets", nargs="*", help="zh, en (default: both)")
@@ -227,6 +249,9 @@ def main():
     ap.add_argument("--show", type=int, default=0, help="list up to N misses and misleading pairs")
     ap.add_argument("--judge", help="write the pairs to review (misleading and partial) to this file")
     ap.add_argument("--json", help="write the figures as JSON to this file")
+    ap.add_argument("--changes", action="store_true",
+                    help="with two rule sets A,B: the pairs A writes and B does not, and B's new ones, "
+                         "by verdict and category (what B's guards remove and its rules add)")
     args = ap.parse_args()
     figures = {}
     to_judge = []
@@ -236,10 +261,14 @@ def main():
         flag, path = SETS[name]
         lines = [l for l in load(path) if args.split == "all" or l.get("split") == args.split]
         judged = load_judged(path.with_name(f"{name}-judged.jsonl"))
+        by_rules = {}
         for rules in args.rules.split(","):
             entities = run_tool(args.build, flag, rules, [l["text"] for l in lines])
             wanted, written = score(name, lines, entities, judged)
+            by_rules[rules] = written
             figures[f"{name}/{rules}"] = report(f"{name} ({args.split})", rules, wanted, written, args.show)
+        if args.changes and len(by_rules) == 2:
+            changes(*by_rules.items(), args.show)
             for p in written:
                 if p["verdict"] in ("misleading", "partial") and p["key"] not in judged:
                     i, span, at, t = p["key"]
