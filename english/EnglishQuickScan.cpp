@@ -67,10 +67,10 @@ class RunFilter {
  public:
   // The filter of the six class lists, and with `more` (the extended rules'
   // words) added.
-  constexpr explicit RunFilter(const LexiconList* more = nullptr) {
+  constexpr RunFilter() {
     for (const english_word::ClassList& c : english_word::classLists) add(*c.list);
-    if (more) add(*more);
   }
+  constexpr explicit RunFilter(const LexiconList& more) : RunFilter() { add(more); }
 
   // Whether a run of letters (upper- or lower-case) may be a list word.
   bool mayBeWord(const char* run, std::size_t length) const {
@@ -97,7 +97,7 @@ class RunFilter {
 };
 
 constexpr RunFilter runFilter;
-constexpr RunFilter extendedRunFilter(&extendedTriggerList);
+constexpr RunFilter extendedRunFilter(extendedTriggerList);
 
 // The words the extended rules read beyond the six lists.
 const WordTable& extendedTriggers() {
