@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +49,13 @@ std::string readFile(const std::string& path) {
 }
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::vector<std::string> listDirectory(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,

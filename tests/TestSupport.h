@@ -28,6 +28,8 @@ class TempDir {
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
+// The names in a directory, sorted.
+std::vector<std::string> listDirectory(const std::string& path);
 
 struct RunResult {
   int status = -1;  // exit status as the shell sees it (0..255), or -1 if not exited
