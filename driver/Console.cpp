@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <new>
 
 namespace vestrilo {
 
@@ -108,6 +109,14 @@ int reportError(std::FILE* errors, const char* message) {
   std::fputs(message, errors);
   std::fflush(errors);
   return -1;
+}
+
+int runToTheEnd(int (*entry)(int, char**), int argc, char** argv) {
+  try {
+    return entry(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return reportError(stderr, "Error: out of memory!\n");
+  }
 }
 
 int ConsoleProgress::finish(const Status& status, std::FILE* errors) {

@@ -67,6 +67,11 @@ class ConsoleProgress final : public Progress {
 // Writes an error message and returns the exit status -1.
 int reportError(std::FILE* errors, const char* message);
 
+// Runs a program's entry point; when memory runs out, what the run was writing
+// is gone (its objects discard it) and the message "Error: out of memory!"
+// ends it with exit status -1.
+int runToTheEnd(int (*entry)(int, char**), int argc, char** argv);
+
 // While it lives, SIGINT, SIGTERM, SIGHUP and SIGPIPE (those not ignored) are
 // caught and recorded instead of ending the process, so that a run stops
 // between two batches and removes what it was writing. When it goes, the

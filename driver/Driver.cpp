@@ -26,7 +26,7 @@ bool workerThreads(unsigned& threads) {
     char* end = nullptr;
     const long n = std::strtol(v, &end, 10);
     if (end == v || *end != '\0' || n <= 0) return false;
-    threads = n > 256 ? 256u : static_cast<unsigned>(n);
+    threads = n > static_cast<long>(kMaxThreads) ? kMaxThreads : static_cast<unsigned>(n);
     return true;
   }
   const unsigned cores = std::thread::hardware_concurrency();

@@ -5,11 +5,11 @@
 #include <pthread.h>
 #include <signal.h>
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <exception>
 #include <limits>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -76,7 +76,7 @@ class Workers {
       for (unsigned k = 0; k < count; ++k) {
         try {
           threads_.emplace_back([this, k] { work(k); });
-        } catch (const std::system_error&) {
+        } catch (...) {  // no thread (std::system_error), or no memory for its state
           short_ = true;
           break;
         }
@@ -97,16 +97,23 @@ class Workers {
   Workers(const Workers&) = delete;
   Workers& operator=(const Workers&) = delete;
 
-  // Lets go of the threads beyond those kept; the number that work.
-  std::size_t settle() {
+  // Lets go of the threads beyond those kept; the number that work. At most
+  // `slotsPerThread` batches per thread may be in flight from then on.
+  std::size_t settle(std::size_t slotsPerThread) {
+    std::size_t working = 0;
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      if (keep_ >= threads_.size()) return threads_.size();
+      working = keep_ < threads_.size() ? keep_ : threads_.size();
+      // Every batch in flight has its place for its return, so that a worker
+      // hands a batch back without allocating.
+      done_.resize(std::max<std::size_t>(1, working * slotsPerThread));
     }
-    workReady_.notify_all();
-    for (std::size_t k = keep_; k < threads_.size(); ++k) threads_[k].join();
-    threads_.resize(keep_);
-    return keep_;
+    if (working < threads_.size()) {
+      workReady_.notify_all();
+      for (std::size_t k = working; k < threads_.size(); ++k) threads_[k].join();
+      threads_.resize(working);
+    }
+    return working;
   }
 
   void submit(BatchPtr batch) {
@@ -124,9 +131,8 @@ class Workers {
     {
       std::unique_lock<std::mutex> lock(mutex_);
       for (;;) {
-        if (auto it = done_.find(sequence); it != done_.end()) {
-          batch = std::move(it->second);
-          done_.erase(it);
+        if (BatchPtr& slot = done_[sequence % done_.size()]; slot && slot->sequence == sequence) {
+          batch = std::move(slot);
           break;
         }
         if (alive_ == 0) {
@@ -168,8 +174,8 @@ class Workers {
       }
       {
         std::lock_guard<std::mutex> lock(mutex_);
-        const unsigned long long sequence = batch->sequence;
-        done_.emplace(sequence, std::move(batch));
+        BatchPtr& slot = done_[batch->sequence % done_.size()];
+        slot = std::move(batch);
         if (failed) --alive_;
       }
       doneReady_.notify_all();
@@ -182,7 +188,7 @@ class Workers {
   std::mutex mutex_;
   std::condition_variable workReady_, doneReady_;
   std::deque<BatchPtr> todo_;
-  std::map<unsigned long long, BatchPtr> done_;
+  std::vector<BatchPtr> done_;  // batches handed back, by their place modulo the slots
   bool closing_ = false;
   std::size_t keep_ = std::numeric_limits<std::size_t>::max();  // threads from this index on stop
   std::size_t alive_ = 0;                                        // threads still taking batches
@@ -227,11 +233,12 @@ Status runFileJob(const FileJob& job, const LineCollector& collector) {
 
   unsigned threads = job.threads;
   if (threads == 0) threads = std::thread::hardware_concurrency();
+  if (threads > kMaxThreads) threads = kMaxThreads;
   std::unique_ptr<Workers> workers;
   std::size_t helpers = 0;
   if (threads > 1) {
     workers = std::make_unique<Workers>(threads, collector, job.progress);
-    helpers = workers->settle();
+    helpers = workers->settle(2);
     if (helpers < 2) workers.reset();
   }
   if (!workers) {

@@ -41,6 +41,24 @@ struct RunResult {
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env = {});
 
+// How runProgramWith runs a program: variables added to its environment, the
+// file its standard input reads, the directory it starts in (empty: this
+// one), a function the child calls before the program starts (limits, signal
+// dispositions: calls safe after fork only), and whether its standard error
+// is a pseudo-terminal (what came through it is the result's `err`).
+struct RunSetup {
+  std::vector<std::string> env;
+  std::string input = "/dev/null";
+  std::string directory;
+  void (*child)() = nullptr;
+  bool terminal = false;
+};
+RunResult runProgramWith(const std::string& program, const std::vector<std::string>& args, const RunSetup& setup);
+
+// Runs `body` in a child process after `setup`; its exit status, or -1 when
+// it did not exit.
+int runInChild(void (*setup)(), int (*body)(void*), void* context);
+
 // Runs the vestrilo binary built with the tests.
 RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<std::string>& env = {});
 

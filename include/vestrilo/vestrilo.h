@@ -478,6 +478,9 @@ class Progress {
   virtual bool cancelled() { return false; }
 };
 
+// The most threads a file job runs on.
+inline constexpr unsigned kMaxThreads = 256;
+
 // What the command line vestrilo does: read `input` as lines, run them through
 // an extractor on `threads` threads, admit their pairs in input order through
 // one registry and write the new ones to `output` as "source ||| translation"
@@ -487,7 +490,7 @@ struct FileJob {
   Options options;                      // the rules, and the encoding of the input and the output
   std::string input;                    // a file (InputFile), "-" for standard input
   std::string output;                   // a file (OutputFile), "-" for standard output
-  unsigned threads = 0;                      // 0: one per core
+  unsigned threads = 0;                      // 0: one per core; more than kMaxThreads: kMaxThreads
   std::size_t maxLineBytes = kMaxLineBytes;  // longer lines stop the job (LineTooLong)
   Progress* progress = nullptr;              // none: the job is silent and runs to its end
 };
