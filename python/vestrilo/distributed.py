@@ -179,14 +179,18 @@ def _input_files(paths):
     for path in paths:
         # Through links to the file itself, so that the workers open what this process sees
         # (/dev/stdin names another file in each process).
-        real = os.path.realpath(path)
         try:
-            info = os.stat(real)
+            info = os.stat(path)
         except OSError as e:
             raise RunError("Error: unable to open input file! (%s: %s)" % (path, e.strerror or e)) from None
         if stat.S_ISDIR(info.st_mode):
             raise RunError("Error: unable to read input file! (%s is a directory)" % path)
-        if not stat.S_ISREG(info.st_mode):
+        real = os.path.realpath(path)
+        try:
+            same = os.path.samestat(os.stat(real), info)
+        except OSError:
+            same = False
+        if not stat.S_ISREG(info.st_mode) or not same:
             raise RunError("Error: unable to read input file! (%s is not a regular file: the workers read the input "
                            "by position, so save a stream to a file first)" % path)
         try:
@@ -377,6 +381,8 @@ def _merge_blocks(client, address, files, starts, block_size, stream_size, direc
                 wait([future], timeout=_POLL)
             except TimeoutError:
                 pass
+            except concurrent.futures.CancelledError:  # the scheduler went, and the block with it
+                raise lost() from None
             if future.done():
                 break
             if client.status != "running" or future.status in ("cancelled", "lost"):
@@ -429,6 +435,8 @@ def main(argv=None):
     parser.add_argument("--no-workers-timeout", type=float, default=_NO_WORKERS_TIMEOUT, metavar="SECONDS",
                         help="how long the run waits when the cluster has no workers (%g)" % _NO_WORKERS_TIMEOUT)
     args = parser.parse_args(argv)
+    # Dask's own reports of a lost connection and the like are said in one line instead.
+    logging.disable(logging.CRITICAL)
     if len(args.paths) < 2:
         parser.error("give at least one INPUT and the OUTPUT")
     if args.workers is not None and args.workers < 1:
