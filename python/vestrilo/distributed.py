@@ -154,7 +154,7 @@ class _Progress:
             self.stream.flush()
 
     def close(self):
-        if self.total:
+        if self.done:  # the bar is on the screen: the line is ended, and a message goes below it
             self.stream.write("\n")
             self.stream.flush()
 
