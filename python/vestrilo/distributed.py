@@ -385,7 +385,7 @@ def _merge_blocks(client, address, files, starts, block_size, stream_size, direc
                 raise lost() from None
             if future.done():
                 break
-            if client.status != "running" or future.status in ("cancelled", "lost"):
+            if client.status != "running" or future.status == "cancelled":
                 raise lost()
             if client.scheduler_info().get("workers"):
                 no_workers_since = None
