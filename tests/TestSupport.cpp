@@ -90,6 +90,7 @@ RunResult runProgramWith(const std::string& program, const std::vector<std::stri
     execv(program.c_str(), argv.data());
     _exit(127);
   }
+  if (setup.whileRunning) setup.whileRunning(static_cast<int>(pid));
   RunResult r;
   if (terminal >= 0) {
     close(terminalSide);

@@ -2,6 +2,7 @@
 // binary.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,12 +47,15 @@ RunResult runProgram(const std::string& program, const std::vector<std::string>&
 // one), a function the child calls before the program starts (limits, signal
 // dispositions: calls safe after fork only), and whether its standard error
 // is a pseudo-terminal (what came through it is the result's `err`).
+// `status` is -1 for a child ended by a signal.
 struct RunSetup {
   std::vector<std::string> env;
   std::string input = "/dev/null";
   std::string directory;
   void (*child)() = nullptr;
   bool terminal = false;
+  // Called with the child's process id while it runs (before it is waited for).
+  std::function<void(int)> whileRunning;
 };
 RunResult runProgramWith(const std::string& program, const std::vector<std::string>& args, const RunSetup& setup);
 

@@ -154,6 +154,35 @@ TEST(Files, CommandLinesLoseNothing) {
   }
 }
 
+// A signal while the run waits for input: the run stops, removes what it was
+// writing and ends as the signal ends a process; the old output stays.
+TEST(Files, ASignalStopsARunAndKeepsTheOldOutput) {
+  for (const Program& p : kPrograms) {
+    for (int signalNumber : {SIGINT, SIGTERM}) {
+      TempDir dir;
+      const std::string fifo = dir.file("fifo"), out = dir.file("out.txt");
+      ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+      writeFile(out, "old\n");
+      RunSetup setup;
+      setup.input = fifo;  // the child blocks opening it until the writer below opens it
+      setup.whileRunning = [&](int pid) {
+        const int writer = open(fifo.c_str(), O_WRONLY);
+        ASSERT_GE(writer, 0);
+        const std::string line = "三点\n";
+        ASSERT_EQ(write(writer, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        // Once the output is being written beside its place the run is under way.
+        while (test::listDirectory(dir.path()).size() < 3) usleep(1000);
+        kill(pid, signalNumber);
+        close(writer);
+      };
+      const RunResult r = run(p, "-", out, setup);
+      EXPECT_EQ(r.status, -1) << p.name << ": ended by the signal";
+      EXPECT_EQ(readFile(out), "old\n") << p.name;
+      EXPECT_EQ(test::listDirectory(dir.path()), (std::vector<std::string>{"fifo", "out.txt"})) << p.name;
+    }
+  }
+}
+
 // VESTRILO_THREADS=256 where memory leaves room for a few threads: the run
 // takes fewer and writes the same.
 TEST(Files, ThreadsThatCannotStartMeanFewerThreads) {
