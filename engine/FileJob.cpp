@@ -209,7 +209,13 @@ Status runFileJob(const FileJob& job, const LineCollector& collector) {
   Status written;          // the first failure to write
   bool cancelled = false;  // the progress asked to stop
   std::string text;        // the pair lines of the batch being emitted
+  // Reads the next batch; false at the end, or when the job is to stop (asked
+  // before each read, which may wait long on a pipe or a terminal).
   auto fill = [&](Batch& batch) {
+    if (job.progress && job.progress->cancelled()) {
+      cancelled = true;
+      return false;
+    }
     if (!input.next(batch.lines)) return false;
     batch.progress.firstLine = input.linesRead() - batch.lines.lines.size() + 1;
     batch.progress.lines = batch.lines.lines.size();

@@ -461,8 +461,11 @@ struct BatchProgress {
 // at once; the text it leaves in `note` goes with the batch), and report() on
 // the job's own thread in input order, just before the batch's new pairs are
 // written. A message per line is best formatted in prepare(). cancelled() is
-// asked on the job's own thread before each batch is written and when the job
-// ends; true stops the job with the status Cancelled, the output discarded.
+// asked on the job's own thread before each batch is read, before each batch is
+// written and when the job ends; true stops the job with the status Cancelled,
+// the output discarded. (A read waiting on a pipe or a terminal ends early when
+// a signal handler installed without SA_RESTART runs on the job's thread; the
+// job's helper threads take no signals.)
 class Progress {
  public:
   virtual ~Progress() = default;

@@ -284,6 +284,33 @@ def test_threads_that_cannot_start_change_nothing(tmp_path):
     assert many.read_bytes() == one.read_bytes()
 
 
+def test_an_interrupt_stops_extract_file_and_keeps_the_old_output(tmp_path):
+    """SIGINT while the job waits for its input: KeyboardInterrupt, the old output as it was, nothing beside it."""
+    fifo, out = tmp_path / "fifo", tmp_path / "out.txt"
+    os.mkfifo(fifo)
+    out.write_bytes(b"old\n")
+    script = (
+        "import sys, vestrilo\n"
+        "try:\n"
+        "    vestrilo.extract_file('C2E', sys.argv[1], sys.argv[2])\n"
+        "    print('finished')\n"
+        "except KeyboardInterrupt:\n"
+        "    print('interrupted')\n")
+    child = subprocess.Popen([sys.executable, "-c", script, str(fifo), str(out)], stdout=subprocess.PIPE, text=True)
+    with open(fifo, "wb") as writer:
+        writer.write("三点\n".encode("gbk"))
+        writer.flush()
+        # The job waits for more input: the signal interrupts that wait.
+        wchan, deadline = pathlib.Path("/proc/%d/wchan" % child.pid), time.monotonic() + 60
+        while "pipe_read" not in wchan.read_text() and time.monotonic() < deadline:  # anon_pipe_read on newer kernels
+            time.sleep(0.01)
+        child.send_signal(signal.SIGINT)
+        out_text, _ = child.communicate(timeout=60)
+    assert (child.returncode, out_text) == (0, "interrupted\n")
+    assert out.read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["fifo", "out.txt"]
+
+
 def test_extract_file_paths_are_bytes_as_the_file_system_has_them(tmp_path):
     (tmp_path / "in.txt").write_bytes("三点\n".encode("gbk"))
     out = os.fsencode(tmp_path) + b"/\xff-out.txt"  # not UTF-8
