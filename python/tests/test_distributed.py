@@ -313,6 +313,19 @@ def listening(pids):
     return found
 
 
+def children(pid):
+    """The processes whose parent is pid."""
+    found = []
+    for stat in pathlib.Path("/proc").glob("[0-9]*/stat"):
+        try:
+            fields = stat.read_text().rsplit(")", 1)[1].split()
+        except OSError:
+            continue  # gone meanwhile
+        if int(fields[1]) == pid:
+            found.append(int(stat.parent.name))
+    return found
+
+
 def speaks_http(port):
     try:
         with socket.create_connection(("127.0.0.1", port), timeout=2) as s:
@@ -332,8 +345,7 @@ def test_a_slow_block_finishes_on_a_local_cluster_that_only_this_machine_reaches
     run = subprocess.Popen(command, env=dict(os.environ, _VESTRILO_SLOW_BLOCK="0:7"), stdout=subprocess.DEVNULL,
                            stderr=subprocess.PIPE)
     time.sleep(5)  # the cluster is up, the first block still running
-    tree = subprocess.run(["ps", "-o", "pid=", "--ppid", str(run.pid)], capture_output=True, text=True).stdout.split()
-    ports = listening([run.pid, *map(int, tree)])
+    ports = listening([run.pid, *children(run.pid)])
     _, err = run.communicate(timeout=300)
     assert run.returncode == 0, err
     assert out.read_bytes() == single_run("C2E", [EXAMPLES["C2E"]], tmp_path)
