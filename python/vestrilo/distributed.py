@@ -177,14 +177,14 @@ def _input_files(paths):
     """[(absolute path, size, (device, inode))] of the inputs, which must be regular files."""
     files = []
     for path in paths:
-        # Through links to the file itself, so that the workers open what this process sees
-        # (/dev/stdin names another file in each process).
         try:
             info = os.stat(path)
         except OSError as e:
             raise RunError("Error: unable to open input file! (%s: %s)" % (path, e.strerror or e)) from None
         if stat.S_ISDIR(info.st_mode):
             raise RunError("Error: unable to read input file! (%s is a directory)" % path)
+        # Through links to the file itself, so that the workers open what this process sees
+        # (/dev/stdin names another file in each process).
         real = os.path.realpath(path)
         try:
             same = os.path.samestat(os.stat(real), info)
