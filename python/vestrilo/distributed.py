@@ -228,7 +228,11 @@ class _Output:
                                                       prefix="." + os.path.basename(self.target) + ".",
                                                       suffix=".partial")
             self.file = os.fdopen(handle, "wb")
-            if info is not None:
+            if info is not None:  # the old file's owner (where allowed) and mode
+                try:
+                    os.chown(self.temporary, info.st_uid, info.st_gid)
+                except OSError:
+                    pass
                 os.chmod(self.temporary, info.st_mode & 0o7777)
             else:
                 umask = os.umask(0)
