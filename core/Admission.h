@@ -40,13 +40,21 @@ void applyAdmissionRule(const Pair* first, const Pair* last, Test&& test, Write&
 }
 
 // Admission through a run's registry: a pair is written when the registry did
-// not hold it, and every pair written is registered. write(p) is called for each.
-template <class Pair, class Write>
-void admitPairs(EmittedPairs& registry, const Pair* first, const Pair* last, Write&& write) {
+// not hold it, and every pair written is registered. write(p) is called for each,
+// and added(p) for each that the registry did not hold before (a second reading
+// written without a test may have been registered already).
+struct NoPairAdded {
+  template <class Pair>
+  void operator()(const Pair&) const {}
+};
+
+template <class Pair, class Write, class Added = NoPairAdded>
+void admitPairs(EmittedPairs& registry, const Pair* first, const Pair* last, Write&& write, Added&& added = Added()) {
   applyAdmissionRule(
-      first, last, [&registry](const Pair& p) { return registry.insert(p.source, p.translation); },
-      [&registry, &write](const Pair& p, bool tested) {
-        if (!tested) registry.insert(p.source, p.translation);
+      first, last,
+      [&registry](const Pair& p) { return registry.insert(p.source, p.translation); },
+      [&registry, &write, &added](const Pair& p, bool tested) {
+        if (tested || registry.insert(p.source, p.translation)) added(p);
         write(p);
       });
 }

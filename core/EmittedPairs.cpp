@@ -105,6 +105,13 @@ bool EmittedPairs::insert(std::string_view source, std::string_view translation)
   return true;
 }
 
+bool EmittedPairs::erase(std::string_view source, std::string_view translation) {
+  const Slots::Probe probe = find(hash(source, translation), source, translation);
+  if (!probe.found) return false;
+  slots_.erase(probe.at, [this](std::uint64_t s) { return hashOf(s); });
+  return true;
+}
+
 void EmittedPairs::clear() {
   slots_.release();
   blocks_.clear();

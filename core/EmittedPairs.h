@@ -28,6 +28,9 @@ class EmittedPairs {
   bool contains(std::string_view source, std::string_view translation) const;
   // Registers the pair; true when it was not registered before.
   bool insert(std::string_view source, std::string_view translation);
+  // Forgets the pair; true when it was registered. (Its bytes stay held until
+  // clear(): forgetting is for taking back a task that failed.)
+  bool erase(std::string_view source, std::string_view translation);
   std::size_t size() const { return slots_.size(); }
   void clear();
   // Bytes held (blocks, table and index), for tests of the growth.

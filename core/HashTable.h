@@ -108,6 +108,26 @@ class HashTable {
     return place(probe, hash, slot, [](const Slot&) { return std::uint64_t{0}; });
   }
 
+  // Frees the held slot at `at` (where find() found its key). The entries
+  // after it on the probe are moved back where needed, so that every other key
+  // is still found where its probe leads (hashOf as for place()).
+  template <class HashOf>
+  void erase(std::size_t at, HashOf&& hashOf) {
+    const std::size_t mask = slotMask();
+    std::size_t hole = at;
+    for (std::size_t next = (at + 1) & mask; !Traits::isFree(slots_[next]); next = (next + 1) & mask) {
+      // The entry at next may fill the hole when its probe starts at or before
+      // the hole, going round the end of the slots.
+      const std::size_t home = static_cast<std::size_t>(hashOf(slots_[next])) & mask;
+      if (((next - home) & mask) >= ((next - hole) & mask)) {
+        slots_[hole] = slots_[next];
+        hole = next;
+      }
+    }
+    slots_[hole] = Slot{};
+    --count_;
+  }
+
   constexpr const Slot& operator[](std::size_t at) const { return slots_[at]; }
   // A held slot may be changed in place, so long as its key and hash stay.
   constexpr Slot& operator[](std::size_t at) { return slots_[at]; }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 namespace vestrilo {
@@ -25,7 +26,7 @@ bool workerThreads(unsigned& threads) {
     char* end = nullptr;
     const long n = std::strtol(v, &end, 10);
     if (end == v || *end != '\0' || n <= 0) return false;
-    threads = n > 256 ? 256u : static_cast<unsigned>(n);
+    threads = n > static_cast<long>(kMaxThreads) ? kMaxThreads : static_cast<unsigned>(n);
     return true;
   }
   const unsigned cores = std::thread::hardware_concurrency();
@@ -57,6 +58,25 @@ bool parseRules(const char* value, Rules& rules) { return parseVariable(value, &
 
 bool fileRules(Rules& rules) { return parseRules(std::getenv("VESTRILO_RULES"), rules); }
 
+bool parseProgress(const char* value, ProgressStyle& style) {
+  const std::string_view v = value ? value : "";
+  if (v.empty() || v == "lines")
+    style = ProgressStyle::Lines;
+  else if (v == "bar")
+    style = ProgressStyle::Bar;
+  else if (v == "none")
+    style = ProgressStyle::None;
+  else
+    return false;
+  return true;
+}
+
+bool progressStyle(ProgressStyle& style) { return parseProgress(std::getenv("VESTRILO_PROGRESS"), style); }
+
+std::FILE* consoleFor(const char* outfile, std::FILE* out, std::FILE* err) {
+  return std::strcmp(outfile, kStandardStream) == 0 ? err : out;
+}
+
 namespace {
 
 constexpr const char* usage =
@@ -70,10 +90,14 @@ constexpr const char* usage =
     "  -C2E      infile is word-segmented Chinese; translations are English\n"
     "  -E2C      infile is English; translations are Chinese\n"
     "  infile    text in the encoding of VESTRILO_ENCODING, one sentence per line\n"
-    "            (LF or CR LF line ends)\n"
-    "  outfile   created or replaced; receives the pairs, in the same encoding\n"
+    "            (LF or CR LF line ends); - reads standard input\n"
+    "  outfile   receives the pairs, in the same encoding; - writes standard output\n"
+    "            (the console text then goes to standard error). A file is written\n"
+    "            beside its place and put there when complete: a failed run leaves\n"
+    "            an old file as it was. It must not be infile.\n"
     "\n"
-    "Progress goes to standard output; errors go to standard error with exit status 255.\n"
+    "A file named - is given as ./-. The console text (VESTRILO_PROGRESS) goes to\n"
+    "standard output; errors go to standard error with exit status 255.\n"
     "\n"
     "Environment:\n"
     "  VESTRILO_THREADS   worker threads, a positive number (default: one per core)\n"
@@ -82,6 +106,9 @@ constexpr const char* usage =
     "  VESTRILO_RULES     classic (the default) or extended, in any letter case: the\n"
     "                     rules applied; classic output stays the same from release to\n"
     "                     release, extended reads more forms and guards false readings\n"
+    "  VESTRILO_PROGRESS  lines (the default: a banner, a line per input line and a\n"
+    "                     closing message), bar (one self-updating line on standard\n"
+    "                     error, where it is a terminal) or none (errors only)\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -101,12 +128,15 @@ int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* er
   job.direction = direction;
   if (!fileEncoding(job.options.encoding)) return reportError(err, kEncodingError);
   if (!fileRules(job.options.rules)) return reportError(err, kRulesError);
+  ProgressStyle style;
+  if (!progressStyle(style)) return reportError(err, kProgressError);
   job.input = argv[2];
   job.output = argv[3];
   job.threads = threads;
-  ConsoleProgress progress(out);
+  const SignalGuard signals;  // a signal stops the job, which removes what it was writing
+  ConsoleProgress progress(style, consoleFor(argv[3], out, err), err);
   job.progress = &progress;
-  return finishRun(extractFile(job), out, err);
+  return progress.finish(extractFile(job), err);
 }
 
 }  // namespace vestrilo

@@ -32,6 +32,20 @@ bool parseRules(const char* value, Rules& rules);
 bool fileRules(Rules& rules);
 inline constexpr const char* kRulesError = "Error: VESTRILO_RULES must be classic or extended\n";
 
+// What the console shows: VESTRILO_PROGRESS, "lines", "bar" or "none"; lines
+// when it is unset (an empty value counts as unset). False for any other value.
+bool parseProgress(const char* value, ProgressStyle& style);
+bool progressStyle(ProgressStyle& style);
+inline constexpr const char* kProgressError = "Error: VESTRILO_PROGRESS must be lines, bar or none\n";
+
+// The name of the standard streams on the command lines: "-" as infile reads
+// standard input, as outfile writes standard output (a file named so is "./-").
+inline constexpr const char* kStandardStream = "-";
+
+// The stream the console text goes to: standard error when the pairs go to
+// standard output (outfile "-"), else `out`.
+std::FILE* consoleFor(const char* outfile, std::FILE* out, std::FILE* err);
+
 // The whole program: `vestrilo -C2E|-E2C infile outfile`. Messages go to `out`
 // and `err`; the result is the exit status (0, or -1 after an error).
 int runVestrilo(int argc, const char* const* argv, std::FILE* out, std::FILE* err);

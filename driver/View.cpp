@@ -30,17 +30,22 @@ std::string helpText() {
     "  -C2E      infile is word-segmented Chinese; translations are English\n"
     "  -E2C      infile is English; translations are Chinese\n"
     "  infile    text in the encoding of VESTRILO_ENCODING, one sentence per line\n"
-    "            (LF or CR LF line ends)\n"
-    "  outfile   created or replaced; receives the renderings, in the same encoding\n"
-    "            (jsonl: always UTF-8)\n"
+    "            (LF or CR LF line ends); - reads standard input\n"
+    "  outfile   receives the renderings, in the same encoding (jsonl: always UTF-8);\n"
+    "            - writes standard output (the console text then goes to standard\n"
+    "            error). A file is written beside its place and put there when\n"
+    "            complete: a failed run leaves an old file as it was. It must not be\n"
+    "            infile.\n"
     "\n"
-    "Progress goes to standard output; errors go to standard error with exit status 255.\n"
+    "A file named - is given as ./-. The console text (VESTRILO_PROGRESS) goes to\n"
+    "standard output; errors go to standard error with exit status 255.\n"
     "\n"
     "Environment:\n"
     "  VESTRILO_ENCODING  GBK (the default) or UTF-8, in any letter case: the encoding\n"
     "                     of infile and outfile; a UTF-8 byte-order mark is skipped\n"
     "  VESTRILO_RULES     classic (the default) or extended, in any letter case: the\n"
     "                     rules applied (see vestrilo --help)\n"
+    "  VESTRILO_PROGRESS  lines (the default), bar or none (see vestrilo --help)\n"
     "\n"
     "  --help      show this text\n"
     "  --version   show the program's version\n";
@@ -107,15 +112,19 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
   Options options;
   if (!fileEncoding(options.encoding)) return reportError(err, kEncodingError);
   if (!fileRules(options.rules)) return reportError(err, kRulesError);
+  ProgressStyle style;
+  if (!progressStyle(style)) return reportError(err, kProgressError);
   const Encoding encoding = options.encoding;
+  const SignalGuard signals;  // a signal stops the run, which removes what it was writing
+  ConsoleProgress progress(style, consoleFor(argv[4], out, err), err);
   const Extractor extractor(direction, options);
-  if (!extractor.ok()) return finishRun(extractor.status(), out, err);
+  if (!extractor.ok()) return progress.finish(extractor.status(), err);
 
   InputFile input;
-  if (Status s = input.open(argv[3], encoding); !s.ok()) return finishRun(s, out, err);
-  OutputFile output;
-  if (Status s = output.open(argv[4]); !s.ok()) return finishRun(s, out, err);
-  printBanner(out);
+  if (Status s = input.open(argv[3], encoding); !s.ok()) return progress.finish(s, err);
+  OutputFile output;  // discarded unless the run completes
+  if (Status s = output.open(argv[4], {&input}); !s.ok()) return progress.finish(s, err);
+  progress.started();
 
   const bool html = isHtmlFormat(format);
   const std::string_view lineEnd = html ? "<br/>\n" : "\n";
@@ -124,12 +133,17 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
 
   Registry registry;  // the pairs the pair lines have shown, for the whole run
   LineBatch batch;
+  BatchProgress done;
   unsigned long long lineNumber = 1;
-  std::string progress, text;
-  while (written.ok() && input.next(batch)) {
-    progress.clear();
+  std::string note, text;
+  while (written.ok() && !progress.cancelled() && input.next(batch)) {
+    done.firstLine = lineNumber;
+    done.lines = batch.lines.size();
+    done.bytesDone = input.bytesDone();
+    done.inputSize = input.size();
+    note.clear();
     text.clear();
-    appendProgress(progress, lineNumber, batch.lines.size());
+    progress.prepare(done, note);
     for (std::string_view line : batch.lines) {
       if (format.json)
         appendJsonLine(text, lineNumber, extractor.entities(line), encoding);
@@ -138,12 +152,12 @@ int runVestriloView(int argc, const char* const* argv, std::FILE* out, std::FILE
       text += lineEnd;
       ++lineNumber;
     }
-    std::fwrite(progress.data(), 1, progress.size(), out);
+    progress.report(done, note);
     written = output.write(text);
   }
   if (html && written.ok()) written = output.write(htmlTail);
-  const Status closed = output.close();
-  return finishRun(!written.ok() ? written : !closed.ok() ? closed : input.status(), out, err);
+  if (progress.cancelled()) return progress.finish(Status(StatusCode::Cancelled, "the run was cancelled"), err);
+  return progress.finish(!written.ok() ? written : !input.status().ok() ? input.status() : output.close(), err);
 }
 
 }  // namespace vestrilo

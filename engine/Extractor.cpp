@@ -133,6 +133,16 @@ std::vector<Pair> Extractor::pairs(std::string_view line) {
 
 void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
                       std::vector<std::size_t>& ends) {
+  admitLines(lines, written, ends, nullptr);
+}
+
+void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
+                      std::vector<std::size_t>& ends, std::vector<Pair>& added) {
+  admitLines(lines, written, ends, &added);
+}
+
+void Extractor::admitLines(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
+                           std::vector<std::size_t>& ends, std::vector<Pair>* added) {
   const State* s = usable();
   if (!s) {
     ends.insert(ends.end(), lines.size(), written.size());
@@ -147,10 +157,21 @@ void Extractor::pairs(const std::vector<std::string_view>& lines, std::vector<Pa
     if (line.size() <= kMaxLineBytes) workspace->collect(line, found);
     if (!found.empty()) {
       std::lock_guard<std::mutex> lock(state_->registryMutex);
-      state_->registry.admit(found, written);
+      const auto write = [&written](const Pair& p) { written.push_back(p); };
+      if (added)
+        admitPairs(state_->registry.state_->pairs, found.data(), found.data() + found.size(), write,
+                   [added](const Pair& p) { added->push_back(p); });
+      else
+        admitPairs(state_->registry.state_->pairs, found.data(), found.data() + found.size(), write);
     }
     ends.push_back(written.size());
   }
+}
+
+void Extractor::forget(const std::vector<Pair>& pairs) {
+  if (!notMovedFrom(state_.get())) return;
+  std::lock_guard<std::mutex> lock(state_->registryMutex);
+  for (const Pair& p : pairs) state_->registry.state_->pairs.erase(p.source, p.translation);
 }
 
 std::vector<Entity> Extractor::entities(std::string_view line) const {

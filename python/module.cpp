@@ -10,6 +10,7 @@
 #include <pybind11/stl.h>
 
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +51,14 @@ py::object fileNameObject(const std::string& name) {
       if (status.systemError() != 0) text += std::string(": ") + std::strerror(status.systemError());
       py::object error = py::reinterpret_borrow<py::object>(PyExc_OSError)(status.systemError(), text,
                                                                            fileNameObject(status.fileName()));
+      PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
+      throw py::error_already_set();
+    }
+    case StatusCode::OutputIsInput: {
+      // As shutil.copyfile says it of the same file.
+      py::object error = py::module_::import("shutil").attr("SameFileError")(
+          "output file is the input file: " + py::str(fileNameObject(status.fileName())).cast<std::string>());
+      error.attr("filename") = fileNameObject(status.fileName());
       PyErr_SetObject(reinterpret_cast<PyObject*>(Py_TYPE(error.ptr())), error.ptr());
       throw py::error_already_set();
     }
@@ -351,14 +360,19 @@ class PyExtractor {
     return pairList(written.data(), written.data() + written.size(), l.isStr);
   }
 
+  // The lines are taken in chunks, each extracted without the GIL; an
+  // interrupt (KeyboardInterrupt, or any exception a signal handler raises) is
+  // seen between chunks. A call that fails forgets the pairs it registered, so
+  // that the registry is as it was before the call.
   py::list pairsMany(py::iterable lines) {
     constexpr std::size_t kChunk = 4096;  // lines taken in, then extracted without the GIL
     const CollectorPause pause;
     py::list out;
     std::vector<Text> chunk;
     std::vector<std::string_view> views;
-    std::vector<vestrilo::Pair> written;  // reused from chunk to chunk
-    std::vector<std::size_t> ends;        // where each line's pairs end in written
+    std::vector<vestrilo::Pair> written;    // reused from chunk to chunk
+    std::vector<std::size_t> ends;          // where each line's pairs end in written
+    std::vector<vestrilo::Pair> added[2];   // registered by this call: [0] by str_, [1] by bytes_
     auto flush = [&] {
       // Runs of lines of one kind (str or bytes) go to their extractor together.
       for (std::size_t from = 0; from < chunk.size();) {
@@ -367,9 +381,10 @@ class PyExtractor {
         while (to < chunk.size() && chunk[to].isStr == chunk[from].isStr) views.push_back(chunk[to++].bytes);
         written.clear();
         ends.clear();
+        vestrilo::Extractor& extractor = extractorFor(chunk[from]);
         {
           py::gil_scoped_release release;
-          extractorFor(chunk[from]).pairs(views, written, ends);
+          extractor.pairs(views, written, ends, added[&extractor == &str_ ? 0 : 1]);
         }
         std::size_t begin = 0;
         for (std::size_t i = 0; i < ends.size(); ++i) {
@@ -379,12 +394,19 @@ class PyExtractor {
         from = to;
       }
       chunk.clear();
+      if (PyErr_CheckSignals() != 0) throw py::error_already_set();
     };
-    for (py::handle line : lines) {
-      chunk.push_back(textOf(line, "a line"));
-      if (chunk.size() == kChunk) flush();
+    try {
+      for (py::handle line : lines) {
+        chunk.push_back(textOf(line, "a line"));
+        if (chunk.size() == kChunk) flush();
+      }
+      if (!chunk.empty()) flush();
+    } catch (...) {
+      str_.forget(added[0]);
+      bytes_.forget(added[1]);
+      throw;
     }
-    if (!chunk.empty()) flush();
     return out;
   }
 
@@ -497,6 +519,32 @@ std::string pathOf(py::object path) {
   return bytes;
 }
 
+// Stops a file job once Python has an exception to raise from a signal
+// (KeyboardInterrupt): asked between batches, on the job's own thread.
+class InterruptCheck final : public vestrilo::Progress {
+ public:
+  bool cancelled() override {
+    if (!raised_) {
+      py::gil_scoped_acquire acquire;
+      if (PyErr_CheckSignals() != 0) {
+        raised_ = true;
+        error_ = std::make_unique<py::error_already_set>();  // holds the exception until the GIL is back
+      }
+    }
+    return raised_;
+  }
+  // Puts the exception back, with the GIL held; true when there is one.
+  bool raised() {
+    if (!raised_) return false;
+    error_->restore();
+    return true;
+  }
+
+ private:
+  bool raised_ = false;
+  std::unique_ptr<py::error_already_set> error_;
+};
+
 void extractFile(const std::string& direction, py::object infile, py::object outfile, const std::string& encoding,
                  std::optional<unsigned> threads, const std::string& rules) {
   vestrilo::FileJob job;
@@ -507,11 +555,14 @@ void extractFile(const std::string& direction, py::object infile, py::object out
   job.output = pathOf(outfile);
   if (threads && *threads == 0) throw py::value_error("threads must be a positive number");
   job.threads = threads ? *threads : 0;
+  InterruptCheck interrupts;
+  job.progress = &interrupts;
   Status status;
   {
     py::gil_scoped_release release;
     status = vestrilo::extractFile(job);
   }
+  if (interrupts.raised()) throw py::error_already_set();
   if (!status.ok()) raise(status);
 }
 
@@ -577,7 +628,9 @@ PYBIND11_MODULE(_vestrilo, m) {
            "left out. str in, str out; bytes in, bytes out. str and bytes lines in the same encoding share one "
            "registry.")
       .def("pairs_many", &PyExtractor::pairsMany, py::arg("lines"),
-           "pairs() over an iterable of lines, one list per line, computed with the GIL released.")
+           "pairs() over an iterable of lines, one list per line, computed with the GIL released in chunks of "
+           "lines. An interrupt is seen between chunks. A call that raises (KeyboardInterrupt, an iterable that "
+           "raises, a line of the wrong type) leaves the registry as it was before the call.")
       .def("collect", &PyExtractor::collect, py::arg("line"),
            "Every pair of the line in order, second readings marked, neither filtered nor registered.")
       .def("entities", &PyExtractor::entities, py::arg("line"),
@@ -592,8 +645,12 @@ PYBIND11_MODULE(_vestrilo, m) {
         py::arg("encoding") = "GBK", py::arg("threads") = py::none(), py::arg("rules") = "classic",
         "The command line's job without its console text: reads infile (one sentence per line) and writes the "
         "run's distinct 'source ||| translation' pairs to outfile. encoding is 'GBK' or 'UTF-8'; threads "
-        "defaults to one per core; rules is 'classic' or 'extended'. Raises OSError (with errno and filename) when a file cannot be opened, read or "
-        "written, ValueError for a bad argument or a line too long.");
+        "defaults to one per core (at most 256; fewer where no more can be started); rules is 'classic' or "
+        "'extended'. Paths are str, bytes or path-like, as open() takes them. A regular outfile is written beside "
+        "its place and renamed over it when complete: on any failure an old file is left as it was. Raises "
+        "OSError (with errno and filename) when a file cannot be opened, read or written, shutil.SameFileError "
+        "(an OSError) when outfile is infile, also through a link, ValueError for a bad argument, a path with a "
+        "NUL or a line too long; an interrupt (KeyboardInterrupt) stops the job between batches of lines.");
 
   m.def(
       "reduce_block",

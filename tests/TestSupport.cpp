@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -49,35 +50,85 @@ std::string readFile(const std::string& path) {
 
 bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 
+std::vector<std::string> listDirectory(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
-RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                     const std::vector<std::string>& env) {
+RunResult runProgramWith(const std::string& program, const std::vector<std::string>& args, const RunSetup& setup) {
   TempDir dir;
   const std::string outPath = dir.file("stdout"), errPath = dir.file("stderr");
+  // The terminal's other side is opened here, so that it is open from before
+  // the child starts until it ends.
+  int terminal = -1, terminalSide = -1;
+  if (setup.terminal) {
+    terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    if (terminal < 0 || grantpt(terminal) != 0 || unlockpt(terminal) != 0) throw std::runtime_error("no pseudo-terminal");
+    terminalSide = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+    if (terminalSide < 0) throw std::runtime_error("no pseudo-terminal");
+  }
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
-    int in = open("/dev/null", O_RDONLY);
+    int in = open(setup.input.c_str(), O_RDONLY);
     int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int err = setup.terminal ? terminalSide : open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0) _exit(126);
     dup2(in, 0);
     dup2(out, 1);
     dup2(err, 2);
-    for (const std::string& kv : env) putenv(const_cast<char*>(kv.c_str()));
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
+    if (terminal >= 0) close(terminal);
+    if (!setup.directory.empty() && chdir(setup.directory.c_str()) != 0) _exit(126);
+    for (const std::string& kv : setup.env) putenv(const_cast<char*>(kv.c_str()));
+    if (setup.child) setup.child();
     execv(program.c_str(), argv.data());
     _exit(127);
   }
+  if (setup.whileRunning) setup.whileRunning(static_cast<int>(pid));
+  RunResult r;
+  if (terminal >= 0) {
+    close(terminalSide);
+    // Read until the child's side is closed (EIO).
+    char buffer[4096];
+    for (;;) {
+      const ssize_t n = read(terminal, buffer, sizeof buffer);
+      if (n <= 0) break;
+      r.err.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(terminal);
+  }
   int status = 0;
   waitpid(pid, &status, 0);
-  RunResult r;
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   r.out = readFile(outPath);
-  r.err = readFile(errPath);
+  if (!setup.terminal) r.err = readFile(errPath);
   return r;
+}
+
+RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                     const std::vector<std::string>& env) {
+  RunSetup setup;
+  setup.env = env;
+  return runProgramWith(program, args, setup);
+}
+
+int runInChild(void (*setup)(), int (*body)(void*), void* context) {
+  std::fflush(nullptr);
+  const pid_t pid = fork();
+  if (pid < 0) throw std::runtime_error("fork failed");
+  if (pid == 0) {
+    if (setup) setup();
+    _exit(body(context));
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<std::string>& env) {

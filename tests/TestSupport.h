@@ -2,6 +2,7 @@
 // binary.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ class TempDir {
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
 bool fileExists(const std::string& path);
+// The names in a directory, sorted.
+std::vector<std::string> listDirectory(const std::string& path);
 
 struct RunResult {
   int status = -1;  // exit status as the shell sees it (0..255), or -1 if not exited
@@ -38,6 +41,27 @@ struct RunResult {
 // Runs program with args (argv[0] is the program itself), standard input empty.
 RunResult runProgram(const std::string& program, const std::vector<std::string>& args,
                      const std::vector<std::string>& env = {});
+
+// How runProgramWith runs a program: variables added to its environment, the
+// file its standard input reads, the directory it starts in (empty: this
+// one), a function the child calls before the program starts (limits, signal
+// dispositions: calls safe after fork only), and whether its standard error
+// is a pseudo-terminal (what came through it is the result's `err`).
+// `status` is -1 for a child ended by a signal.
+struct RunSetup {
+  std::vector<std::string> env;
+  std::string input = "/dev/null";
+  std::string directory;
+  void (*child)() = nullptr;
+  bool terminal = false;
+  // Called with the child's process id while it runs (before it is waited for).
+  std::function<void(int)> whileRunning;
+};
+RunResult runProgramWith(const std::string& program, const std::vector<std::string>& args, const RunSetup& setup);
+
+// Runs `body` in a child process after `setup`; its exit status, or -1 when
+// it did not exit.
+int runInChild(void (*setup)(), int (*body)(void*), void* context);
 
 // Runs the vestrilo binary built with the tests.
 RunResult runVestrilo(const std::vector<std::string>& args, const std::vector<std::string>& env = {});

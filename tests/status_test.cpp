@@ -2,6 +2,8 @@
 // and the blocks reports, with the system's error number and the file's name.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -12,11 +14,16 @@
 namespace vestrilo {
 namespace {
 
+// Each failure of the file job, with an old output in place: a run that fails
+// leaves it as it was and nothing beside it.
 TEST(Status, FileJobFailures) {
   test::TempDir dir;
   const std::string in = dir.file("in.txt"), out = dir.file("out.txt");
   test::writeFile(in, "三点\n五点 和 六点\n100\n");
   const std::string missing = dir.file("missing.txt"), noDir = dir.file("no/out.txt");
+  const std::string linked = dir.file("linked.txt");
+  ASSERT_EQ(symlink("in.txt", linked.c_str()), 0);
+  const std::string all = "三点 ||| three o'clock\n五点 ||| five o'clock\n六点 ||| six o'clock\n100 ||| 100\n";
   const struct {
     const char* name;
     std::string input, output;
@@ -25,28 +32,32 @@ TEST(Status, FileJobFailures) {
     int systemError;
     std::string fileName;
     std::string message;
-    std::string written;  // the output file afterwards ("-": none is made)
+    std::string written;  // the output file afterwards
   } cases[] = {
-      {"a good run", in, out, kMaxLineBytes, StatusCode::Ok, 0, "", "",
-       "三点 ||| three o'clock\n五点 ||| five o'clock\n六点 ||| six o'clock\n100 ||| 100\n"},
+      {"a good run", in, out, kMaxLineBytes, StatusCode::Ok, 0, "", "", all},
       {"no input", missing, out, kMaxLineBytes, StatusCode::CannotOpenInput, ENOENT, missing,
-       "unable to open input file", "-"},
+       "unable to open input file", "old\n"},
       {"a directory as input", dir.path(), out, kMaxLineBytes, StatusCode::CannotReadInput, EISDIR, dir.path(),
-       "unable to read input file", ""},
+       "unable to read input file", "old\n"},
       {"no directory for the output", in, noDir, kMaxLineBytes, StatusCode::CannotOpenOutput, ENOENT, noDir,
-       "unable to open output file", "-"},
+       "unable to open output file", "old\n"},
+      {"a directory as output", in, dir.path(), kMaxLineBytes, StatusCode::CannotOpenOutput, EISDIR, dir.path(),
+       "unable to open output file", "old\n"},
       {"a full device", in, "/dev/full", kMaxLineBytes, StatusCode::CannotWriteOutput, ENOSPC, "/dev/full",
-       "unable to write output file", "-"},
-      // The lines before a long one are done and written; the long one is named.
-      {"a line too long", in, out, 8, StatusCode::LineTooLong, 0, in, "line 2 is longer than 8 bytes",
-       "三点 ||| three o'clock\n"},
-      {"every line fits", in, out, 12, StatusCode::Ok, 0, "", "", "*"},
-      {"no line may be read", in, out, 0, StatusCode::InvalidArgument, 0, "", "", "-"},
-      {"a limit past the largest", in, out, kMaxLineBytes + 1, StatusCode::InvalidArgument, 0, "", "", "-"},
+       "unable to write output file", "old\n"},
+      {"the output is the input", in, in, kMaxLineBytes, StatusCode::OutputIsInput, 0, in,
+       "output file is the input file", "old\n"},
+      {"the output links to the input", in, linked, kMaxLineBytes, StatusCode::OutputIsInput, 0, linked,
+       "output file is the input file", "old\n"},
+      // The long line is named; nothing is written.
+      {"a line too long", in, out, 8, StatusCode::LineTooLong, 0, in, "line 2 is longer than 8 bytes", "old\n"},
+      {"every line fits", in, out, 12, StatusCode::Ok, 0, "", "", all},
+      {"no line may be read", in, out, 0, StatusCode::InvalidArgument, 0, "", "", "old\n"},
+      {"a limit past the largest", in, out, kMaxLineBytes + 1, StatusCode::InvalidArgument, 0, "", "", "old\n"},
   };
   for (const auto& c : cases) {
-    std::remove(out.c_str());
     for (unsigned threads : {1u, 3u}) {
+      test::writeFile(out, "old\n");
       FileJob job;
       job.direction = Direction::ChineseToEnglish;
       job.options.encoding = Encoding::GBK;
@@ -62,11 +73,10 @@ TEST(Status, FileJobFailures) {
         EXPECT_EQ(s.message(), c.message) << c.name;
       }
       EXPECT_EQ(s.ok(), c.code == StatusCode::Ok) << c.name;
-      if (c.written == "-") {
-        EXPECT_FALSE(test::fileExists(out)) << c.name;
-      } else if (c.written != "*") {
-        EXPECT_EQ(test::readFile(out), c.written) << c.name;
-      }
+      EXPECT_EQ(test::readFile(out), c.written) << c.name;
+      EXPECT_EQ(test::readFile(in), "三点\n五点 和 六点\n100\n") << c.name;
+      EXPECT_EQ(test::listDirectory(dir.path()), (std::vector<std::string>{"in.txt", "linked.txt", "out.txt"}))
+          << c.name << ": nothing left beside the output";
     }
   }
 }

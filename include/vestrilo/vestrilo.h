@@ -18,7 +18,8 @@
 // Errors. Failures are reported as Status values, never as exceptions: the
 // functions that can fail return one, and an object that cannot work says so
 // from its construction on (Extractor::status()) and gives empty results.
-// (Running out of memory throws std::bad_alloc, as the standard library does.)
+// (Running out of memory throws std::bad_alloc, as the standard library does,
+// on the caller's thread: the threads of the file job hand it on.)
 //
 // Limits. A line is read whole up to kMaxLineBytes; the entity records use
 // 32-bit offsets, and a UTF-8 line may double in length when it is converted
@@ -63,6 +64,8 @@ enum class StatusCode {
   CannotWriteOutput,  // writing or closing an output file failed (errno and name given)
   LineTooLong,        // a line longer than the limit (kMaxLineBytes, or a smaller one asked for)
   CorruptBlock,       // bytes that reduceBlock did not write
+  OutputIsInput,      // the output file is a file being read (the name given)
+  Cancelled,          // the file job was stopped by its Progress (Progress::cancelled)
 };
 
 // The outcome of a call: Ok, or a code with a message in English saying what
@@ -309,6 +312,16 @@ class Extractor {
   // `written`, and for each line the size of `written` after its pairs
   // appended to `ends`.
   void pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written, std::vector<std::size_t>& ends);
+  // The same, also appending to `added` the pairs this call registered that
+  // were not registered before (a second reading may be written again), for a
+  // caller whose larger task may fail as a whole: forget(added) then leaves the
+  // registry as it was before the task (the Python module's pairs_many does so).
+  void pairs(const std::vector<std::string_view>& lines, std::vector<Pair>& written, std::vector<std::size_t>& ends,
+             std::vector<Pair>& added);
+  // Forgets pairs registered before: each is given anew when a line has it
+  // again. A call of pairs() on another thread that ran in between may have
+  // left out a pair forgotten here.
+  void forget(const std::vector<Pair>& pairs);
 
   // Every pair of the line in order, second readings marked, not filtered and
   // not registered: appended to `found`. Registry::admit filters them.
@@ -336,6 +349,8 @@ class Extractor {
   struct State;
   std::unique_ptr<State> state_;
   const State* usable() const;
+  void admitLines(const std::vector<std::string_view>& lines, std::vector<Pair>& written,
+                  std::vector<std::size_t>& ends, std::vector<Pair>* added);
 };
 
 // ---------------------------------------------------------------- blocks (cluster mode)
@@ -361,6 +376,7 @@ struct LineBatch {
 // A text file read as lines, in batches of about 1 MiB, as the file job reads
 // it: lines end at each LF, a last line without one counts when it holds a
 // byte, and in UTF-8 a byte-order mark at the start of the file is skipped.
+// The name "-" stands for standard input (a file named so is "./-").
 class InputFile {
  public:
   InputFile();
@@ -368,9 +384,9 @@ class InputFile {
   InputFile(InputFile&&) noexcept;
   InputFile& operator=(InputFile&&) noexcept;
 
-  // Opens the file (CannotOpenInput on failure; InvalidArgument for a
-  // maxLineBytes of 0 or above kMaxLineBytes). A line longer than maxLineBytes
-  // stops the reading with LineTooLong.
+  // Opens the file (CannotOpenInput on failure, CannotReadInput for a
+  // directory; InvalidArgument for a maxLineBytes of 0 or above kMaxLineBytes).
+  // A line longer than maxLineBytes stops the reading with LineTooLong.
   Status open(const std::string& path, Encoding encoding, std::size_t maxLineBytes = kMaxLineBytes);
 
   // The next batch of whole lines; false at the end of the file or when
@@ -383,30 +399,46 @@ class InputFile {
   // The bytes of the file the lines given so far cover (their line feeds and a
   // skipped byte-order mark included).
   unsigned long long bytesDone() const;
-  // The file's size when it is a regular file (for a share done), else none.
+  // The bytes to read when the file is a regular file (its size, less where
+  // standard input stood when it was opened), for a share done; else none.
   std::optional<unsigned long long> size() const;
 
  private:
+  friend class OutputFile;
   struct State;
   std::unique_ptr<State> state_;
 };
 
-// A file written whole: created or truncated by open(), closed by close() (or
-// by the destructor, which cannot report a failure).
+// A file written whole, or not at all.
+//
+// A regular file, or a new one, is written under a temporary name beside it
+// (".NAME.XXXXXX.partial" in its directory) and put in its place by close(),
+// when everything was written: an old file is replaced at once, keeping its
+// mode, and through a symbolic link the link's target is replaced. A file that
+// is not closed, or whose writing failed, is removed again and leaves an old
+// file as it was. FIFOs, devices and standard output (the name "-") are
+// written directly: what was written stays.
 class OutputFile {
  public:
   OutputFile();
-  ~OutputFile();
+  ~OutputFile();  // discards what close() did not put in place
   OutputFile(OutputFile&&) noexcept;
   OutputFile& operator=(OutputFile&&) noexcept;
 
-  Status open(const std::string& path);  // CannotOpenOutput on failure
+  // Opens the file: CannotOpenOutput on failure, and OutputIsInput, before
+  // anything is made, when the file (also through a link, or as standard
+  // output) is one of `inputs`, the files being read.
+  Status open(const std::string& path, const std::vector<const InputFile*>& inputs = {});
   // Appends the bytes. After a failure (CannotWriteOutput) later writes write
   // nothing and give the first failure again.
   Status write(std::string_view bytes);
-  // Writes what is buffered and closes the file; the first failure of any
-  // write or of the close.
+  // Writes what is buffered, closes the file and puts it in its place; the
+  // first failure of any write, the close or the renaming (and then the file is
+  // discarded).
   Status close();
+  // Closes the file without putting it in its place: a file written beside its
+  // place is removed (a stream or device keeps what was written).
+  void discard();
 
  private:
   struct State;
@@ -423,12 +455,17 @@ struct BatchProgress {
   std::optional<unsigned long long> inputSize;  // the input's size, for a regular file
 };
 
-// What a file job tells as it goes. The job calls started() once both files
-// are open, then for each batch prepare() as soon as the batch's lines are
-// extracted, on whichever thread extracted them (several at once; the text it
-// leaves in `note` goes with the batch), and report() on the job's own thread
-// in input order, just before the batch's new pairs are written. A message per
-// line is best formatted in prepare().
+// What a file job tells as it goes, and how it is stopped. The job calls
+// started() once both files are open, then for each batch prepare() as soon as
+// the batch's lines are extracted, on whichever thread extracted them (several
+// at once; the text it leaves in `note` goes with the batch), and report() on
+// the job's own thread in input order, just before the batch's new pairs are
+// written. A message per line is best formatted in prepare(). cancelled() is
+// asked on the job's own thread before each batch is read, before each batch is
+// written and when the job ends; true stops the job with the status Cancelled,
+// the output discarded. (A read waiting on a pipe or a terminal ends early when
+// a signal handler installed without SA_RESTART runs on the job's thread; the
+// job's helper threads take no signals.)
 class Progress {
  public:
   virtual ~Progress() = default;
@@ -441,7 +478,11 @@ class Progress {
     (void)batch;
     (void)note;
   }
+  virtual bool cancelled() { return false; }
 };
+
+// The most threads a file job runs on.
+inline constexpr unsigned kMaxThreads = 256;
 
 // What the command line vestrilo does: read `input` as lines, run them through
 // an extractor on `threads` threads, admit their pairs in input order through
@@ -450,19 +491,29 @@ class Progress {
 struct FileJob {
   Direction direction = Direction::ChineseToEnglish;
   Options options;                      // the rules, and the encoding of the input and the output
-  std::string input;
-  std::string output;
-  unsigned threads = 0;                      // 0: one per core; a thread that cannot start means one fewer
+  std::string input;                    // a file (InputFile), "-" for standard input
+  std::string output;                   // a file (OutputFile), "-" for standard output
+  unsigned threads = 0;                      // 0: one per core; more than kMaxThreads: kMaxThreads
   std::size_t maxLineBytes = kMaxLineBytes;  // longer lines stop the job (LineTooLong)
-  Progress* progress = nullptr;              // none: the job is silent
+  Progress* progress = nullptr;              // none: the job is silent and runs to its end
 };
 
-// Runs the job: opens the input, then creates the output, then writes the
-// pairs batch by batch (the output file is the same whatever the thread
-// count). A failure stops the job with the status saying what failed, the
-// pairs of the lines before it written: CannotOpenInput, CannotOpenOutput,
-// CannotReadInput, CannotWriteOutput, LineTooLong (the line's number in the
-// message), NoConverter, InvalidArgument (a maxLineBytes of 0 or above the limit).
+// Runs the job: opens the input, then the output, then writes the pairs batch
+// by batch (the output is the same whatever the thread count). The output is
+// an OutputFile: a regular file is in place, complete, when the job returns Ok,
+// and left as it was when it fails. A failure stops the job with the status
+// saying what failed: CannotOpenInput, CannotReadInput (also a directory, before
+// the output is opened), OutputIsInput, CannotOpenOutput, CannotWriteOutput,
+// LineTooLong (the line's number in the message), Cancelled, NoConverter,
+// InvalidArgument (a maxLineBytes of 0 or above the limit). On a stream or a
+// device the pairs of the lines before the failure have been written.
+//
+// Threads: the batches are extracted on `threads` threads (the job's own and
+// helpers), which take no signals. A thread that cannot be started is taken for
+// a lack of resources: the job then runs on half the threads that started. A
+// helper that runs out of memory hands its batch back and stops; the job's own
+// thread finishes the work, so the output does not change (when it runs out of
+// memory itself, std::bad_alloc reaches the caller and the output is discarded).
 Status extractFile(const FileJob& job);
 
 }  // namespace vestrilo

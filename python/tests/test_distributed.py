@@ -1,7 +1,11 @@
 """python3 -m vestrilo.distributed against one run of the command line."""
+import json
 import os
 import pathlib
+import resource
+import shutil
 import signal
+import socket
 import subprocess
 import sys
 import threading
@@ -133,20 +137,221 @@ def test_extended_rules(direction, corpora, cluster, tmp_path):
     assert (r.returncode, r.stderr) == (1, b"Error: --rules must be classic or extended\n")
 
 
-@pytest.mark.parametrize("case", ["missing input", "input is a directory", "unwritable output"])
-def test_errors_leave_no_output(case, tmp_path):
-    good = tmp_path / "in.txt"
-    good.write_bytes(b"3\n")
-    out = tmp_path / "out.txt"
-    inputs = {"missing input": [good, tmp_path / "missing.txt"], "input is a directory": [tmp_path],
-              "unwritable output": [good]}[case]
-    if case == "unwritable output":
-        out = tmp_path / "no" / "such" / "out.txt"
-    r = distributed_run("C2E", inputs, out, "--workers", 1)
+def refused_run(inputs, output, stdin=None):
+    """A run that fails before it starts a cluster: (exit status, standard error)."""
+    r = subprocess.run([sys.executable, "-m", "vestrilo.distributed", "-C2E", *map(str, inputs), str(output),
+                        "--workers", "1"], input=stdin, capture_output=True, timeout=120)
+    return r.returncode, r.stderr.decode()
+
+
+@pytest.mark.parametrize(
+    "case, inputs, output, message",
+    [
+        ("missing input", ["in.txt", "missing.txt"], "out.txt", "Error: unable to open input file! ("),
+        ("input is a directory", ["."], "out.txt", "Error: unable to read input file! ("),
+        ("output in no directory", ["in.txt"], "no/such/out.txt", "Error: unable to open output file! ("),
+        ("output is a directory", ["in.txt"], ".", "Error: unable to open output file! ("),
+        ("output is the input", ["in.txt"], "in.txt", "Error: output file is the input file! ("),
+        ("output links to the input", ["in.txt"], "to-in.txt", "Error: output file is the input file! ("),
+        ("output is the second input", ["out.txt", "in.txt"], "in.txt", "Error: output file is the input file! ("),
+        ("input is a FIFO", ["fifo"], "out.txt", "Error: unable to read input file! (%s/fifo is not a regular file"),
+        ("input is a pipe", ["/dev/stdin"], "out.txt", "Error: unable to read input file! (/dev/stdin is not a regular"),
+    ],
+)
+def test_refused_runs_touch_nothing(case, inputs, output, message, tmp_path):
+    """One line naming the cause, status 1, the input and an old output as they were, nothing left beside."""
+    (tmp_path / "in.txt").write_bytes(b"3\n")
+    (tmp_path / "out.txt").write_bytes(b"old\n")
+    (tmp_path / "to-in.txt").symlink_to("in.txt")
+    os.mkfifo(tmp_path / "fifo")
+    before = sorted(p.name for p in tmp_path.iterdir())
+    where = lambda p: p if p.startswith("/") else tmp_path / p
+    status, err = refused_run([where(p) for p in inputs], where(output), stdin=b"3\n")
+    assert status == 1
+    assert err.startswith(message.replace("%s", str(tmp_path))), err
+    assert err.count("\n") == 1 and err.endswith("\n"), err
+    assert (tmp_path / "in.txt").read_bytes() == b"3\n"
+    assert (tmp_path / "out.txt").read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == before
+
+
+def test_outputs_through_links_streams_and_full_disks(cluster, tmp_path):
+    """Standard input from a file is read; a link is written through to its target (mode kept); a FIFO directly;
+    a write that fails as on a full disk leaves the old file."""
+    source = EXAMPLES["C2E"]
+    expected = single_run("C2E", [source], tmp_path)
+    scheduler = ("--scheduler", cluster.scheduler_address, "--block-size", 300)
+    command = [sys.executable, "-m", "vestrilo.distributed", "-C2E", "/dev/stdin"]
+
+    target = tmp_path / "target.txt"
+    target.write_bytes(b"old\n")
+    target.chmod(0o640)
+    link = tmp_path / "link.txt"
+    link.symlink_to("target.txt")
+    with open(source, "rb") as stdin:
+        r = subprocess.run(command + [str(link), *map(str, scheduler)], stdin=stdin, capture_output=True, timeout=300)
+    assert r.returncode == 0, r.stderr
+    assert link.is_symlink()
+    assert target.read_bytes() == expected
+    assert target.stat().st_mode & 0o777 == 0o640
+
+    fifo = tmp_path / "fifo"
+    os.mkfifo(fifo)
+    received = []
+    reader = threading.Thread(target=lambda: received.append(fifo.read_bytes()))
+    reader.start()
+    r = distributed_run("C2E", [source], fifo, *scheduler)
+    reader.join()
+    assert r.returncode == 0, r.stderr
+    assert received == [expected]
+
+    target.write_bytes(b"old\n")
+
+    def limit():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        resource.setrlimit(resource.RLIMIT_FSIZE, (100, 100))
+
+    r = subprocess.run([sys.executable, "-m", "vestrilo.distributed", "-C2E", str(source), str(link),
+                        *map(str, scheduler)], capture_output=True, timeout=300, preexec_fn=limit)
     assert r.returncode == 1
-    assert r.stderr.startswith(b"Error: unable to")
-    assert not out.exists()
-    assert sorted(p.name for p in tmp_path.iterdir()) == ["in.txt"]  # no temporary file left
+    assert r.stderr.endswith(b"Error: unable to write output file! (%s: File too large)\n" % bytes(link))
+    assert target.read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["fifo", "joined.txt", "link.txt", "single.txt", "target.txt"]
+
+
+class HandStartedCluster:
+    """A scheduler and workers started as a user starts them, each a process of its own."""
+
+    def __init__(self, tmp_path):
+        self.tmp_path, self.processes = tmp_path, []
+        address_file = tmp_path / "scheduler.json"
+        self.scheduler = self.start(["distributed.cli.dask_scheduler", "--host", "127.0.0.1", "--port", "0",
+                                     "--no-dashboard", "--scheduler-file", str(address_file)])
+        deadline = time.monotonic() + 60
+        while not address_file.exists() and time.monotonic() < deadline:
+            time.sleep(0.1)
+        time.sleep(0.2)  # written whole
+        self.address = json.loads(address_file.read_text())["address"]
+
+    def start(self, arguments, **environment):
+        env = dict(os.environ, **environment)
+        for name in [k for k, v in environment.items() if v is None]:
+            del env[name]
+        process = subprocess.Popen([sys.executable, "-m", *arguments], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.processes.append(process)
+        return process
+
+    def add_worker(self, **environment):
+        """A worker, and waits until the scheduler has it."""
+        with distributed.Client(self.address, timeout=30) as client:
+            count = len(client.scheduler_info()["workers"])
+            self.start(["distributed.cli.dask_worker", self.address, "--nthreads", "1", "--no-dashboard",
+                        "--host", "127.0.0.1"], **environment)
+            client.wait_for_workers(count + 1, timeout=60)
+
+    def close(self):
+        for process in self.processes:
+            process.kill()
+            process.wait()
+
+
+@pytest.fixture
+def hand_started(tmp_path):
+    c = HandStartedCluster(tmp_path)
+    yield c
+    c.close()
+
+
+def failing_run(output, *options, kill=None):
+    """A run of the example on a cluster that fails it; (exit status, standard error)."""
+    run = distributed_run("C2E", [EXAMPLES["C2E"]], output, *options, wait=False)
+    if kill is not None:
+        time.sleep(3)  # the run is waiting for its slow first block
+        kill()
+    _, err = run.communicate(timeout=300)
+    return run.returncode, err.decode()
+
+
+@pytest.mark.parametrize("case", ["no scheduler", "a worker without the module", "the scheduler killed",
+                                  "no workers"])
+def test_cluster_failures_name_their_cause(case, hand_started, tmp_path):
+    out = tmp_path / "out.txt"
+    out.write_bytes(b"old\n")
+    address = hand_started.address
+    if case == "no scheduler":
+        hand_started.scheduler.kill()
+        hand_started.scheduler.wait()
+        status, err = failing_run(out, "--scheduler", address, "--connect-timeout", 2)
+        expected = "Error: no scheduler at %s (" % address
+    elif case == "a worker without the module":
+        hand_started.add_worker(PYTHONPATH=None)
+        status, err = failing_run(out, "--scheduler", address)
+        expected = "Error: the vestrilo module is missing on worker tcp://127.0.0.1:"
+    elif case == "the scheduler killed":
+        hand_started.add_worker(_VESTRILO_SLOW_BLOCK="0:60")
+        status, err = failing_run(out, "--scheduler", address, kill=hand_started.scheduler.kill)
+        expected = "Error: lost the scheduler at %s\n" % address
+    else:
+        started = time.monotonic()
+        status, err = failing_run(out, "--scheduler", address, "--no-workers-timeout", 2)
+        assert time.monotonic() - started >= 2, "the documented wait was cut short"
+        expected = "Error: no workers to run the blocks for 2 s\n"
+    assert (status, err[:len(expected)]) == (1, expected), err
+    assert err.count("\n") == 1, err
+    assert out.read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["out.txt", "scheduler.json"]
+
+
+def listening(pids):
+    """The TCP ports the processes listen on: [(address, port)]."""
+    found = []
+    for line in subprocess.run(["ss", "-ltnpH"], capture_output=True, text=True, check=True).stdout.splitlines():
+        if any("pid=%d," % pid in line for pid in pids):
+            address, port = line.split()[3].rsplit(":", 1)
+            found.append((address, int(port)))
+    return found
+
+
+def children(pid):
+    """The processes whose parent is pid."""
+    found = []
+    for stat in pathlib.Path("/proc").glob("[0-9]*/stat"):
+        try:
+            fields = stat.read_text().rsplit(")", 1)[1].split()
+        except OSError:
+            continue  # gone meanwhile
+        if int(fields[1]) == pid:
+            found.append(int(stat.parent.name))
+    return found
+
+
+def speaks_http(port):
+    try:
+        with socket.create_connection(("127.0.0.1", port), timeout=2) as s:
+            s.sendall(b"GET / HTTP/1.0\r\n\r\n")
+            return s.recv(5) == b"HTTP/"
+    except OSError:
+        return False
+
+
+@pytest.mark.skipif(not shutil.which("ss"), reason="ss (iproute2) is not installed")
+def test_a_slow_block_finishes_on_a_local_cluster_that_only_this_machine_reaches(tmp_path):
+    """A first block slower than any wait of the run: the run finishes with the output of one run. Meanwhile
+    the cluster listens on 127.0.0.1 only and serves no HTTP."""
+    out = tmp_path / "out.txt"
+    command = [sys.executable, "-m", "vestrilo.distributed", "-C2E", str(EXAMPLES["C2E"]), str(out), "--workers", "2",
+               "--block-size", "300"]
+    run = subprocess.Popen(command, env=dict(os.environ, _VESTRILO_SLOW_BLOCK="0:7"), stdout=subprocess.DEVNULL,
+                           stderr=subprocess.PIPE)
+    time.sleep(5)  # the cluster is up, the first block still running
+    ports = listening([run.pid, *children(run.pid)])
+    _, err = run.communicate(timeout=300)
+    assert run.returncode == 0, err
+    assert out.read_bytes() == single_run("C2E", [EXAMPLES["C2E"]], tmp_path)
+    assert len(ports) >= 3, ports  # the scheduler, and a worker and its nanny at least
+    assert {address for address, _ in ports} == {"127.0.0.1"}, ports
+    assert not [port for _, port in ports if speaks_http(port)]
 
 
 def test_a_killed_worker_changes_nothing(corpora, cluster, tmp_path):

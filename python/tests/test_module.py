@@ -3,8 +3,12 @@ import errno
 import os
 import pathlib
 import pickle
+import shutil
+import signal
 import subprocess
+import sys
 import threading
+import time
 
 import pytest
 
@@ -215,17 +219,96 @@ def test_rules_reach_the_extractor_and_the_file_job(example, tmp_path, rules):
         ("in.txt", "no/out.txt", FileNotFoundError, errno.ENOENT, "outfile"),
         (".", "out.txt", IsADirectoryError, errno.EISDIR, "infile"),
         ("in.txt", "/dev/full", OSError, errno.ENOSPC, "outfile"),
+        ("in.txt", "in.txt", shutil.SameFileError, None, "outfile"),
+        ("in.txt", "to-in.txt", shutil.SameFileError, None, "outfile"),
     ],
 )
-def test_extract_file_raises_oserror_with_errno_and_file_name(tmp_path, infile, outfile, error, number, which):
+def test_extract_file_failures_name_the_file_and_lose_nothing(tmp_path, infile, outfile, error, number, which):
+    """Each failure with an old output in place: the input and the old output stay as they were."""
     (tmp_path / "in.txt").write_bytes(b"3\n")
+    (tmp_path / "to-in.txt").symlink_to("in.txt")
+    (tmp_path / "out.txt").write_bytes(b"old\n")
     paths = {"infile": tmp_path / infile, "outfile": outfile if outfile.startswith("/") else tmp_path / outfile}
     with pytest.raises(error) as caught:
         vestrilo.extract_file("C2E", paths["infile"], paths["outfile"])
     assert caught.value.errno == number
     assert caught.value.filename == str(paths[which])
-    if which == "infile" and number == errno.ENOENT:
-        assert not (tmp_path / "out.txt").exists()
+    assert (tmp_path / "in.txt").read_bytes() == b"3\n"
+    assert (tmp_path / "out.txt").read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["in.txt", "out.txt", "to-in.txt"]
+
+
+def run_limited(script, *args):
+    """Runs a script with the module in a child interpreter; its standard output."""
+    r = subprocess.run([sys.executable, "-c", script, *map(str, args)], capture_output=True, text=True, timeout=300)
+    assert r.returncode == 0, r.stderr
+    return r.stdout
+
+
+def test_extract_file_on_a_full_file_system_leaves_the_old_file(tmp_path):
+    """Writes past a file size limit fail as on a full disk: the old file keeps its content and mode."""
+    source = tmp_path / "in.txt"
+    source.write_bytes(EXAMPLES["C2E"].read_bytes() * 20)
+    out = tmp_path / "out.txt"
+    out.write_bytes(b"old\n")
+    out.chmod(0o640)
+    printed = run_limited(
+        "import resource, signal, sys, vestrilo\n"
+        "signal.signal(signal.SIGXFSZ, signal.SIG_IGN)\n"
+        "resource.setrlimit(resource.RLIMIT_FSIZE, (200, 200))\n"
+        "try:\n"
+        "    vestrilo.extract_file('C2E', sys.argv[1], sys.argv[2], threads=int(sys.argv[3]))\n"
+        "except OSError as e:\n"
+        "    print(e.errno, e.filename)\n", source, out, 2)
+    assert printed == "%d %s\n" % (errno.EFBIG, out)
+    assert out.read_bytes() == b"old\n"
+    assert out.stat().st_mode & 0o777 == 0o640
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["in.txt", "out.txt"]
+
+
+def test_threads_that_cannot_start_change_nothing(tmp_path):
+    """threads=100000, and 256 where memory leaves room for a few: the output of one thread, no abort."""
+    source = tmp_path / "in.txt"
+    source.write_bytes(EXAMPLES["E2C"].read_bytes() * 2000)
+    one = tmp_path / "one.txt"
+    vestrilo.extract_file("E2C", source, one, threads=1)
+    many = tmp_path / "many.txt"
+    vestrilo.extract_file("E2C", source, many, threads=100000)
+    assert many.read_bytes() == one.read_bytes()
+    many.unlink()
+    run_limited(
+        "import resource, sys, vestrilo\n"
+        "size = int(open('/proc/self/statm').read().split()[0]) * resource.getpagesize()\n"
+        "resource.setrlimit(resource.RLIMIT_AS, (size + (768 << 20),) * 2)\n"  # 8 MiB of stack per thread
+        "vestrilo.extract_file('E2C', sys.argv[1], sys.argv[2], threads=256)\n", source, many)
+    assert many.read_bytes() == one.read_bytes()
+
+
+def test_an_interrupt_stops_extract_file_and_keeps_the_old_output(tmp_path):
+    """SIGINT while the job waits for its input: KeyboardInterrupt, the old output as it was, nothing beside it."""
+    fifo, out = tmp_path / "fifo", tmp_path / "out.txt"
+    os.mkfifo(fifo)
+    out.write_bytes(b"old\n")
+    script = (
+        "import sys, vestrilo\n"
+        "try:\n"
+        "    vestrilo.extract_file('C2E', sys.argv[1], sys.argv[2])\n"
+        "    print('finished')\n"
+        "except KeyboardInterrupt:\n"
+        "    print('interrupted')\n")
+    child = subprocess.Popen([sys.executable, "-c", script, str(fifo), str(out)], stdout=subprocess.PIPE, text=True)
+    with open(fifo, "wb") as writer:
+        writer.write("三点\n".encode("gbk"))
+        writer.flush()
+        # The job waits for more input: the signal interrupts that wait.
+        wchan, deadline = pathlib.Path("/proc/%d/wchan" % child.pid), time.monotonic() + 60
+        while "pipe_read" not in wchan.read_text() and time.monotonic() < deadline:  # anon_pipe_read on newer kernels
+            time.sleep(0.01)
+        child.send_signal(signal.SIGINT)
+        out_text, _ = child.communicate(timeout=60)
+    assert (child.returncode, out_text) == (0, "interrupted\n")
+    assert out.read_bytes() == b"old\n"
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["fifo", "out.txt"]
 
 
 def test_extract_file_paths_are_bytes_as_the_file_system_has_them(tmp_path):
@@ -233,10 +316,66 @@ def test_extract_file_paths_are_bytes_as_the_file_system_has_them(tmp_path):
     out = os.fsencode(tmp_path) + b"/\xff-out.txt"  # not UTF-8
     vestrilo.extract_file("C2E", os.fsencode(tmp_path / "in.txt"), out)
     assert pathlib.Path(os.fsdecode(out)).read_bytes() == "三点 ||| three o'clock\n".encode("gbk")
-    with pytest.raises(ValueError, match="null byte"):
-        vestrilo.extract_file("C2E", tmp_path / "in.txt", str(tmp_path / "out\x00x.txt"))
+    with pytest.raises(OSError) as caught:
+        vestrilo.extract_file("C2E", os.fsencode(tmp_path) + b"/\xfe-missing.txt", out)
+    assert caught.value.filename == os.fsdecode(os.fsencode(tmp_path) + b"/\xfe-missing.txt")
+    for infile, outfile in [(tmp_path / "in.txt", str(tmp_path / "out\x00x.txt")),
+                            (b"in\x00.txt", tmp_path / "out.txt")]:
+        with pytest.raises(ValueError, match="null byte"):  # as open() says it
+            vestrilo.extract_file("C2E", infile, outfile)
+    assert sorted(p.name for p in tmp_path.iterdir()) == ["in.txt", os.fsdecode(b"\xff-out.txt")]
     with pytest.raises(ValueError, match="positive"):
         vestrilo.extract_file("C2E", tmp_path / "in.txt", tmp_path / "out.txt", threads=0)
+
+
+def numbers(count, fail_at=None):
+    for k in range(count):
+        if k == fail_at:
+            raise RuntimeError("the input broke")
+        yield str(k)
+
+
+@pytest.mark.parametrize("encoding", ["GBK", "UTF-8"])
+@pytest.mark.parametrize(
+    "failing, error",
+    [
+        (lambda: numbers(10000, fail_at=5000), RuntimeError),  # after a chunk was admitted
+        (lambda: numbers(100, fail_at=50), RuntimeError),  # within the first chunk
+        (lambda: [str(k) for k in range(9000)] + [b"9"] + [3], TypeError),  # str and bytes admitted, then not a line
+    ],
+)
+def test_a_failing_pairs_many_leaves_the_registry_as_it_was(failing, error, encoding):
+    extractor = vestrilo.Extractor("E2C", encoding)
+    before = extractor.pairs_many(["7", "It is 5 .", b"8"])
+    assert before == [[("7", "7")], [("5", "5")], [(b"8", b"8")]]
+    with pytest.raises(error):
+        extractor.pairs_many(failing())
+    # The same as an extractor that saw only the first call.
+    fresh = vestrilo.Extractor("E2C", encoding)
+    fresh.pairs_many(["7", "It is 5 .", b"8"])
+    lines = [str(k) for k in range(10001)] + [b"9", b"8", b"10"]
+    assert extractor.pairs_many(lines) == fresh.pairs_many(lines)
+
+
+def test_an_interrupt_stops_pairs_many_between_chunks():
+    """SIGINT during a long call: KeyboardInterrupt from the call, and no pair of it stays registered."""
+    script = (
+        "import sys, vestrilo\n"
+        "extractor = vestrilo.Extractor('E2C')\n"
+        "extractor.pairs('It is 3 .')\n"
+        "print('ready', flush=True)\n"
+        "try:\n"
+        "    extractor.pairs_many(map(str, range(10_000_000)))\n"  # a C iterator: no Python code between lines
+        "    print('finished')\n"
+        "except KeyboardInterrupt:\n"
+        "    print('interrupted', extractor.pairs('5'), extractor.pairs('3'))\n")
+    child = subprocess.Popen([sys.executable, "-c", script], stdout=subprocess.PIPE, text=True)
+    assert child.stdout.readline() == "ready\n"
+    time.sleep(0.5)  # well into the call, which runs for half a minute uninterrupted
+    child.send_signal(signal.SIGINT)
+    out, _ = child.communicate(timeout=120)
+    assert child.returncode == 0
+    assert out == "interrupted [Pair(source='5', translation='5', candidate=False)] []\n"
 
 
 def test_pair_is_a_tuple_with_a_second_reading_flag():

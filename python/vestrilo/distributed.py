@@ -1,13 +1,21 @@
 """Vestrilo on a Dask cluster: the output of one vestrilo run, computed by many workers.
 
-    python3 -m vestrilo.distributed -C2E|-E2C INPUT... OUTPUT [--scheduler ADDRESS]
+    /usr/bin/python3 -m vestrilo.distributed -C2E|-E2C INPUT... OUTPUT [--scheduler ADDRESS]
         [--workers N] [--block-size BYTES] [--encoding GBK|UTF-8] [--rules classic|extended]
+        [--connect-timeout SECONDS] [--no-workers-timeout SECONDS]
 
 The input files are read as one stream of lines, one file after the other (as
 `cat INPUT...` would give them), and OUTPUT receives byte for byte what one
 `vestrilo` run over that stream writes. Without --scheduler the run starts a local
-cluster of N worker processes (default: one per core); with it, it uses the
-workers of a running Dask scheduler.
+cluster of N worker processes (default: one per core) that listens on
+127.0.0.1 only and serves no HTTP; with it, it uses the workers of a running
+Dask scheduler.
+
+The inputs are regular files (the workers read them by position): a pipe, a
+device or a standard stream is refused with a message naming it. OUTPUT is
+written as a temporary file beside it and renamed over it when complete (through
+a symbolic link: over the link's target, keeping an existing file's mode); a
+FIFO or a device is written directly. OUTPUT may not be one of the inputs.
 
 How the work divides
 --------------------
@@ -35,14 +43,19 @@ worker), never the input text.
 
 Failures: when a worker dies, Dask runs its blocks again on another worker (a
 local cluster also restarts the process), and the output does not change. A block
-whose workers keep dying, no workers left for a while, an input that cannot be
-opened or read and an output that cannot be written end the run with a message
-on standard error and status 1; OUTPUT is then left as it was.
+may take as long as it needs. Each of these ends the run with one line on standard
+error naming the cause, and status 1, OUTPUT left as it was: no scheduler answering
+at ADDRESS within --connect-timeout (30 s), the scheduler lost during the run, the
+vestrilo module missing on a worker, no workers for --no-workers-timeout (120 s), a
+block whose workers keep dying, an input that cannot be opened or read, an output
+that cannot be written.
 """
 
 import argparse
+import concurrent.futures
 import logging
 import os
+import stat
 import sys
 import tempfile
 import time
@@ -51,7 +64,11 @@ from . import _vestrilo
 
 _READ = 1 << 16
 _DEFAULT_BLOCK = 16 << 20
+_CONNECT_TIMEOUT = 30.0  # seconds for a scheduler to answer
 _NO_WORKERS_TIMEOUT = 120.0  # seconds without any worker before the run gives up
+_POLL = 1.0  # seconds between looks at the cluster while a block is awaited
+# A test hook: "START:SECONDS" makes the block that starts at byte START take that much longer.
+_SLOW_BLOCK = "_VESTRILO_SLOW_BLOCK"
 
 
 class RunError(Exception):
@@ -111,6 +128,9 @@ def _block_lines(stream, start, end):
 
 def _process_block(files, start, end, direction, encoding, rules):
     """A worker's task: the reduced pairs of one block, as bytes."""
+    slow = os.environ.get(_SLOW_BLOCK, "").split(":")
+    if len(slow) == 2 and slow[0] == str(start):
+        time.sleep(float(slow[1]))
     data = _block_lines(_Stream(files), start, end)
     # At the start of the input a byte-order mark is skipped as the command line skips it.
     extractor = _vestrilo.Extractor(direction, encoding, rules)
@@ -134,7 +154,7 @@ class _Progress:
             self.stream.flush()
 
     def close(self):
-        if self.total:
+        if self.done:  # the bar is on the screen: the line is ended, and a message goes below it
             self.stream.write("\n")
             self.stream.flush()
 
@@ -154,41 +174,152 @@ def _rules_name(name):
 
 
 def _input_files(paths):
+    """[(absolute path, size, (device, inode))] of the inputs, which must be regular files."""
     files = []
     for path in paths:
         try:
-            with open(path, "rb"):
-                pass
-            files.append((os.path.abspath(path), os.path.getsize(path)))
+            info = os.stat(path)
         except OSError as e:
             raise RunError("Error: unable to open input file! (%s: %s)" % (path, e.strerror or e)) from None
-        if os.path.isdir(path):
+        if stat.S_ISDIR(info.st_mode):
             raise RunError("Error: unable to read input file! (%s is a directory)" % path)
+        # Through links to the file itself, so that the workers open what this process sees
+        # (/dev/stdin names another file in each process).
+        real = os.path.realpath(path)
+        try:
+            same = os.path.samestat(os.stat(real), info)
+        except OSError:
+            same = False
+        if not stat.S_ISREG(info.st_mode) or not same:
+            raise RunError("Error: unable to read input file! (%s is not a regular file: the workers read the input "
+                           "by position, so save a stream to a file first)" % path)
+        try:
+            with open(real, "rb"):
+                pass
+        except OSError as e:
+            raise RunError("Error: unable to open input file! (%s: %s)" % (path, e.strerror or e)) from None
+        files.append((real, info.st_size, (info.st_dev, info.st_ino)))
     return files
 
 
-def _output_mode(output):
-    """The mode the command line's output would have: an existing file's, else the umask's."""
-    try:
-        return os.stat(output).st_mode & 0o7777
-    except OSError:
-        umask = os.umask(0)
-        os.umask(umask)
-        return 0o666 & ~umask
+class _Output:
+    """OUTPUT written whole or not at all: a regular file (or a new one) is written beside its place and
+    renamed over it by close(); a FIFO or a device is written directly."""
+
+    def __init__(self, path, inputs):
+        self.path = path
+        self.target = os.path.realpath(path)  # through symbolic links, their target
+        self.temporary = None
+        try:
+            info = os.stat(self.target)
+        except FileNotFoundError:
+            info = None
+        except OSError as e:
+            raise self.error("open", e) from None
+        if info is not None and any((info.st_dev, info.st_ino) == identity for _, _, identity in inputs):
+            raise RunError("Error: output file is the input file! (%s)" % path)
+        try:
+            if info is not None and stat.S_ISDIR(info.st_mode):
+                raise IsADirectoryError(21, "Is a directory")
+            if info is not None and not stat.S_ISREG(info.st_mode):
+                self.file = open(self.target, "wb")
+                return
+            handle, self.temporary = tempfile.mkstemp(dir=os.path.dirname(self.target),
+                                                      prefix="." + os.path.basename(self.target) + ".",
+                                                      suffix=".partial")
+            self.file = os.fdopen(handle, "wb")
+            if info is not None:  # the old file's owner (where allowed) and mode
+                try:
+                    os.chown(self.temporary, info.st_uid, info.st_gid)
+                except OSError:
+                    pass
+                os.chmod(self.temporary, info.st_mode & 0o7777)
+            else:
+                umask = os.umask(0)
+                os.umask(umask)
+                os.chmod(self.temporary, 0o666 & ~umask)
+        except OSError as e:
+            self.discard()
+            raise self.error("open", e) from None
+
+    def error(self, what, e):
+        return RunError("Error: unable to %s output file! (%s: %s)" % (what, self.path, e.strerror or e))
+
+    def write(self, data):
+        try:
+            self.file.write(data)
+        except OSError as e:
+            raise self.error("write", e) from None
+
+    def close(self):
+        try:
+            self.file.flush()
+            if self.temporary:
+                os.fsync(self.file.fileno())
+            self.file.close()
+            if self.temporary:
+                os.replace(self.temporary, self.target)
+                self.temporary = None
+        except OSError as e:
+            raise self.error("write", e) from None
+        finally:
+            self.discard()
+
+    def discard(self):
+        file = getattr(self, "file", None)
+        if file is not None and not file.closed:
+            try:
+                file.close()
+            except OSError:
+                pass
+        if self.temporary:
+            try:
+                os.unlink(self.temporary)
+            except OSError:
+                pass
+            self.temporary = None
 
 
-def _client(scheduler, workers):
+def _stop_http_server(dask_worker=None, dask_scheduler=None):
+    """Closes the HTTP port of a worker or the scheduler (a local cluster serves no dashboard)."""
+    (dask_worker or dask_scheduler).http_server.stop()
+
+
+def _client(scheduler, workers, connect_timeout):
     from dask.distributed import Client, LocalCluster
 
     if scheduler:
-        return Client(scheduler, timeout=30), None
-    cluster = LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, dashboard_address=None,
+        try:
+            return Client(scheduler, timeout=connect_timeout), None
+        except (OSError, ValueError) as e:  # connect failures and time-outs are OSErrors
+            raise RunError("Error: no scheduler at %s (%s)" % (scheduler, e)) from None
+    # Only this machine may talk to the cluster. Dask opens an HTTP port in the scheduler and in each
+    # worker whatever the dashboard: on 127.0.0.1 too, and closed again once the cluster is up.
+    cluster = LocalCluster(n_workers=workers, threads_per_worker=1, processes=True, host="127.0.0.1",
+                           dashboard_address="127.0.0.1:0", worker_dashboard_address="127.0.0.1:0",
                            silence_logs=logging.ERROR)
-    return Client(cluster), cluster
+    try:
+        client = Client(cluster)
+        client.run_on_scheduler(_stop_http_server)
+        client.run(_stop_http_server)
+    except BaseException:
+        cluster.close()
+        raise
+    return client, cluster
+
+
+def _check_workers(client):
+    """Names the first worker that cannot import the vestrilo package."""
+    found = client.run(eval, "__import__('importlib.util').util.find_spec('vestrilo') is not None",
+                       on_error="return")
+    for worker, ok in sorted(found.items()):
+        if ok is not True:
+            raise RunError("Error: the vestrilo module is missing on worker %s (install it there, or give the "
+                           "worker a PYTHONPATH that has it)" % worker)
 
 
 def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEFAULT_BLOCK, encoding="GBK",
-        progress=None, rules="classic"):
+        progress=None, rules="classic", connect_timeout=_CONNECT_TIMEOUT, no_workers_timeout=_NO_WORKERS_TIMEOUT):
     """Writes to output what `vestrilo -<direction>` writes for the inputs read one after the other.
 
     direction is "C2E" or "E2C". Raises RunError with the user's message on failure, leaving output as it was.
@@ -202,41 +333,32 @@ def run(direction, inputs, output, scheduler=None, workers=None, block_size=_DEF
     if block_size < 1:
         raise RunError("Error: --block-size must be a positive number")
     files = _input_files(inputs)
-    stream_size = sum(size for _, size in files)
+    stream_size = sum(size for _, size, _ in files)
     starts = list(range(0, stream_size, block_size))
 
-    directory = os.path.dirname(os.path.abspath(output))
-    try:
-        handle, temporary = tempfile.mkstemp(dir=directory, prefix="." + os.path.basename(output) + ".",
-                                             suffix=".partial")
-    except OSError as e:
-        raise RunError("Error: unable to open output file! (%s: %s)" % (output, e.strerror or e)) from None
+    out = _Output(output, files)
     bar = _Progress(len(starts), progress) if progress else None
     client = cluster = None
     try:
-        with os.fdopen(handle, "wb") as out:
-            if starts:
-                client, cluster = _client(scheduler, workers or os.cpu_count() or 1)
-                _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, rules, out,
-                              bar)
-            out.flush()
-            os.fsync(out.fileno())
-        os.chmod(temporary, _output_mode(output))
-        os.replace(temporary, output)
-    except OSError as e:
-        raise RunError("Error: unable to write output file! (%s: %s)" % (output, e.strerror or e)) from None
+        if starts:
+            client, cluster = _client(scheduler, workers or os.cpu_count() or 1, connect_timeout)
+            _check_workers(client)
+            _merge_blocks(client, scheduler or client.scheduler.address, [(path, size) for path, size, _ in files],
+                          starts, block_size, stream_size, direction, encoding, rules, out, bar,
+                          no_workers_timeout)
+        out.close()
     finally:
+        out.discard()
         if bar:
             bar.close()
-        if os.path.exists(temporary):
-            os.unlink(temporary)
         if client is not None:
             client.close()
         if cluster is not None:
             cluster.close()
 
 
-def _merge_blocks(client, files, starts, block_size, stream_size, direction, encoding, rules, out, bar):
+def _merge_blocks(client, address, files, starts, block_size, stream_size, direction, encoding, rules, out, bar,
+                  no_workers_timeout):
     from dask.distributed import wait
     from distributed.scheduler import KilledWorker
 
@@ -245,6 +367,10 @@ def _merge_blocks(client, files, starts, block_size, stream_size, direction, enc
     pending = {}  # block number -> future
     submitted = 0
     no_workers_since = None
+
+    def lost():
+        return RunError("Error: lost the scheduler at %s" % address)
+
     for index in range(len(starts)):
         while submitted < len(starts) and submitted < index + window:
             start = starts[submitted]
@@ -253,20 +379,32 @@ def _merge_blocks(client, files, starts, block_size, stream_size, direction, enc
                                                key="vestrilo-block-%d-%s" % (submitted, os.getpid()))
             submitted += 1
         future = pending.pop(index)
+        # A block takes as long as it takes; meanwhile the run looks for a lost scheduler and for workers.
         while True:
-            done, _ = wait([future], timeout=5)
-            if done:
+            try:
+                wait([future], timeout=_POLL)
+            except TimeoutError:
+                pass
+            except concurrent.futures.CancelledError:  # the scheduler went, and the block with it
+                raise lost() from None
+            if future.done():
                 break
+            if client.status != "running" or future.status == "cancelled":
+                raise lost()
             if client.scheduler_info().get("workers"):
                 no_workers_since = None
             elif no_workers_since is None:
                 no_workers_since = time.monotonic()
-            elif time.monotonic() - no_workers_since > _NO_WORKERS_TIMEOUT:
-                raise RunError("Error: no workers are left to run the blocks")
+            elif time.monotonic() - no_workers_since > no_workers_timeout:
+                raise RunError("Error: no workers to run the blocks for %g s" % no_workers_timeout)
         try:
             packed = future.result()
         except KilledWorker:
             raise RunError("Error: block %d of %d kept losing its worker; giving up" % (index + 1, len(starts)))
+        except (concurrent.futures.CancelledError, TimeoutError):
+            raise lost() from None
+        except ImportError as e:  # a worker that joined after the check
+            raise RunError("Error: the vestrilo module is missing on a worker (%s)" % e) from None
         except OSError as e:
             raise RunError("Error: unable to read input file! (%s)" % e) from None
         except ValueError as e:
@@ -296,14 +434,21 @@ def main(argv=None):
     parser.add_argument("--encoding", default="GBK", metavar="GBK|UTF-8", help="of the input and output (GBK)")
     parser.add_argument("--rules", default="classic", metavar="classic|extended",
                         help="the rules applied (classic)")
+    parser.add_argument("--connect-timeout", type=float, default=_CONNECT_TIMEOUT, metavar="SECONDS",
+                        help="how long a scheduler given may take to answer (%g)" % _CONNECT_TIMEOUT)
+    parser.add_argument("--no-workers-timeout", type=float, default=_NO_WORKERS_TIMEOUT, metavar="SECONDS",
+                        help="how long the run waits when the cluster has no workers (%g)" % _NO_WORKERS_TIMEOUT)
     args = parser.parse_args(argv)
+    # Dask's own reports of a lost connection and the like are said in one line instead.
+    logging.disable(logging.CRITICAL)
     if len(args.paths) < 2:
         parser.error("give at least one INPUT and the OUTPUT")
     if args.workers is not None and args.workers < 1:
         parser.error("--workers must be a positive number")
     try:
         run(args.direction, args.paths[:-1], args.paths[-1], scheduler=args.scheduler, workers=args.workers,
-            block_size=args.block_size, encoding=args.encoding, progress=sys.stderr, rules=args.rules)
+            block_size=args.block_size, encoding=args.encoding, progress=sys.stderr, rules=args.rules,
+            connect_timeout=args.connect_timeout, no_workers_timeout=args.no_workers_timeout)
     except RunError as e:
         sys.stderr.write(str(e) + "\n")
         return 1
