@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "core/CharClassTable.h"
+#include "core/LineRecords.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -21,7 +23,20 @@ enum : std::uint16_t {
   Ten = 4,          // 十, which starts a numeral run although it is a magnitude
   EntityChar = 8,   // a character without which no line holds an entity (see ChineseSentence::mayHoldEntity)
   UnitWordStart = 16,  // the first character of a word of the unit-word lists the tokenizer tests
+  // The extended rules' reading of the line (see ChineseSentence::reading).
+  Variant = 32,          // read as another character wherever it stands (readingVariantMap)
+  NumeralVariant = 64,   // read as a numeral beside another one (financialNumeralMap)
+  SignVariant = 128,     // read as an ASCII sign beside digits (fullWidthSignMap)
+  // A character without which no line holds an entity of the extended rules,
+  // beside the EntityChar characters and the variants of any kind.
+  ExtendedEntityChar = 256,
 };
+
+// The classes of the characters a line needs to hold an entity under the rules.
+constexpr std::uint16_t entityChars(RuleSet rules) {
+  return rules == RuleSet::Extended ? EntityChar | Variant | NumeralVariant | ExtendedEntityChar
+                                    : EntityChar;
+}
 
 // The first characters of the words of ordinalList, weekPrefixList,
 // everyWeekList, dateUnitList and clockUnitList.
@@ -40,6 +55,9 @@ constexpr CharClassTable makeTable() {
   t.addCharacter(magnitudeTen, Ten);
   for (const LexiconList* list : {&ordinalList, &weekPrefixList, &everyWeekList, &dateUnitList, &clockUnitList})
     addFirstCharacters(t, list->text(), UnitWordStart);
+  t.add(readingVariantMap.text(), Variant);
+  t.add(financialNumeralMap.text(), NumeralVariant);
+  t.add(fullWidthSignMap.text(), SignVariant);
   return t;
 }
 

@@ -44,7 +44,8 @@
 
 namespace vestrilo {
 
-bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet) {
+bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet rules) {
+  const std::uint16_t entity = chinese_char::entityChars(rules);
   const std::size_t n = line.size();
   std::size_t i = 0;
   while (i < n) {
@@ -53,7 +54,7 @@ bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet) {
       if (ascii::isDigit(static_cast<char>(b))) return true;
       ++i;
     } else {
-      if (chinese_char::classAt(line, i) & chinese_char::EntityChar) return true;
+      if (chinese_char::classAt(line, i) & entity) return true;
       i += 2;
     }
   }
@@ -74,22 +75,26 @@ namespace {
 
 using EntityCodePoints = std::array<std::uint64_t, 0x10000 / 64>;
 
-const EntityCodePoints& entityCodePoints() {
-  static const EntityCodePoints bits = [] {
-    EntityCodePoints b{};
-    for (char32_t c = 0x80; c < 0x10000; ++c) {
-      const std::uint16_t code = utf8::gbkCode(c);
-      if (code != 0 && chinese_char::table.of(code >> 8, code & 0xFF) & chinese_char::EntityChar)
-        b[c / 64] |= std::uint64_t{1} << (c % 64);
-    }
-    return b;
-  }();
-  return bits;
+EntityCodePoints codePointsOf(std::uint16_t classes) {
+  EntityCodePoints b{};
+  for (char32_t c = 0x80; c < 0x10000; ++c) {
+    const std::uint16_t code = utf8::gbkCode(c);
+    if (code != 0 && chinese_char::table.of(code >> 8, code & 0xFF) & classes)
+      b[c / 64] |= std::uint64_t{1} << (c % 64);
+  }
+  return b;
+}
+
+const EntityCodePoints& entityCodePoints(RuleSet rules) {
+  static const EntityCodePoints classic = codePointsOf(chinese_char::entityChars(RuleSet::Classic));
+  if (rules == RuleSet::Classic) return classic;
+  static const EntityCodePoints extended = codePointsOf(chinese_char::entityChars(RuleSet::Extended));
+  return extended;
 }
 
 }  // namespace
 
-bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet) {
+bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet rules) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
   const EntityCodePoints* bits = nullptr;  // looked up at the first three-byte character
@@ -102,7 +107,7 @@ bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet) {
     } else if (b - 0xE0 < 16u && i + 2 < n && ((p[i + 1] ^ 0x80u) | (p[i + 2] ^ 0x80u)) < 0x40u) {
       // A lead byte of three with its two continuation bytes.
       const char32_t c = char32_t(b & 0x0F) << 12 | char32_t(p[i + 1] & 0x3F) << 6 | (p[i + 2] & 0x3F);
-      if (!bits) bits = &entityCodePoints();
+      if (!bits) bits = &entityCodePoints(rules);
       if ((*bits)[c / 64] >> (c % 64) & 1) return true;
       i += 3;
     } else {

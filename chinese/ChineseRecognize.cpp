@@ -63,10 +63,11 @@ bool contains(std::string_view text, std::string_view c) { return text.find(c) !
 bool isOneOf(Kind kind, Kind a, Kind b) { return kind == a || kind == b; }
 bool isOneOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b || kind == c; }
 
-// The byte of the sentence right after a record, 0 past the end.
+// The byte of the reading right after a record, 0 past the end.
 unsigned char byteAfter(const ChineseSentence& s, const ChineseEntity& e) {
   const std::int64_t at = static_cast<std::int64_t>(e.start) + e.length;
-  return at >= 0 && static_cast<std::uint64_t>(at) < s.sentence.size() ? static_cast<unsigned char>(s.sentence[at]) : 0;
+  const std::string_view r = s.reading();
+  return at >= 0 && static_cast<std::uint64_t>(at) < r.size() ? static_cast<unsigned char>(r[at]) : 0;
 }
 
 // Whether exactly one space lies between two neighbouring records.

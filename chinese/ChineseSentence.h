@@ -7,6 +7,7 @@
 // in core/SentenceOutput.h over chinese/ChineseStyle.h. Each stage file holds one
 // stage:
 //   ChineseSentence.cpp      construction, record texts, neighbour view, merge
+//   ChineseReading.cpp       the line as the extended rules read it
 //   ChineseQuickScan.cpp     mayHoldEntity, the scan that lets a line skip the stages
 //   ChineseCharClasses.h     the classes of single characters (numeral, magnitude, ...)
 //   ChineseTokenizer.cpp     tokenize
@@ -66,7 +67,18 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // Starts over on a new line: the line is copied and the records cleared;
   // buffers are kept, so one object can serve line after line.
-  void assign(std::string_view line) { assignLine(line); }
+  void assign(std::string_view line) {
+    assignLine(line);
+    readingIsLine_ = true;
+  }
+
+  // The text the stages read: the line itself, or under the extended rules the
+  // line with each variant character read as the one the rules know (萬 as 万,
+  // 兩 as 两, ４ as 4, 肆佰 as 四百; see lexicon/ChineseExtendedWords.h). Records
+  // are spans of the reading; sourceText gives the line's own bytes for them.
+  // makeReading sets it up for the line assigned (runStages calls it first).
+  std::string_view reading() const { return readingIsLine_ ? std::string_view(sentence) : std::string_view(reading_); }
+  void makeReading();
 
   // Stages, and all of them in their fixed order (tokenize, adjust, recognize);
   // after runStages the sentence is ready for its output.
@@ -87,26 +99,30 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // The translation of record e: its text with white space removed, through
   // the translator of its kind (an Arabic number gives its source text); empty
-  // for a kind that is not translated. No kind has a second reading: *second,
-  // when given, is cleared.
+  // for a kind that is not translated. The extended rules write it without
+  // blanks around it. No kind has a second reading: *second, when given, is
+  // cleared.
   std::string translationOf(const ChineseEntity& e, std::string* second = nullptr) const;
-  // The text a record's translation depends on: its source text.
-  std::string_view workingText(const ChineseEntity& e) const { return sourceText(e); }
+  // The text a record's translation depends on: its text as read.
+  std::string_view workingText(const ChineseEntity& e) const { return text(e); }
 
-  // The bytes a record covers (sourceText, by the name the stages use).
-  std::string_view text(const ChineseEntity& e) const { return sourceText(e); }
+  // The bytes of the reading a record covers (what the stages and translators read).
+  std::string_view text(const ChineseEntity& e) const { return recordText(reading(), e); }
   std::string_view text(std::size_t i) const { return text(entities[i]); }
+  // The bytes of the line a record covers (what is written as its source).
+  std::string_view sourceText(const ChineseEntity& e) const;
   // The first byte of a record's text, 0 for an empty text: a record can hold
   // a word only if this is the word's first byte.
   unsigned char firstByte(const ChineseEntity& e) const {
-    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < sentence.size()
-               ? static_cast<unsigned char>(sentence[static_cast<std::size_t>(e.start)])
+    const std::string_view r = reading();
+    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < r.size()
+               ? static_cast<unsigned char>(r[static_cast<std::size_t>(e.start)])
                : 0;
   }
 
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
-    return neighbourView(entities, i, sentence, ChineseEntity{0, 0, ChineseEntityKind::Plain});
+    return neighbourView(entities, i, reading(), ChineseEntity{0, 0, ChineseEntityKind::Plain});
   }
 
   // Merges record first with the later record last (see mergeRecords), the
@@ -134,6 +150,16 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string translateWeek(std::string text);
   static std::string convertPunctuation(std::string text);
   static std::string translateUnitNumber(std::string text);
+
+ private:
+  // The translation of record e by the translator of its kind.
+  std::string translationByKind(const ChineseEntity& e) const;
+
+  // The reading when it is not the line: its bytes, and for each of them (and
+  // for its end) the offset in the line of the character it was read from.
+  std::string reading_;
+  std::vector<std::uint32_t> lineOffsets_;
+  bool readingIsLine_ = true;
 };
 
 }  // namespace vestrilo

@@ -152,7 +152,7 @@ std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity
 }  // namespace
 
 void ChineseSentence::tokenize() {
-  const Line line(sentence);
+  const Line line(reading());
   std::size_t i = 0;
   while (i < line.size()) {
     const unsigned char b = line.byte(i);

@@ -11,5 +11,25 @@ TEST(ExtendedChinese, Forms) {
   });
 }
 
+// Traditional and financial numerals read as the classic ones; the financial
+// numerals that are ordinary characters too only beside another numeral.
+TEST(ExtendedChinese, TraditionalAndFinancialNumerals) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"兩萬 人", {{"兩萬", "twenty thousand"}}, {}},
+      {"肆佰陸拾 元", {{"肆佰陸拾", "four hundred and sixty"}}, {}},
+      {"伍拾壹点肆", {{"伍拾壹点肆", "51.4"}}, {}},
+      {"參數 队伍 收拾 登陆", {}, {}},
+  });
+}
+
+// Renderings carry no blanks around them.
+TEST(ExtendedChinese, Trimmed) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"２００８年 ８月", {{"２００８年 ８月", "August 2008"}}, {}},
+      {"2008 年", {{"2008 年", "2008"}}, {{"2008 年", "  2008"}}},
+      {"八月", {{"八月", "August"}}, {{"八月", " August"}}},
+  });
+}
+
 }  // namespace
 }  // namespace vestrilo
