@@ -1,6 +1,9 @@
 // The translation of a Chinese record into English, by kind.
+#include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
+#include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
 
@@ -26,6 +29,32 @@ std::string trimmed(std::string text) {
   return text.substr(begin, end - begin);
 }
 
+// The number a fused word counts (三个, 一个包, 之一, 第一代 after its 第): its
+// first run of numeral and magnitude characters, or of ASCII digits; the text
+// itself when it starts with neither. A magnitude that starts it counts one
+// (百尺 "a hundred feet" counts 一百).
+std::string countedNumber(const std::string& text) {
+  std::size_t from = gbk::startsWith(text, oneOfMarker) ? oneOfMarker.size() : 0;
+  std::size_t end = from;
+  if (end < text.size() && ascii::isDigit(text[end])) {
+    while (end < text.size() && ascii::isDigit(text[end])) ++end;
+    return end < text.size() ? text.substr(from, end - from) : text;
+  }
+  while (end + 1 < text.size() && gbk::isLeadByte(text[end]) &&
+         (chinese_char::classAt(text, end) & (chinese_char::Numeral | chinese_char::Magnitude)))
+    end += 2;
+  if (end == from || (from == 0 && end == text.size())) return text;
+  std::string number = text.substr(from, end - from);
+  if ((chinese_char::classAt(number, 0) & (chinese_char::Magnitude | chinese_char::Ten)) == chinese_char::Magnitude)
+    number.insert(0, numeralOne);
+  return number;
+}
+
+std::string countedOrdinal(const std::string& text) {
+  if (!gbk::startsWith(text, ordinalMarker)) return text;
+  return std::string(ordinalMarker) + countedNumber(text.substr(ordinalMarker.size()));
+}
+
 }  // namespace
 
 std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* second) const {
@@ -37,9 +66,13 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* 
 std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
   const std::string_view source = text(e);
   switch (e.kind) {
-    case ChineseEntityKind::Number: return translateNumber(translatorInput(source));
-    case ChineseEntityKind::Figure: return translateFigure(translatorInput(source));
-    case ChineseEntityKind::Ordinal: return translateOrdinal(translatorInput(source));
+    case ChineseEntityKind::Number:
+      if (extended()) return translateNumber(countedNumber(translatorInput(source)), rules);
+      return translateNumber(translatorInput(source));
+    case ChineseEntityKind::Ordinal:
+      if (extended()) return translateOrdinal(countedOrdinal(translatorInput(source)));
+      return translateOrdinal(translatorInput(source));
+    case ChineseEntityKind::Figure: return translateFigure(translatorInput(source), rules);
     case ChineseEntityKind::Week: return translateWeek(translatorInput(source));
     case ChineseEntityKind::Date: return translateDate(translatorInput(source));
     case ChineseEntityKind::Clock: return translateClock(translatorInput(source));

@@ -18,8 +18,10 @@
 #include <string>
 #include <string_view>
 
+#include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -74,6 +76,38 @@ unsigned char byteAfter(const ChineseSentence& s, const ChineseEntity& e) {
 bool singleSpaceBetween(const ChineseSentence& s, const ChineseEntity& before, const ChineseEntity& after) {
   const std::int64_t end = static_cast<std::int64_t>(before.start) + before.length;
   return after.start - end == 1 && byteAfter(s, before) == ' ';
+}
+
+// Whether record p starts a segmented word: it is the first record, bytes (the
+// blanks between words) lie between it and the record before, or that record
+// is one ASCII punctuation byte.
+bool startsWord(const ChineseSentence& s, std::size_t p) {
+  if (p == 0) return true;
+  const ChineseEntity& prev = s.entities[p - 1];
+  if (static_cast<std::int64_t>(prev.start) + prev.length < s.entities[p].start) return true;
+  return prev.length == 1 && ascii::isPunct(s.text(prev)[0]);
+}
+
+// Whether record e ends a segmented word: no Chinese character follows it.
+bool endsWord(const ChineseSentence& s, const ChineseEntity& e) {
+  return !gbk::isLeadByte(static_cast<char>(byteAfter(s, e)));
+}
+
+// Whether t is the measure word or unit that a numeral glued before it counts:
+// 个 of 三个, 種 of 兩種, 个包 of 一个包 (see measureWordList).
+bool isMeasureWord(std::string_view t) {
+  if (measureWordList.hasWord(t)) return true;
+  return t.size() > generalMeasureWord.size() && gbk::startsWith(t, generalMeasureWord) &&
+         !fusedCountExceptionList.hasWord(t.substr(0, 4));
+}
+
+// The length of the run of numeral and magnitude characters that t starts with.
+std::size_t numeralRunLength(std::string_view t) {
+  std::size_t n = 0;
+  while (n + 1 < t.size() && gbk::isLeadByte(t[n]) &&
+         (chinese_char::classAt(t, n) & (chinese_char::Numeral | chinese_char::Magnitude)))
+    n += 2;
+  return n;
 }
 
 // "Does the current record contain word", for a record that a pass may look at
@@ -424,6 +458,74 @@ std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
   return p + 1;
 }
 
+// ---------------------------------------------------------------------------
+// Counted words (extended rules). The segmenter writes a numeral and the
+// measure word it counts as one word (三个, 兩種, 三年, 一个包, 第一代, 之一),
+// which the passes above leave as ordinary text, or read for its numeral alone.
+// A word that starts with a numeral and ends with a measure word is a number
+// (or an ordinal after 第), unless it is 一 after a word that takes its count
+// away (最后 一次 "the last", 哪 一个 "which", 这 一组 "this"). It runs last, so
+// no other rule reads such a word as a numeral (一个 时 is no clock time).
+
+bool isUncountedOne(const ChineseSentence& s, std::size_t p, std::string_view numeral) {
+  return numeral == numeralOne && p > 0 && startsWord(s, p) && uncountedOneAfterList.hasWord(s.text(p - 1));
+}
+
+// Whether a figure repeats its digits (一一 "one by one", 三三两两 "in twos and
+// threes"): no number.
+bool isRepetition(std::string_view t) {
+  if (t.size() == 4) return t.substr(0, 2) == t.substr(2, 2);
+  return t.size() == 8 && t.substr(0, 2) == t.substr(2, 2) && t.substr(4, 2) == t.substr(6, 2);
+}
+
+std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity cur = s.entities[p];
+  if (cur.kind == Kind::Figure) {
+    // 三五个: two digits fused with a measure word are an approximate count.
+    if (isRepetition(s.text(cur))) {
+      s.entities[p].kind = Kind::Plain;
+    } else if (cur.length == 4 && startsWord(s, p) && p + 1 < s.entities.size() &&
+               s.entities[p + 1].kind == Kind::Plain && s.entities[p + 1].start == cur.start + cur.length &&
+               endsWord(s, s.entities[p + 1]) && isMeasureWord(s.text(p + 1))) {
+      s.merge(p, p + 1, Kind::Number);
+    }
+    return p + 1;
+  }
+  if (cur.kind == Kind::Plain ? !gbk::isLeadByte(static_cast<char>(s.firstByte(cur)))
+                              : !isOneOf(cur.kind, Kind::Number, Kind::Date, Kind::Ordinal))
+    return p + 1;
+  if (!startsWord(s, p)) return p + 1;
+  const std::string_view t = s.text(cur);
+  const bool nextGlued = p + 1 < s.entities.size() && s.entities[p + 1].start == cur.start + cur.length &&
+                         gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p + 1])));
+
+  // 第一代, 第二天: an ordinal with the word glued to its number.
+  if (cur.kind == Kind::Ordinal) {
+    if (nextGlued && !isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Figure) && endsWord(s, s.entities[p + 1]))
+      s.merge(p, p + 1, Kind::Ordinal);
+    return p + 1;
+  }
+  // 三年: a numeral with a unit that no date took.
+  if (cur.kind == Kind::Number) {
+    if (nextGlued && s.entities[p + 1].kind == Kind::Plain && endsWord(s, s.entities[p + 1]) &&
+        isMeasureWord(s.text(p + 1)) && !isUncountedOne(s, p, t))
+      s.merge(p, p + 1, Kind::Number);
+    return p + 1;
+  }
+  if (!endsWord(s, cur)) return p + 1;
+  // 之一 "one of".
+  if (cur.kind == Kind::Plain && t == oneOfWord) {
+    s.entities[p].kind = Kind::Number;
+    return p + 1;
+  }
+  // 三个, 兩種, 一个包, and a day counted without a month (一日).
+  const std::size_t numeral = numeralRunLength(t);
+  if (numeral == 0 || numeral == t.size() || isUncountedOne(s, p, t.substr(0, numeral))) return p + 1;
+  const std::string_view measure = t.substr(numeral);
+  if (cur.kind == Kind::Date ? measure == dayUnit : isMeasureWord(measure)) s.entities[p].kind = Kind::Number;
+  return p + 1;
+}
+
 }  // namespace
 
 void ChineseSentence::recognize() {
@@ -434,6 +536,9 @@ void ChineseSentence::recognize() {
     p = quietInSecondPass(*this, p) ? p + 1 : secondPassStep(*this, p, scans);
 
   for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
+
+  if (extended())
+    for (std::size_t p = 0; p < entities.size();) p = countedWordStep(*this, p);
 }
 
 }  // namespace vestrilo

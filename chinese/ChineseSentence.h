@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/EntityList.h"
@@ -140,9 +141,12 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string hundredsToEnglish(std::string digits);
   static std::string digitsToEnglish(std::string digits);
 
-  // Translators: each takes an entity's text (spaces removed) and returns English.
-  static std::string translateNumber(std::string text);
-  static std::string translateFigure(std::string text);
+  // Translators: each takes an entity's text (spaces removed) and returns English,
+  // under the classic rules or the rules given.
+  static std::string translateNumber(std::string text) { return translateNumber(std::move(text), RuleSet::Classic); }
+  static std::string translateNumber(std::string text, RuleSet rules);
+  static std::string translateFigure(std::string text) { return translateFigure(std::move(text), RuleSet::Classic); }
+  static std::string translateFigure(std::string text, RuleSet rules);
   static std::string translateDate(std::string text);
   static std::string translateClock(std::string text);
   static std::string translateFractional(std::string text);

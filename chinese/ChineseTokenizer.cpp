@@ -80,13 +80,29 @@ std::size_t splitMeasureWord(const Line& line, std::size_t start, std::size_t en
   return wordEnd + 1;
 }
 
+// Whether the word at j (up to a blank, an ASCII byte or a character that is
+// no numeral or magnitude) holds magnitude characters only: 百 of 三 百, 万 of
+// 十五 万, but not 十六 of 十五 十六.
+bool magnitudeWordAt(const Line& line, std::size_t j) {
+  bool any = false;
+  for (; gbk::isLeadByte(static_cast<char>(line.byte(j))); j += 2) {
+    const std::uint16_t c = classAt(line, j);
+    if (c & chinese_char::Numeral) return false;
+    if (!(c & chinese_char::Magnitude)) break;
+    any = true;
+  }
+  return any;
+}
+
 // A run of numeral and magnitude characters from i, also across spaces between
 // them. The run stops before an ASCII byte or another character, and before a
 // third magnitude character in a row (the first character never counts towards
 // that streak). A 两 that ends the run right after 百, 千, 万 or 亿 is the
 // measure word (see splitMeasureWord: 三百两 gives 三百 and 两, 三百两银子 三百
-// and 两银子). Returns the position after the last token.
-std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
+// and 两银子). Under the extended rules the run goes on across blanks only to
+// a word of magnitudes (三 百, 十五 万): the segmenter keeps a number in one
+// word, and 十五 十六 are two. Returns the position after the last token.
+std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out, bool extended) {
   const std::size_t start = i;
   std::size_t j = i;
   std::size_t end = i + 1;
@@ -98,6 +114,7 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
     end = j - 1;
     while (line.byte(j) == 0x20) ++j;
     if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
+    if (extended && j > end + 1 && !magnitudeWordAt(line, j)) break;
     const std::uint16_t d = classAt(line, j);
     const bool magnitude = (d & chinese_char::Magnitude) != 0;
     if (magnitude) {
@@ -158,7 +175,7 @@ void ChineseSentence::tokenize() {
     const unsigned char b = line.byte(i);
     if (gbk::isLeadByte(static_cast<char>(b))) {
       const bool numeral = (classAt(line, i) & (chinese_char::Numeral | chinese_char::Ten)) != 0;
-      i = numeral ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
+      i = numeral ? numeralRun(line, i, entities, extended()) : chineseRun(line, i, entities);
     } else if (ascii::isDigit(b)) {
       const std::size_t start = i;
       while (ascii::isDigit(line.byte(i))) ++i;
