@@ -75,7 +75,7 @@ std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
     case ChineseEntityKind::Figure: return translateFigure(translatorInput(source), rules);
     case ChineseEntityKind::Week: return translateWeek(translatorInput(source));
     case ChineseEntityKind::Date: return translateDate(translatorInput(source));
-    case ChineseEntityKind::Clock: return translateClock(translatorInput(source));
+    case ChineseEntityKind::Clock: return translateClock(translatorInput(source), rules);
     case ChineseEntityKind::ArabicWithUnit: return translateUnitNumber(translatorInput(source));
     case ChineseEntityKind::Fractional: return translateFractional(translatorInput(source));
     // An Arabic number is its own translation.

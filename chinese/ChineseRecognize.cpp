@@ -56,6 +56,11 @@ std::int64_t numeralValue(ChineseSentence& s, std::string_view text) {
                              [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
 }
 
+// The value of a Number or Arabic record.
+std::int64_t numeralOrDigitsValue(ChineseSentence& s, const ChineseEntity& e) {
+  return e.kind == Kind::Arabic ? leadingNumber(s.text(e)) : numeralValue(s, s.text(e));
+}
+
 bool endsWith(std::string_view text, std::string_view c) {
   return text.size() >= c.size() && text.substr(text.size() - c.size()) == c;
 }
@@ -98,7 +103,7 @@ bool endsWord(const ChineseSentence& s, const ChineseEntity& e) {
 bool isMeasureWord(std::string_view t) {
   if (measureWordList.hasWord(t)) return true;
   return t.size() > generalMeasureWord.size() && gbk::startsWith(t, generalMeasureWord) &&
-         !fusedCountExceptionList.hasWord(t.substr(0, 4));
+         !uncountedWordList.hasWord(t.substr(0, 4));
 }
 
 // The length of the run of numeral and magnitude characters that t starts with.
@@ -151,9 +156,22 @@ std::size_t unitNumberStep(ChineseSentence& s, std::size_t p, const ChineseNeigh
   return p + 1;
 }
 
+// Whether records p and p + 1 touch (no blank between them).
+bool touching(const ChineseSentence& s, std::size_t p) {
+  return p + 1 < s.entities.size() && s.entities[p + 1].start == s.entities[p].start + s.entities[p].length;
+}
+
+// Whether the Arabic number at p goes on with a point and more digits (9.8),
+// which makes 第 before it a section number, not an ordinal (第 9.8 节).
+bool goesOnAfterPoint(const ChineseSentence& s, std::size_t p) {
+  return p + 2 < s.entities.size() && touching(s, p) && touching(s, p + 1) && s.text(p + 1) == asciiPoint &&
+         s.entities[p + 2].kind == Kind::Arabic;
+}
+
 // 第 with a number after it.
 std::size_t ordinalStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
-  if (isOneOf(v.next.kind, Kind::Number, Kind::Arabic)) {
+  if (isOneOf(v.next.kind, Kind::Number, Kind::Arabic) &&
+      !(s.extended() && v.next.kind == Kind::Arabic && goesOnAfterPoint(s, p + 1))) {
     s.merge(p, p + 1, Kind::Ordinal);
     return p + 1;
   }
@@ -190,6 +208,8 @@ std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   } else if (v.prev.kind == Kind::Arabic) {
     joins = (year && v.prev.length >= 2 && leadingNumber(v.prevText) <= 9999) ||
             (monthOrDay && leadingNumber(v.prevText) <= 31);
+    // A year, month or day is digits alone: not 1.5 年, not 27.1 . 2021 年.
+    if (s.extended() && !ascii::isDigits(v.prevText)) joins = false;
   }
   if (p > 0 && joins) {
     s.merge(p - 1, p, Kind::Date);
@@ -201,6 +221,34 @@ std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
 
 // A clock unit with the number before it. Minutes and quarters need a clock
 // time two records before them (三点 十分, 三点 一刻).
+// Under the extended rules, whether the hour word at p (点 or 时 after a number)
+// has the evidence that makes it a time of day (see dayPartMap): 点钟; a
+// date, weekday, part of the day or day word before the number (or a
+// preposition of time before a number other than 一 with 点); or after it
+// minutes, a number glued to it (minutes or decimals, which pass 2 tells
+// apart), 分 or 刻 two records on, or 整, 左右, 钟, 半.
+bool hasClockEvidence(const ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  if (v.curText == clockWithBell) return true;
+  if (p >= 2) {
+    const ChineseEntity& before = s.entities[p - 2];
+    const std::string_view b = s.text(before);
+    if (isOneOf(before.kind, Kind::Date, Kind::Week) || dayPartMap.hasKey(b) || clockDayWordList.hasWord(b))
+      return true;
+    if (v.curText == hourUnit && v.prevText != numeralOne && v.prevText != "1" && clockPrepositionList.hasWord(b))
+      return true;
+  }
+  if (p + 1 >= s.entities.size()) return false;
+  const ChineseEntity& next = s.entities[p + 1];
+  const bool glued = next.start == v.cur.start + v.cur.length;
+  if (glued && isOneOf(next.kind, Kind::Number, Kind::Figure, Kind::Arabic)) return true;
+  if (clockAfterWordList.hasWord(v.nextText)) return true;
+  if (p + 2 < s.entities.size() && isOneOf(next.kind, Kind::Number, Kind::Figure, Kind::Arabic)) {
+    const std::string_view after = s.text(p + 2);
+    return after == minuteUnit || after == quarterUnit;
+  }
+  return false;
+}
+
 std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
   const bool hour = hourUnitList.hasWord(v.curText);
   const bool minute = v.curText == minuteUnit;
@@ -218,6 +266,15 @@ std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours
     }
   } else if (v.prev.kind == Kind::Arabic && v.prev.length <= 2) {
     joins = (hour && leadingNumber(v.prevText) <= 24) || (minute && clockBefore && leadingNumber(v.prevText) <= 60);
+  }
+  if (p > 0 && joins && hour && s.extended() && (v.prevText == numeralHalf || !hasClockEvidence(s, p, v))) {
+    // No time of day: a numeral glued to the hour word is an ordinary word
+    // with it (一点 "a bit", 一时 "for a while"); a number in digits stays.
+    if (v.prev.kind != Kind::Arabic && v.cur.start == v.prev.start + v.prev.length) {
+      s.merge(p - 1, p, Kind::Plain);
+      return p;
+    }
+    joins = false;
   }
   if (p > 0 && joins) {
     s.merge(p - 1, p, Kind::Clock);
@@ -297,7 +354,11 @@ std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
     const bool thousands = v.curText == fullWidthComma && v.next.length == 3 && ascii::allDigits(v.nextText);
     const bool colon = v.curText == fullWidthColon && v.prev.length == 2 && v.next.length == 2 &&
                        ascii::allDigits(v.nextText);
-    if (joiner || thousands || colon) {
+    // Under the extended rules a point does not join a year to a dotted
+    // number before it (27.1 . 2021 年 is a section number and a date).
+    const bool yearAfter = s.extended() && v.curText == asciiPoint && contains(v.prevText, asciiPoint) &&
+                           p + 2 < s.entities.size() && s.text(p + 2) == yearUnit;
+    if ((joiner || thousands || colon) && !yearAfter) {
       s.merge(p - 1, p + 1, Kind::Arabic);
       return p;
     }
@@ -478,8 +539,51 @@ bool isRepetition(std::string_view t) {
   return t.size() == 8 && t.substr(0, 2) == t.substr(2, 2) && t.substr(4, 2) == t.substr(6, 2);
 }
 
+// A clock time takes the part of the day before it (下午 4 点 "four p.m.") and
+// the seconds after its minutes (23 时 05 分 25 秒).
+std::size_t clockPartsStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity cur = s.entities[p];
+  if (p + 2 < s.entities.size() && contains(s.text(cur), minuteUnit) &&
+      isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Arabic) && s.text(p + 2) == secondUnit &&
+      numeralOrDigitsValue(s, s.entities[p + 1]) < 60)
+    s.merge(p, p + 2, Kind::Clock);
+  if (p > 0 && dayPartMap.hasKey(s.text(p - 1))) {
+    s.merge(p - 1, p, Kind::Clock);
+    return p;
+  }
+  return p + 1;
+}
+
+// A number with two points or more is a section, version or address (9.6 . 3,
+// 192.168 . 0.1), and a number after 表 or 图 a label (表 9.11): no number to
+// translate.
+bool isIdentifier(const ChineseSentence& s, std::size_t p) {
+  const std::string_view t = s.text(p);
+  const std::size_t point = t.find('.');
+  if (point != std::string_view::npos && t.find('.', point + 1) != std::string_view::npos) return true;
+  return p > 0 && startsWord(s, p) && labelWordList.hasWord(s.text(p - 1));
+}
+
+// Whether the numeral at p, glued to the end of a Chinese word, is part of an
+// idiom: 半 (夜半 "midnight", 多半 "mostly") or a word of numeralEndingIdiomList.
+bool isIdiomEnding(const ChineseSentence& s, std::size_t p) {
+  std::size_t first = p;
+  while (first > 0 && touching(s, first - 1)) --first;
+  if (first == p || !gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p - 1])))) return false;
+  if (s.text(p) == numeralHalf) return true;
+  const ChineseEntity& a = s.entities[first];
+  const ChineseEntity& b = s.entities[p];
+  return numeralEndingIdiomList.hasWord(s.reading().substr(static_cast<std::size_t>(a.start),
+                                                           static_cast<std::size_t>(b.start + b.length - a.start)));
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
+  if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
+  if (cur.kind == Kind::Arabic) {
+    if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
+    return p + 1;
+  }
   if (cur.kind == Kind::Figure) {
     // 三五个: two digits fused with a measure word are an approximate count.
     if (isRepetition(s.text(cur))) {
@@ -494,7 +598,10 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   if (cur.kind == Kind::Plain ? !gbk::isLeadByte(static_cast<char>(s.firstByte(cur)))
                               : !isOneOf(cur.kind, Kind::Number, Kind::Date, Kind::Ordinal))
     return p + 1;
-  if (!startsWord(s, p)) return p + 1;
+  if (!startsWord(s, p)) {
+    if (cur.kind == Kind::Number && endsWord(s, cur) && isIdiomEnding(s, p)) s.entities[p].kind = Kind::Plain;
+    return p + 1;
+  }
   const std::string_view t = s.text(cur);
   const bool nextGlued = p + 1 < s.entities.size() && s.entities[p + 1].start == cur.start + cur.length &&
                          gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p + 1])));
@@ -513,6 +620,7 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
     return p + 1;
   }
   if (!endsWord(s, cur)) return p + 1;
+  if (uncountedWordList.hasWord(t)) return p + 1;
   // 之一 "one of".
   if (cur.kind == Kind::Plain && t == oneOfWord) {
     s.entities[p].kind = Kind::Number;

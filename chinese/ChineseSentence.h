@@ -148,7 +148,8 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string translateFigure(std::string text) { return translateFigure(std::move(text), RuleSet::Classic); }
   static std::string translateFigure(std::string text, RuleSet rules);
   static std::string translateDate(std::string text);
-  static std::string translateClock(std::string text);
+  static std::string translateClock(std::string text) { return translateClock(std::move(text), RuleSet::Classic); }
+  static std::string translateClock(std::string text, RuleSet rules);
   static std::string translateFractional(std::string text);
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);

@@ -37,7 +37,7 @@ inline constexpr TaggedMap fullWidthSignMap{"<％>(%)<．>(.)<／>(/)<－>(-)"};
 // Measure words and units that a numeral counts, in both spellings: a numeral
 // fused with one of them into one segmented word (三个, 兩種, 十处, 三杯) is a
 // number, and so is an ordinal (第三个). 个 also before a noun glued to it
-// (一个包), unless the word is one of fusedCountExceptionList.
+// (一个包), unless the word starts with one of uncountedWordList.
 inline constexpr LexiconList measureWordList{
     "<个><次><行><种><種><条><條><位><份><首><组><組><列><台><臺><项><項><声><聲><段><步><片><尺><丈><寸>"
     "<夜><秒><曲><节><節><句><家><套><页><頁><处><處><块><塊><串><篇><只><隻><对><對><枝><杯><件><倍><支>"
@@ -46,11 +46,45 @@ inline constexpr LexiconList measureWordList{
     "<瓶><碗><盒><袋><箱><本><根><把><封><章><栏><欄><维><維><者><位数><位數><字节><字節><天><周>"
     "<星期><小时><小時><分钟><分鐘><秒钟><秒鐘><个月><周年><世纪><世紀><届><屆><期><级><級><人><瓢><日><年>"};
 inline constexpr std::string_view generalMeasureWord{"个"};
-inline constexpr LexiconList fusedCountExceptionList{"<个人><个子><个头><个别><个性><个体><个中>"};
+// Words of a numeral and a measure word that count nothing (四周
+// "surroundings"), and the words 个 starts that are no measure word (一 个人).
+inline constexpr LexiconList uncountedWordList{"<四周><个人><个子><个头><个别><个性><个体><个中>"};
+// Words that end with a numeral that counts nothing (飘零 "wither", 独一无二
+// "unique"); 半 at the end of a word is no number either (夜半, 多半).
+inline constexpr LexiconList numeralEndingIdiomList{"<飘零><飄零><凋零><独一无二><獨一無二>"};
 
 // The words after which 一 with a measure word counts nothing a translator
 // renders: 最后 一次 "the last", 哪 一个 "which", 这 一组 "this", 同 一个 "the same".
 inline constexpr LexiconList uncountedOneAfterList{"<最后><最後><最近><哪><这><這><同>"};
+
+// Clock times. A numeral with 点 or 时 is a time of day only with evidence
+// (这 一点 "this point", 一时 "for a while", 设为 0 时 "when set to 0"): 点钟,
+// minutes after it, a date, a weekday or one of these words before it. The
+// parts of the day tell the hour's half of the day: a for a.m., p for p.m., n
+// for the night (a.m. up to five, p.m. from six, twelve is midnight), d for
+// midday (twelve is noon, p.m. after it, a.m. before).
+inline constexpr TaggedMap dayPartMap{
+    "<上午>(a)<早上>(a)<早晨>(a)<清晨>(a)<今早>(a)<明早>(a)<下午>(p)<傍晚>(p)<晚上>(p)<今晚>(p)<明晚>(p)"
+    "<昨晚>(p)<黄昏>(p)<凌晨>(n)<半夜>(n)<深夜>(n)<午夜>(n)<夜里>(n)<夜間>(n)<夜间>(n)<中午>(d)<正午>(d)"};
+inline constexpr LexiconList clockDayWordList{
+    "<今天><明天><昨天><后天><前天><每天><每日><当天><當天><次日><当日><今日><明日><每晚><每早>"};
+// Prepositions of time before 点 (于 三点 "at three o'clock"); not before 一点,
+// which is "a bit" or "a point" far more often than one o'clock.
+inline constexpr LexiconList clockPrepositionList{"<于><於><在><到><至><从><從><直到><约><約><大约><大約>"};
+// Words right after the hour that make it one (三点 整, 三点 左右).
+inline constexpr LexiconList clockAfterWordList{"<整><左右><钟><正><半>"};
+inline constexpr std::string_view clockWithBell{"点钟"};
+inline constexpr std::string_view secondUnit{"秒"};
+inline constexpr std::string_view amSuffix{"a.m."};
+inline constexpr std::string_view pmSuffix{"p.m."};
+inline constexpr std::string_view noonWord{"noon"};
+inline constexpr std::string_view midnightWord{"midnight"};
+
+// Numbers that are labels, not quantities: a number after these words names a
+// table, figure or example (表 9.11, 图 3).
+inline constexpr LexiconList labelWordList{"<表><图><圖><例>"};
+// The point inside a number, and the year unit a dotted number does not take.
+inline constexpr std::string_view asciiPoint{"."};
 
 // 三, which with 两 after it (三两) is 两三 "two or three".
 inline constexpr std::string_view numeralThree{"三"};

@@ -5,9 +5,56 @@
 namespace vestrilo {
 namespace {
 
-TEST(ExtendedChinese, Forms) {
+// A numeral with 点 or 时 is a time of day only with evidence: 点钟, minutes,
+// a part of the day, a date or a preposition of time; the part of the day
+// tells a.m. from p.m.
+TEST(ExtendedChinese, ClockTimes) {
   test::checkRows(Direction::ChineseToEnglish, {
       {"会议 于 三点 开始", {{"三点", "three o'clock"}}, {{"三点", "three o'clock"}}},
+      {"下午 4 点 运行", {{"下午 4 点", "four p.m."}}, {{"4 点", "four o'clock"}}},
+      {"凌晨 三点", {{"凌晨 三点", "three a.m."}}, {{"三点", "three o'clock"}}},
+      {"明天 上午 1 点", {{"上午 1 点", "one a.m."}}, {{"1 点", "one o'clock"}}},
+      {"午夜 0 点", {{"午夜 0 点", "midnight"}}, {{"0 点", "zero o'clock"}}},
+      {"中午 12 点", {{"中午 12 点", "noon"}}, {{"12 点", "twelve o'clock"}}},
+      {"三点 十分", {{"三点 十分", "three ten"}}, {{"三点 十分", "three ten"}}},
+      {"三点半", {{"三点半", "three thirty"}}, {{"三点半", "three thirty"}}},
+      {"3点15", {{"3点15", "three fifteen"}}, {{"3点15", "three fifteen"}}},
+      {"三点钟", {{"三点钟", "three o'clock"}}, {{"三点钟", "three o'clock"}}},
+      {"23 时 05 分 25 秒",
+       {{"23 时 05 分 25 秒", "23:05:25"}},
+       {{"23 时 05 分", "twenty-three five"}, {"25", "25"}}},
+      {"1900 年 1 月 1 日 零时",
+       {{"1900 年 1 月 1 日", "1st January 1900"}, {"零时", "midnight"}},
+       {{"1900 年 1 月 1 日", "1st January 1900"}, {"零时", "zero o'clock"}}},
+      // Decimals keep their point.
+      {"三点五", {{"三点五", "3.5"}}, {{"三点五", "3.5"}}},
+      {"一千点 一", {{"一千点 一", "1000.1"}}, {{"一千点 一", "1000.1"}}},
+      // No evidence: a bit, this point, for a while, the four seasons, when set to 0.
+      {"这 一点 也 适用", {}, {{"一点", "one o'clock"}}},
+      {"有 一点 不同", {}, {{"一点", "one o'clock"}}},
+      {"一点 也 不", {}, {{"一点", "one o'clock"}}},
+      {"扇手 一时 似玉", {}, {{"一时", "one o'clock"}}},
+      {"四时 行焉", {}, {{"四时", "four o'clock"}}},
+      {"不宜 存 半点 隔阂", {}, {{"半点", "half o'clock"}}},
+      {"设为 0 时 ， 返回", {{"0", "0"}}, {{"0 时", "zero o'clock"}}},
+      {"如 eth0 时", {}, {{"0 时", "zero o'clock"}}},
+  });
+}
+
+// Section, table, version and address numbers are no numbers to translate.
+TEST(ExtendedChinese, Identifiers) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"参考 第 9.8 节", {{"9.8", "9.8"}}, {{"第 9", "9th"}, {"8", "8"}}},
+      {"第 10.1 . 5 节", {}, {{"第 10", "10th"}, {"1 . 5", "1 . 5"}}},
+      {"见 9.6 . 3 节", {}, {{"9.6 . 3", "9.6 . 3"}}},
+      {"192.168 . 0.1", {}, {{"192.168 . 0.1", "192.168 . 0.1"}}},
+      {"表 9.11", {}, {{"9.11", "9.11"}}},
+      {"27.1 . 2021 年 8 月 14 日",
+       {{"27.1", "27.1"}, {"2021 年 8 月 14 日", "14th August 2021"}},
+       {{"27.1 . 2021 年 8 月 14 日", "14th August 27.1.2021"}}},
+      {"1.5 年", {{"1.5", "1.5"}}, {{"1.5 年", "  1.5"}}},
+      // An ordinal with digits and no point stays one.
+      {"第 4 個 工作 區", {{"第 4", "4th"}}, {{"第 4", "4th"}}},
   });
 }
 
@@ -45,6 +92,11 @@ TEST(ExtendedChinese, FusedCounts) {
       {"这 一组 数据", {}, {}},
       {"有六個 小節", {}, {}},
       {"一个人 走", {}, {}},
+      {"指標 四周 的 空間", {}, {}},
+      // A numeral glued to the end of a word: idioms and 半 are no number.
+      {"飘零 君 不知", {}, {{"零", "zero"}}},
+      {"昨夜 夜半", {}, {{"半", "half"}}},
+      {"返回 非零", {{"零", "zero"}}, {{"零", "zero"}}},
   });
 }
 
