@@ -20,6 +20,7 @@
 
 #include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
+#include "chinese/RecognizeSupport.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
@@ -30,90 +31,7 @@ namespace vestrilo {
 namespace {
 
 using Kind = ChineseEntityKind;
-
-// Numbers are compared with small limits (hours up to 24, years up to 9999). A
-// number that does not fit in 32 bits saturates here, so it fails every upper
-// limit and passes every lower one; nothing wraps.
-constexpr std::int64_t kBeyond32Bits = std::int64_t{1} << 32;
-
-// The number formed by the leading ASCII digits of text (0 when there are none),
-// saturated at kBeyond32Bits.
-std::int64_t leadingNumber(std::string_view text) {
-  std::int64_t total = 0;
-  for (const char ch : text) {
-    if (ch < '0' || ch > '9') break;
-    total = total * 10 + (ch - '0');
-    if (total >= kBeyond32Bits) return kBeyond32Bits;
-  }
-  return total;
-}
-
-// The value of a Chinese numeral text (a digit-only run counts its last digit).
-// The limit tests ask for the same few numerals over and over: the sentence
-// object, which serves line after line, remembers the values.
-std::int64_t numeralValue(ChineseSentence& s, std::string_view text) {
-  return s.numeralValues.get(0, text,
-                             [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
-}
-
-// The value of a Number or Arabic record.
-std::int64_t numeralOrDigitsValue(ChineseSentence& s, const ChineseEntity& e) {
-  return e.kind == Kind::Arabic ? leadingNumber(s.text(e)) : numeralValue(s, s.text(e));
-}
-
-bool endsWith(std::string_view text, std::string_view c) {
-  return text.size() >= c.size() && text.substr(text.size() - c.size()) == c;
-}
-bool beginsWith(std::string_view text, std::string_view c) { return text.substr(0, c.size()) == c; }
-bool contains(std::string_view text, std::string_view c) { return text.find(c) != std::string_view::npos; }
-
-bool isOneOf(Kind kind, Kind a, Kind b) { return kind == a || kind == b; }
-bool isOneOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b || kind == c; }
-
-// The byte of the reading right after a record, 0 past the end.
-unsigned char byteAfter(const ChineseSentence& s, const ChineseEntity& e) {
-  const std::int64_t at = static_cast<std::int64_t>(e.start) + e.length;
-  const std::string_view r = s.reading();
-  return at >= 0 && static_cast<std::uint64_t>(at) < r.size() ? static_cast<unsigned char>(r[at]) : 0;
-}
-
-// Whether exactly one space lies between two neighbouring records.
-bool singleSpaceBetween(const ChineseSentence& s, const ChineseEntity& before, const ChineseEntity& after) {
-  const std::int64_t end = static_cast<std::int64_t>(before.start) + before.length;
-  return after.start - end == 1 && byteAfter(s, before) == ' ';
-}
-
-// Whether record p starts a segmented word: it is the first record, bytes (the
-// blanks between words) lie between it and the record before, or that record
-// is one ASCII punctuation byte.
-bool startsWord(const ChineseSentence& s, std::size_t p) {
-  if (p == 0) return true;
-  const ChineseEntity& prev = s.entities[p - 1];
-  if (static_cast<std::int64_t>(prev.start) + prev.length < s.entities[p].start) return true;
-  return prev.length == 1 && ascii::isPunct(s.text(prev)[0]);
-}
-
-// Whether record e ends a segmented word: no Chinese character follows it.
-bool endsWord(const ChineseSentence& s, const ChineseEntity& e) {
-  return !gbk::isLeadByte(static_cast<char>(byteAfter(s, e)));
-}
-
-// Whether t is the measure word or unit that a numeral glued before it counts:
-// 个 of 三个, 種 of 兩種, 个包 of 一个包 (see measureWordList).
-bool isMeasureWord(std::string_view t) {
-  if (measureWordList.hasWord(t)) return true;
-  return t.size() > generalMeasureWord.size() && gbk::startsWith(t, generalMeasureWord) &&
-         !uncountedWordList.hasWord(t.substr(0, 4));
-}
-
-// The length of the run of numeral and magnitude characters that t starts with.
-std::size_t numeralRunLength(std::string_view t) {
-  std::size_t n = 0;
-  while (n + 1 < t.size() && gbk::isLeadByte(t[n]) &&
-         (chinese_char::classAt(t, n) & (chinese_char::Numeral | chinese_char::Magnitude)))
-    n += 2;
-  return n;
-}
+using namespace recognize_support;
 
 // "Does the current record contain word", for a record that a pass may look at
 // again after it has grown at its end. The scan remembers the longest text of the
@@ -154,11 +72,6 @@ std::size_t unitNumberStep(ChineseSentence& s, std::size_t p, const ChineseNeigh
   }
   s.entities[p].kind = Kind::Plain;
   return p + 1;
-}
-
-// Whether records p and p + 1 touch (no blank between them).
-bool touching(const ChineseSentence& s, std::size_t p) {
-  return p + 1 < s.entities.size() && s.entities[p + 1].start == s.entities[p].start + s.entities[p].length;
 }
 
 // Whether the Arabic number at p goes on with a point and more digits (9.8),
@@ -519,121 +432,6 @@ std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
   return p + 1;
 }
 
-// ---------------------------------------------------------------------------
-// Counted words (extended rules). The segmenter writes a numeral and the
-// measure word it counts as one word (三个, 兩種, 三年, 一个包, 第一代, 之一),
-// which the passes above leave as ordinary text, or read for its numeral alone.
-// A word that starts with a numeral and ends with a measure word is a number
-// (or an ordinal after 第), unless it is 一 after a word that takes its count
-// away (最后 一次 "the last", 哪 一个 "which", 这 一组 "this"). It runs last, so
-// no other rule reads such a word as a numeral (一个 时 is no clock time).
-
-bool isUncountedOne(const ChineseSentence& s, std::size_t p, std::string_view numeral) {
-  return numeral == numeralOne && p > 0 && startsWord(s, p) && uncountedOneAfterList.hasWord(s.text(p - 1));
-}
-
-// Whether a figure repeats its digits (一一 "one by one", 三三两两 "in twos and
-// threes"): no number.
-bool isRepetition(std::string_view t) {
-  if (t.size() == 4) return t.substr(0, 2) == t.substr(2, 2);
-  return t.size() == 8 && t.substr(0, 2) == t.substr(2, 2) && t.substr(4, 2) == t.substr(6, 2);
-}
-
-// A clock time takes the part of the day before it (下午 4 点 "four p.m.") and
-// the seconds after its minutes (23 时 05 分 25 秒).
-std::size_t clockPartsStep(ChineseSentence& s, std::size_t p) {
-  const ChineseEntity cur = s.entities[p];
-  if (p + 2 < s.entities.size() && contains(s.text(cur), minuteUnit) &&
-      isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Arabic) && s.text(p + 2) == secondUnit &&
-      numeralOrDigitsValue(s, s.entities[p + 1]) < 60)
-    s.merge(p, p + 2, Kind::Clock);
-  if (p > 0 && dayPartMap.hasKey(s.text(p - 1))) {
-    s.merge(p - 1, p, Kind::Clock);
-    return p;
-  }
-  return p + 1;
-}
-
-// A number with two points or more is a section, version or address (9.6 . 3,
-// 192.168 . 0.1), and a number after 表 or 图 a label (表 9.11): no number to
-// translate.
-bool isIdentifier(const ChineseSentence& s, std::size_t p) {
-  const std::string_view t = s.text(p);
-  const std::size_t point = t.find('.');
-  if (point != std::string_view::npos && t.find('.', point + 1) != std::string_view::npos) return true;
-  return p > 0 && startsWord(s, p) && labelWordList.hasWord(s.text(p - 1));
-}
-
-// Whether the numeral at p, glued to the end of a Chinese word, is part of an
-// idiom: 半 (夜半 "midnight", 多半 "mostly") or a word of numeralEndingIdiomList.
-bool isIdiomEnding(const ChineseSentence& s, std::size_t p) {
-  std::size_t first = p;
-  while (first > 0 && touching(s, first - 1)) --first;
-  if (first == p || !gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p - 1])))) return false;
-  if (s.text(p) == numeralHalf) return true;
-  const ChineseEntity& a = s.entities[first];
-  const ChineseEntity& b = s.entities[p];
-  return numeralEndingIdiomList.hasWord(s.reading().substr(static_cast<std::size_t>(a.start),
-                                                           static_cast<std::size_t>(b.start + b.length - a.start)));
-}
-
-std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
-  const ChineseEntity cur = s.entities[p];
-  if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
-  if (cur.kind == Kind::Arabic) {
-    if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
-    return p + 1;
-  }
-  if (cur.kind == Kind::Figure) {
-    // 三五个: two digits fused with a measure word are an approximate count.
-    if (isRepetition(s.text(cur))) {
-      s.entities[p].kind = Kind::Plain;
-    } else if (cur.length == 4 && startsWord(s, p) && p + 1 < s.entities.size() &&
-               s.entities[p + 1].kind == Kind::Plain && s.entities[p + 1].start == cur.start + cur.length &&
-               endsWord(s, s.entities[p + 1]) && isMeasureWord(s.text(p + 1))) {
-      s.merge(p, p + 1, Kind::Number);
-    }
-    return p + 1;
-  }
-  if (cur.kind == Kind::Plain ? !gbk::isLeadByte(static_cast<char>(s.firstByte(cur)))
-                              : !isOneOf(cur.kind, Kind::Number, Kind::Date, Kind::Ordinal))
-    return p + 1;
-  if (!startsWord(s, p)) {
-    if (cur.kind == Kind::Number && endsWord(s, cur) && isIdiomEnding(s, p)) s.entities[p].kind = Kind::Plain;
-    return p + 1;
-  }
-  const std::string_view t = s.text(cur);
-  const bool nextGlued = p + 1 < s.entities.size() && s.entities[p + 1].start == cur.start + cur.length &&
-                         gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p + 1])));
-
-  // 第一代, 第二天: an ordinal with the word glued to its number.
-  if (cur.kind == Kind::Ordinal) {
-    if (nextGlued && !isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Figure) && endsWord(s, s.entities[p + 1]))
-      s.merge(p, p + 1, Kind::Ordinal);
-    return p + 1;
-  }
-  // 三年: a numeral with a unit that no date took.
-  if (cur.kind == Kind::Number) {
-    if (nextGlued && s.entities[p + 1].kind == Kind::Plain && endsWord(s, s.entities[p + 1]) &&
-        isMeasureWord(s.text(p + 1)) && !isUncountedOne(s, p, t))
-      s.merge(p, p + 1, Kind::Number);
-    return p + 1;
-  }
-  if (!endsWord(s, cur)) return p + 1;
-  if (uncountedWordList.hasWord(t)) return p + 1;
-  // 之一 "one of".
-  if (cur.kind == Kind::Plain && t == oneOfWord) {
-    s.entities[p].kind = Kind::Number;
-    return p + 1;
-  }
-  // 三个, 兩種, 一个包, and a day counted without a month (一日).
-  const std::size_t numeral = numeralRunLength(t);
-  if (numeral == 0 || numeral == t.size() || isUncountedOne(s, p, t.substr(0, numeral))) return p + 1;
-  const std::string_view measure = t.substr(numeral);
-  if (cur.kind == Kind::Date ? measure == dayUnit : isMeasureWord(measure)) s.entities[p].kind = Kind::Number;
-  return p + 1;
-}
-
 }  // namespace
 
 void ChineseSentence::recognize() {
@@ -645,8 +443,7 @@ void ChineseSentence::recognize() {
 
   for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
 
-  if (extended())
-    for (std::size_t p = 0; p < entities.size();) p = countedWordStep(*this, p);
+  if (extended()) recognizeWords();
 }
 
 }  // namespace vestrilo

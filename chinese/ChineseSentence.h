@@ -13,6 +13,8 @@
 //   ChineseTokenizer.cpp     tokenize
 //   ChineseAdjust.cpp        adjust (fractions, percentages, proportions, eras)
 //   ChineseRecognize.cpp     recognize
+//   ChineseWords.cpp         recognize, the extended rules' pass over whole words
+//   RecognizeSupport.h       the tests of records the recognition passes share
 //   ChineseNumerals.cpp      Chinese numerals to digit strings
 //   EnglishNumberWords.cpp   digit strings to English words
 //   TranslateNumber.cpp      Number and Figure
@@ -157,6 +159,9 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string translateUnitNumber(std::string text);
 
  private:
+  // The extended rules' last pass of recognition, over whole words.
+  void recognizeWords();
+
   // The translation of record e by the translator of its kind.
   std::string translationByKind(const ChineseEntity& e) const;
 

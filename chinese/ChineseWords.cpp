@@ -1,0 +1,144 @@
+// The extended rules' pass over whole words, run after the three passes of
+// recognition (chinese/ChineseRecognize.cpp): the segmenter writes a numeral and
+// the word it counts as one word, which the passes leave as ordinary text or
+// read for its numeral alone; and some records the passes make are no numbers
+// to translate after all.
+#include <cstddef>
+#include <string_view>
+
+#include "chinese/ChineseCharClasses.h"
+#include "chinese/ChineseSentence.h"
+#include "chinese/RecognizeSupport.h"
+#include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
+#include "lexicon/ChineseNumeralMaps.h"
+#include "lexicon/Lexicon.h"
+
+namespace vestrilo {
+
+namespace {
+
+using namespace recognize_support;
+
+// ---------------------------------------------------------------------------
+// Counted words (extended rules). The segmenter writes a numeral and the
+// measure word it counts as one word (三个, 兩種, 三年, 一个包, 第一代, 之一),
+// which the passes above leave as ordinary text, or read for its numeral alone.
+// A word that starts with a numeral and ends with a measure word is a number
+// (or an ordinal after 第), unless it is 一 after a word that takes its count
+// away (最后 一次 "the last", 哪 一个 "which", 这 一组 "this"). It runs last, so
+// no other rule reads such a word as a numeral (一个 时 is no clock time).
+
+bool isUncountedOne(const ChineseSentence& s, std::size_t p, std::string_view numeral) {
+  return numeral == numeralOne && p > 0 && startsWord(s, p) && uncountedOneAfterList.hasWord(s.text(p - 1));
+}
+
+// Whether a figure repeats its digits (一一 "one by one", 三三两两 "in twos and
+// threes"): no number.
+bool isRepetition(std::string_view t) {
+  if (t.size() == 4) return t.substr(0, 2) == t.substr(2, 2);
+  return t.size() == 8 && t.substr(0, 2) == t.substr(2, 2) && t.substr(4, 2) == t.substr(6, 2);
+}
+
+// A clock time takes the part of the day before it (下午 4 点 "four p.m.") and
+// the seconds after its minutes (23 时 05 分 25 秒).
+std::size_t clockPartsStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity cur = s.entities[p];
+  if (p + 2 < s.entities.size() && contains(s.text(cur), minuteUnit) &&
+      isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Arabic) && s.text(p + 2) == secondUnit &&
+      numeralOrDigitsValue(s, s.entities[p + 1]) < 60)
+    s.merge(p, p + 2, Kind::Clock);
+  if (p > 0 && dayPartMap.hasKey(s.text(p - 1))) {
+    s.merge(p - 1, p, Kind::Clock);
+    return p;
+  }
+  return p + 1;
+}
+
+// A number with two points or more is a section, version or address (9.6 . 3,
+// 192.168 . 0.1), and a number after 表 or 图 a label (表 9.11): no number to
+// translate.
+bool isIdentifier(const ChineseSentence& s, std::size_t p) {
+  const std::string_view t = s.text(p);
+  const std::size_t point = t.find('.');
+  if (point != std::string_view::npos && t.find('.', point + 1) != std::string_view::npos) return true;
+  return p > 0 && startsWord(s, p) && labelWordList.hasWord(s.text(p - 1));
+}
+
+// Whether the numeral at p, glued to the end of a Chinese word, is part of an
+// idiom: 半 (夜半 "midnight", 多半 "mostly") or a word of numeralEndingIdiomList.
+bool isIdiomEnding(const ChineseSentence& s, std::size_t p) {
+  std::size_t first = p;
+  while (first > 0 && touching(s, first - 1)) --first;
+  if (first == p || !gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p - 1])))) return false;
+  if (s.text(p) == numeralHalf) return true;
+  const ChineseEntity& a = s.entities[first];
+  const ChineseEntity& b = s.entities[p];
+  return numeralEndingIdiomList.hasWord(s.reading().substr(static_cast<std::size_t>(a.start),
+                                                           static_cast<std::size_t>(b.start + b.length - a.start)));
+}
+
+std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity cur = s.entities[p];
+  if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
+  if (cur.kind == Kind::Arabic) {
+    if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
+    return p + 1;
+  }
+  if (cur.kind == Kind::Figure) {
+    // 三五个: two digits fused with a measure word are an approximate count.
+    if (isRepetition(s.text(cur))) {
+      s.entities[p].kind = Kind::Plain;
+    } else if (cur.length == 4 && startsWord(s, p) && p + 1 < s.entities.size() &&
+               s.entities[p + 1].kind == Kind::Plain && s.entities[p + 1].start == cur.start + cur.length &&
+               endsWord(s, s.entities[p + 1]) && isMeasureWord(s.text(p + 1))) {
+      s.merge(p, p + 1, Kind::Number);
+    }
+    return p + 1;
+  }
+  if (cur.kind == Kind::Plain ? !gbk::isLeadByte(static_cast<char>(s.firstByte(cur)))
+                              : !isOneOf(cur.kind, Kind::Number, Kind::Date, Kind::Ordinal))
+    return p + 1;
+  if (!startsWord(s, p)) {
+    if (cur.kind == Kind::Number && endsWord(s, cur) && isIdiomEnding(s, p)) s.entities[p].kind = Kind::Plain;
+    return p + 1;
+  }
+  const std::string_view t = s.text(cur);
+  const bool nextGlued = p + 1 < s.entities.size() && s.entities[p + 1].start == cur.start + cur.length &&
+                         gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p + 1])));
+
+  // 第一代, 第二天: an ordinal with the word glued to its number.
+  if (cur.kind == Kind::Ordinal) {
+    if (nextGlued && !isOneOf(s.entities[p + 1].kind, Kind::Number, Kind::Figure) && endsWord(s, s.entities[p + 1]))
+      s.merge(p, p + 1, Kind::Ordinal);
+    return p + 1;
+  }
+  // 三年: a numeral with a unit that no date took.
+  if (cur.kind == Kind::Number) {
+    if (nextGlued && s.entities[p + 1].kind == Kind::Plain && endsWord(s, s.entities[p + 1]) &&
+        isMeasureWord(s.text(p + 1)) && !isUncountedOne(s, p, t))
+      s.merge(p, p + 1, Kind::Number);
+    return p + 1;
+  }
+  if (!endsWord(s, cur)) return p + 1;
+  if (uncountedWordList.hasWord(t)) return p + 1;
+  // 之一 "one of".
+  if (cur.kind == Kind::Plain && t == oneOfWord) {
+    s.entities[p].kind = Kind::Number;
+    return p + 1;
+  }
+  // 三个, 兩種, 一个包, and a day counted without a month (一日).
+  const std::size_t numeral = numeralRunLength(t);
+  if (numeral == 0 || numeral == t.size() || isUncountedOne(s, p, t.substr(0, numeral))) return p + 1;
+  const std::string_view measure = t.substr(numeral);
+  if (cur.kind == Kind::Date ? measure == dayUnit : isMeasureWord(measure)) s.entities[p].kind = Kind::Number;
+  return p + 1;
+}
+
+}  // namespace
+
+void ChineseSentence::recognizeWords() {
+  for (std::size_t p = 0; p < entities.size();) p = countedWordStep(*this, p);
+}
+
+}  // namespace vestrilo
