@@ -33,6 +33,17 @@ bool isUncountedOne(const ChineseSentence& s, std::size_t p, std::string_view nu
   return numeral == numeralOne && p > 0 && startsWord(s, p) && uncountedOneAfterList.hasWord(s.text(p - 1));
 }
 
+// The text of record q when it starts a word, empty otherwise or past the end.
+std::string_view wordAt(const ChineseSentence& s, std::size_t q) {
+  return q < s.entities.size() && startsWord(s, q) ? s.text(q) : std::string_view();
+}
+
+// Whether the measure word of a count is 次 taken as a degree by the word after
+// it (三次 贝塞尔 曲线, 二次 方程); the count's word ends before record next.
+bool isDegree(const ChineseSentence& s, std::string_view measure, std::size_t next) {
+  return measure == timesWord && degreeNounList.hasWord(wordAt(s, next));
+}
+
 // Whether a figure repeats its digits (一一 "one by one", 三三两两 "in twos and
 // threes"): no number.
 bool isRepetition(std::string_view t) {
@@ -115,8 +126,13 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   }
   // 三年: a numeral with a unit that no date took.
   if (cur.kind == Kind::Number) {
+    // 一 些, 一 直, 一 但: an adverb or a conjunction.
+    if (t == numeralOne && endsWord(s, cur) && oneAdverbNextList.hasWord(wordAt(s, p + 1))) {
+      s.entities[p].kind = Kind::Plain;
+      return p + 1;
+    }
     if (nextGlued && s.entities[p + 1].kind == Kind::Plain && endsWord(s, s.entities[p + 1]) &&
-        isMeasureWord(s.text(p + 1)) && !isUncountedOne(s, p, t))
+        isMeasureWord(s.text(p + 1)) && !isUncountedOne(s, p, t) && !isDegree(s, s.text(p + 1), p + 2))
       s.merge(p, p + 1, Kind::Number);
     return p + 1;
   }
@@ -131,7 +147,8 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const std::size_t numeral = numeralRunLength(t);
   if (numeral == 0 || numeral == t.size() || isUncountedOne(s, p, t.substr(0, numeral))) return p + 1;
   const std::string_view measure = t.substr(numeral);
-  if (cur.kind == Kind::Date ? measure == dayUnit : isMeasureWord(measure)) s.entities[p].kind = Kind::Number;
+  if (cur.kind == Kind::Date ? measure == dayUnit : isMeasureWord(measure) && !isDegree(s, measure, p + 1))
+    s.entities[p].kind = Kind::Number;
   return p + 1;
 }
 

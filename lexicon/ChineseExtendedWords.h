@@ -44,7 +44,7 @@ inline constexpr LexiconList measureWordList{
     "<回><层><層><部><类><類><卷><遍><匹><岁><歲><代><张><張><门><門><辆><輛><架><艘><株><粒><滴><笔><筆>"
     "<幅><扇><盏><盞><轮><輪><场><場><趟><顿><頓><阵><陣><名><座><所><棵><朵><颗><顆><双><雙><批><群><堆>"
     "<瓶><碗><盒><袋><箱><本><根><把><封><章><栏><欄><维><維><者><位数><位數><字节><字節><天><周>"
-    "<星期><小时><小時><分钟><分鐘><秒钟><秒鐘><个月><周年><世纪><世紀><届><屆><期><级><級><人><瓢><日><年>"};
+    "<星期><小时><小時><分钟><分鐘><秒钟><秒鐘><个月><周年><世纪><世紀><届><屆><期><人><瓢><日><年>"};
 inline constexpr std::string_view generalMeasureWord{"个"};
 // Words of a numeral and a measure word that count nothing (四周
 // "surroundings"), and the words 个 starts that are no measure word (一 个人).
@@ -56,6 +56,17 @@ inline constexpr LexiconList numeralEndingIdiomList{"<飘零><飄零><凋零><�
 // The words after which 一 with a measure word counts nothing a translator
 // renders: 最后 一次 "the last", 哪 一个 "which", 这 一组 "this", 同 一个 "the same".
 inline constexpr LexiconList uncountedOneAfterList{"<最后><最後><最近><哪><这><這><同>"};
+
+// Words that 一 standing alone before them makes an adverb or a conjunction
+// with (一 些 "some", 一 直 "always", 一 但 written for 一旦 "once"): no count.
+inline constexpr LexiconList oneAdverbNextList{
+    "<但><旦><些><直><切><般><律><再><向><起><同><样><樣><并><併><齐><齊>"};
+
+// 次 after a numeral counts times, but before these words it is a degree
+// (三次 贝塞尔 曲线 "cubic Bézier curve", 二次 方程 "quadratic equation", 九次 方
+// "the ninth power"): no count.
+inline constexpr std::string_view timesWord{"次"};
+inline constexpr LexiconList degreeNounList{"<贝塞尔><貝塞爾><曲线><曲線><方程><方程式><多项式><多項式><样条><樣條><方><幂><冪>"};
 
 // Clock times. A numeral with 点 or 时 is a time of day only with evidence
 // (这 一点 "this point", 一时 "for a while", 设为 0 时 "when set to 0"): 点钟,

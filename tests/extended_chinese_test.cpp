@@ -100,6 +100,24 @@ TEST(ExtendedChinese, FusedCounts) {
   });
 }
 
+// Words a numeral belongs to without counting anything: a rank (上 一级
+// "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
+TEST(ExtendedChinese, NoCount) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"切换 到 上 一级 目录", {}, {}},
+      {"为 二级 截图", {}, {}},
+      {"使用 三次 贝塞尔 曲线", {}, {}},
+      {"解 二次 方程", {}, {}},
+      {"2 的 九次 方", {{"2", "2"}}, {{"2", "2"}}},
+      {"执行 三次 操作", {{"三次", "three"}}, {}},
+      {"两次 函数调用", {{"两次", "two"}}, {}},
+      {"也就是说 ， 一 但", {}, {{"一", "one"}}},
+      {"一 些 用户", {}, {{"一", "one"}}},
+      {"其中 的 一 臺 主機", {{"一", "one"}}, {{"一", "one"}}},
+      {"读入 一 整行", {{"一", "one"}}, {{"一", "one"}}},
+  });
+}
+
 // Neighbouring numerals: two words are two numbers, repeated digits no number,
 // two digits an approximation.
 TEST(ExtendedChinese, NeighbouringNumerals) {
