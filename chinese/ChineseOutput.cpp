@@ -55,7 +55,38 @@ std::string countedOrdinal(const std::string& text) {
   return std::string(ordinalMarker) + countedNumber(text.substr(ordinalMarker.size()));
 }
 
+// The length of the sign a negative number starts with (- or 负), 0 for none.
+std::size_t signLength(std::string_view text) {
+  if (gbk::startsWith(text, asciiMinus)) return asciiMinus.size();
+  if (gbk::startsWith(text, negativeWord)) return negativeWord.size();
+  return 0;
+}
+
+// Where the word of a range stands in a record's text (512 到 4096), npos for none.
+std::size_t rangeWordAt(std::string_view text) {
+  for (std::size_t i = 0; i + 1 < text.size(); i += gbk::isLeadByte(text[i]) ? 2 : 1)
+    if (gbk::isLeadByte(text[i]) && rangeWordList.hasWord(text.substr(i, 2))) return i;
+  return std::string_view::npos;
+}
+
+// The part of record e from offset `from` of its text, `length` bytes long,
+// without the blanks around it.
+ChineseEntity partOf(std::string_view text, const ChineseEntity& e, std::size_t from, std::size_t length) {
+  while (length > 0 && text[from] == ' ') ++from, --length;
+  while (length > 0 && text[from + length - 1] == ' ') --length;
+  return ChineseEntity{e.start + static_cast<std::int32_t>(from), static_cast<std::int32_t>(length), e.kind};
+}
+
 }  // namespace
+
+// A number in ASCII digits within a sign or a range is written as it is read.
+std::string ChineseSentence::partTranslation(const ChineseEntity& part) const {
+  const std::string_view t = text(part);
+  bool digits = !t.empty() && ascii::isDigit(t[0]);
+  for (const char c : t) digits = digits && !gbk::isLeadByte(c);
+  if (digits) return translatorInput(t);
+  return translationByKind(part);
+}
 
 std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* second) const {
   if (second) second->clear();
@@ -65,6 +96,22 @@ std::string ChineseSentence::translationOf(const ChineseEntity& e, std::string* 
 
 std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
   const std::string_view source = text(e);
+  if (extended() && e.kind != ChineseEntityKind::Arabic) {
+    // -1, -3.9%, minus thirty-two: the sign in the style of the number.
+    if (const std::size_t sign = signLength(source)) {
+      const std::string number = partTranslation(partOf(source, e, sign, source.size() - sign));
+      if (number.empty()) return {};
+      return (ascii::isDigit(number[0]) ? std::string(asciiMinus) : std::string(minusEnglish)) + number;
+    }
+    // 512 到 4096: "512 to 4096".
+    const std::size_t at = e.kind == ChineseEntityKind::Number ? rangeWordAt(source) : std::string_view::npos;
+    if (at != std::string_view::npos) {
+      const std::string low = partTranslation(partOf(source, e, 0, at));
+      const std::string high = partTranslation(partOf(source, e, at + 2, source.size() - at - 2));
+      if (low.empty() || high.empty()) return {};
+      return low + std::string(rangeEnglish) + high;
+    }
+  }
   switch (e.kind) {
     case ChineseEntityKind::Number:
       if (extended()) return translateNumber(countedNumber(translatorInput(source)), rules);

@@ -206,9 +206,10 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
     s.merge(p, p + 1, Kind::Plain);
     return p + 1;
   }
+  // (Under the extended rules 负 before it is a sign: 负一点一.)
   if (v.curText == numeralOne && p > 0 && v.prevText != hourUnit &&
       !isOneOf(v.prev.kind, Kind::Number, Kind::Date, Kind::Clock) && byteAfter(s, v.prev) != ' ' &&
-      v.prev.length == 2) {
+      v.prev.length == 2 && !(s.extended() && v.prevText == negativeWord)) {
     s.merge(p - 1, p);
     return p;
   }

@@ -164,6 +164,8 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // The translation of record e by the translator of its kind.
   std::string translationByKind(const ChineseEntity& e) const;
+  // The translation of a number inside a sign or a range (see ChineseOutput.cpp).
+  std::string partTranslation(const ChineseEntity& part) const;
 
   // The reading when it is not the line: its bytes, and for each of them (and
   // for its end) the offset in the line of the character it was read from.

@@ -89,8 +89,55 @@ bool isIdiomEnding(const ChineseSentence& s, std::size_t p) {
                                                            static_cast<std::size_t>(b.start + b.length - a.start)));
 }
 
+// Whether record q is a number a sign or a range takes.
+bool isSignable(const ChineseSentence& s, std::size_t q) {
+  return q < s.entities.size() &&
+         (isOneOf(s.entities[q].kind, Kind::Number, Kind::Arabic, Kind::Fractional) ||
+          s.entities[q].kind == Kind::ArabicWithUnit);
+}
+
+// 设 为 - 1, 负三十二, 负3.9%: a sign before a number (blanks between them) and
+// after a Chinese word or punctuation (not tail -1, not 3 - 1), or 负 at the
+// start of the line.
+bool signStep(ChineseSentence& s, std::size_t p) {
+  const std::string_view t = s.text(p);
+  const bool minus = t == asciiMinus, negative = t == negativeWord;
+  if (!(minus || negative) || !isSignable(s, p + 1)) return false;
+  if (p == 0 ? !negative : !gbk::isLeadByte(static_cast<char>(s.firstByte(s.entities[p - 1])))) return false;
+  if (p > 0 && isOneOf(s.entities[p - 1].kind, Kind::Number, Kind::Fractional, Kind::Figure)) return false;
+  // The minus sign with digits is digits, its own translation (- 1, as the
+  // option - 4 is); 负 with them reads as a number (负3.9% "-3.9%").
+  const Kind kind = negative && s.entities[p + 1].kind == Kind::Arabic ? Kind::Number : s.entities[p + 1].kind;
+  s.merge(p, p + 1, kind);
+  return true;
+}
+
+// Whether record q is one side of a range: a whole word holding a number in
+// digits or a Chinese numeral, without a sign.
+bool isRangeSide(const ChineseSentence& s, std::size_t q, Kind kind) {
+  const ChineseEntity& e = s.entities[q];
+  if (e.kind != kind || !startsWord(s, q) || !endsWord(s, e)) return false;
+  const std::string_view t = s.text(e);
+  return kind == Kind::Number ? numeralRunLength(t) == t.size() : ascii::isDigit(t[0]);
+}
+
+// 512 到 4096, 1 至 2, 三 到 五: two numbers of one kind with a range word, a
+// word of its own, between them.
+bool rangeStep(ChineseSentence& s, std::size_t p) {
+  if (p == 0 || p + 1 >= s.entities.size() || !rangeWordList.hasWord(s.text(p)) || !startsWord(s, p) ||
+      !endsWord(s, s.entities[p]))
+    return false;
+  const Kind kind = s.entities[p - 1].kind;
+  if (!isOneOf(kind, Kind::Number, Kind::Arabic) || !isRangeSide(s, p - 1, kind) || !isRangeSide(s, p + 1, kind) ||
+      (kind == Kind::Arabic && isIdentifier(s, p + 1)))
+    return false;
+  s.merge(p - 1, p + 1, Kind::Number);
+  return true;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
+  if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p))) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
   if (cur.kind == Kind::Arabic) {
     if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;

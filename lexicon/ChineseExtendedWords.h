@@ -97,6 +97,18 @@ inline constexpr LexiconList labelWordList{"<表><图><圖><例>"};
 // The point inside a number, and the year unit a dotted number does not take.
 inline constexpr std::string_view asciiPoint{"."};
 
+// Ranges: two numbers of the same kind with one of these words between them
+// (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
+inline constexpr LexiconList rangeWordList{"<到><至>"};
+inline constexpr std::string_view rangeEnglish{" to "};
+
+// Negative numbers: the minus sign (the full-width one is read as it) or 负
+// right before a number, after a Chinese word (设 为 - 1, 负三十二). The
+// rendering keeps the style of the number: -1, -3.9%, minus thirty-two.
+inline constexpr std::string_view negativeWord{"负"};
+inline constexpr std::string_view asciiMinus{"-"};
+inline constexpr std::string_view minusEnglish{"minus "};
+
 // 三, which with 两 after it (三两) is 两三 "two or three".
 inline constexpr std::string_view numeralThree{"三"};
 

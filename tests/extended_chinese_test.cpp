@@ -100,6 +100,39 @@ TEST(ExtendedChinese, FusedCounts) {
   });
 }
 
+// Negative numbers: a sign after a Chinese word, in the style of the number
+// (digits with the minus sign are their own translation); not after a word in
+// Latin letters or between two numbers.
+TEST(ExtendedChinese, Negatives) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"负三十二", {{"负三十二", "minus thirty-two"}}, {{"三十二", "thirty-two"}}},
+      {"负一点一", {{"负一点一", "-1.1"}}, {{"一", "one"}}},
+      {"负3.9%", {{"负3.9%", "-3.9%"}}, {{"3.9%", "3.9%"}}},
+      {"负3万", {{"负3万", "minus thirty thousand"}}, {{"3万", "thirty thousand"}}},
+      {"设 为 - 1 以 禁止", {{"- 1", "- 1"}}, {{"1", "1"}}},
+      {"返回 －１ 。", {{"－１", "－１"}}, {}},
+      {"tail -1", {{"1", "1"}}, {{"1", "1"}}},
+      {"3 - 1", {{"3 - 1", "3 - 1"}}, {{"3 - 1", "3 - 1"}}},
+      {"负责 三个 项目", {{"三个", "three"}}, {}},
+  });
+}
+
+// Ranges: two numbers of one kind with 到 or 至 between them.
+TEST(ExtendedChinese, Ranges) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"在 512 到 4096 之間", {{"512 到 4096", "512 to 4096"}}, {{"512", "512"}, {"4096", "4096"}}},
+      {"1 至 2 位數", {{"1 至 2", "1 to 2"}}, {{"1", "1"}, {"2", "2"}}},
+      {"1.5 到 2.5 倍", {{"1.5 到 2.5", "1.5 to 2.5"}}, {{"1.5", "1.5"}, {"2.5", "2.5"}}},
+      {"从 三 到 五 个", {{"三 到 五", "three to five"}}, {{"三", "three"}, {"五", "five"}}},
+      {"- 1 到 5", {{"1 到 5", "1 to 5"}}, {{"1", "1"}, {"5", "5"}}},
+      // Dates, ordinals and section numbers make no range; nor does a number with another word.
+      {"5 月 到 6 月", {{"5 月", "May"}, {"6 月", "June"}}, {{"5 月", " May"}, {"6 月", " June"}}},
+      {"第 1 到 第 5 章", {{"第 1", "1st"}, {"第 5", "5th"}}, {{"第 1", "1st"}, {"第 5", "5th"}}},
+      {"9.6 . 3 到 9.6 . 5", {}, {{"9.6 . 3", "9.6 . 3"}, {"9.6 . 5", "9.6 . 5"}}},
+      {"一 到 家", {{"一", "one"}}, {{"一", "one"}}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
