@@ -77,6 +77,15 @@ ChineseEntity partOf(std::string_view text, const ChineseEntity& e, std::size_t 
   return ChineseEntity{e.start + static_cast<std::int32_t>(from), static_cast<std::int32_t>(length), e.kind};
 }
 
+// Where the word of an approximation stands in a numeral's text, right after a
+// magnitude (十多万, 二十几), npos for none.
+std::size_t approximationAt(std::string_view text) {
+  for (std::size_t i = 2; i + 1 < text.size() && gbk::isLeadByte(text[i]); i += 2)
+    if ((chinese_char::classAt(text, i - 2) & chinese_char::Magnitude) && approximationMap.hasKey(text.substr(i, 2)))
+      return i;
+  return std::string_view::npos;
+}
+
 }  // namespace
 
 // A number in ASCII digits within a sign or a range is written as it is read.
@@ -110,6 +119,31 @@ std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
       const std::string high = partTranslation(partOf(source, e, at + 2, source.size() - at - 2));
       if (low.empty() || high.empty()) return {};
       return low + std::string(rangeEnglish) + high;
+    }
+    // 两个 以上 "two or more", 多于 一个 "more than one".
+    if (e.kind == ChineseEntityKind::Number && source.size() > 4) {
+      const std::string_view after = boundAfterMap.lookup(source.substr(source.size() - 4));
+      const std::string_view before = boundBeforeMap.lookup(source.substr(0, 4));
+      if (!after.empty() || !before.empty()) {
+        const std::size_t from = before.empty() ? 0 : 4;
+        const std::string number =
+            partTranslation(partOf(source, e, from, source.size() - from - (after.empty() ? 0 : 4)));
+        return number.empty() ? std::string() : std::string(before) + number + std::string(after);
+      }
+    }
+    // 十多万 "more than one hundred thousand", 二十几 "twenty-odd", 十来个 "about ten".
+    const std::size_t approximation = e.kind == ChineseEntityKind::Number ? approximationAt(source) : std::string_view::npos;
+    if (approximation != std::string_view::npos) {
+      std::string exact(source.substr(0, approximation));
+      exact += source.substr(approximation + 2);
+      const std::string number = translateNumber(countedNumber(translatorInput(exact)), rules);
+      if (number.empty()) return {};
+      const char how = approximationMap.lookup(source.substr(approximation, 2)).front();
+      const bool magnitudeAfter = approximation + 3 < source.size() &&
+                                  (chinese_char::classAt(source, approximation + 2) & chinese_char::Magnitude);
+      if (how == 'a') return std::string(aboutEnglish) + number;
+      if (how == 'o' && !magnitudeAfter) return number + std::string(oddEnglish);
+      return std::string(moreThanEnglish) + number;
     }
   }
   switch (e.kind) {

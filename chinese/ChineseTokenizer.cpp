@@ -19,6 +19,7 @@
 #include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -109,6 +110,7 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
   bool hasUnit = (classAt(line, i) & chinese_char::Ten) != 0;
   int unitStreak = 0;
   bool counts = true;
+  bool approximate = false;
   while (counts && j < line.size()) {
     j += 2;
     end = j - 1;
@@ -116,6 +118,18 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
     if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
     if (extended && j > end + 1 && !magnitudeWordAt(line, j)) break;
     const std::uint16_t d = classAt(line, j);
+    // Under the extended rules the word of an approximation goes on a run
+    // right after a magnitude (十多万, 二十几), and only a magnitude after it.
+    if (extended && !(d & (chinese_char::Magnitude | chinese_char::Numeral))) {
+      if (j == end + 1 && !approximate && (classAt(line, j - 2) & chinese_char::Magnitude) &&
+          approximationMap.hasKey(line.cut(j, j + 1))) {
+        approximate = true;
+        unitStreak = 0;
+        continue;
+      }
+    } else if (approximate && !(d & chinese_char::Magnitude)) {
+      break;
+    }
     const bool magnitude = (d & chinese_char::Magnitude) != 0;
     if (magnitude) {
       hasUnit = true;

@@ -113,12 +113,16 @@ bool signStep(ChineseSentence& s, std::size_t p) {
 }
 
 // Whether record q is one side of a range: a whole word holding a number in
-// digits or a Chinese numeral, without a sign.
+// digits or a Chinese numeral, without a sign or an approximation.
 bool isRangeSide(const ChineseSentence& s, std::size_t q, Kind kind) {
   const ChineseEntity& e = s.entities[q];
   if (e.kind != kind || !startsWord(s, q) || !endsWord(s, e)) return false;
   const std::string_view t = s.text(e);
-  return kind == Kind::Number ? numeralRunLength(t) == t.size() : ascii::isDigit(t[0]);
+  if (kind == Kind::Arabic) return ascii::isDigit(t[0]);
+  for (std::size_t i = 0; i < t.size(); i += 2)
+    if (!gbk::isLeadByte(t[i]) || !(chinese_char::classAt(t, i) & (chinese_char::Numeral | chinese_char::Magnitude)))
+      return false;
+  return true;
 }
 
 // 512 到 4096, 1 至 2, 三 到 五: two numbers of one kind with a range word, a
@@ -199,10 +203,28 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   return p + 1;
 }
 
+// 两个 以上, 多于 一个: a count, a whole word in digits or Chinese, with the
+// word of a bound after or before it.
+std::size_t boundStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& e = s.entities[p];
+  if (!isOneOf(e.kind, Kind::Number, Kind::Arabic) || !startsWord(s, p) || !endsWord(s, e) ||
+      (e.kind == Kind::Arabic && !ascii::isDigits(s.text(e))))
+    return p + 1;
+  if (p + 1 < s.entities.size() && boundAfterMap.hasKey(wordAt(s, p + 1)) && endsWord(s, s.entities[p + 1])) {
+    s.merge(p, p + 1, Kind::Number);
+  }
+  if (p > 0 && boundBeforeMap.hasKey(s.text(p - 1)) && startsWord(s, p - 1)) {
+    s.merge(p - 1, p, Kind::Number);
+    return p;
+  }
+  return p + 1;
+}
+
 }  // namespace
 
 void ChineseSentence::recognizeWords() {
   for (std::size_t p = 0; p < entities.size();) p = countedWordStep(*this, p);
+  for (std::size_t p = 0; p < entities.size();) p = boundStep(*this, p);
 }
 
 }  // namespace vestrilo

@@ -93,11 +93,15 @@ inline bool isMeasureWord(std::string_view t) {
          !uncountedWordList.hasWord(t.substr(0, 4));
 }
 
-// The length of the run of numeral and magnitude characters that t starts with.
+// The length of the run of numeral and magnitude characters that t starts with,
+// with the word of an approximation after a magnitude (十多, 二十几; see
+// approximationMap).
 inline std::size_t numeralRunLength(std::string_view t) {
   std::size_t n = 0;
   while (n + 1 < t.size() && gbk::isLeadByte(t[n]) &&
-         (chinese_char::classAt(t, n) & (chinese_char::Numeral | chinese_char::Magnitude)))
+         ((chinese_char::classAt(t, n) & (chinese_char::Numeral | chinese_char::Magnitude)) ||
+          (n >= 2 && (chinese_char::classAt(t, n - 2) & chinese_char::Magnitude) &&
+           approximationMap.hasKey(t.substr(n, 2)))))
     n += 2;
   return n;
 }

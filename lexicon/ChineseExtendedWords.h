@@ -97,6 +97,20 @@ inline constexpr LexiconList labelWordList{"<表><图><圖><例>"};
 // The point inside a number, and the year unit a dotted number does not take.
 inline constexpr std::string_view asciiPoint{"."};
 
+// Approximations: 多, 余, 几 or 来 right after a magnitude of a numeral (十多万,
+// 三百余, 二十几, 十来个) make it approximate. The value is the rendering of
+// the numeral without it: m puts "more than" before it, a "about", o "-odd"
+// after it (a 几 followed by another magnitude, 十几万, is "more than").
+inline constexpr TaggedMap approximationMap{"<多>(m)<余>(m)<餘>(m)<几>(o)<来>(a)<來>(a)"};
+inline constexpr std::string_view moreThanEnglish{"more than "};
+inline constexpr std::string_view aboutEnglish{"about "};
+inline constexpr std::string_view oddEnglish{"-odd"};
+
+// Bounds: a count with 以上 after it or 多于 before it, each a word of its own
+// (两个 以上 "two or more", 多于 一个 "more than one").
+inline constexpr TaggedMap boundAfterMap{"<以上>( or more)"};
+inline constexpr TaggedMap boundBeforeMap{"<多于>(more than )<多於>(more than )<少于>(less than )<少於>(less than )"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

@@ -133,6 +133,28 @@ TEST(ExtendedChinese, Ranges) {
   });
 }
 
+// Approximations: 多, 余, 几, 来 after a magnitude; bounds with 以上 and 多于.
+TEST(ExtendedChinese, Approximations) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"有 十多万 人", {{"十多万", "more than one hundred thousand"}}, {}},
+      {"三百余 家", {{"三百余", "more than three hundred"}}, {}},
+      {"三十多个", {{"三十多个", "more than thirty"}}, {}},
+      {"二十几 岁", {{"二十几", "twenty-odd"}}, {}},
+      {"十几万", {{"十几万", "more than one hundred thousand"}}, {}},
+      {"十来个 人", {{"十来个", "about ten"}}, {}},
+      {"两个 以上 的", {{"两个 以上", "two or more"}}, {}},
+      {"18 以上", {{"18 以上", "18 or more"}}, {{"18", "18"}}},
+      {"多于 一个 词", {{"多于 一个", "more than one"}}, {}},
+      {"少于 127", {{"少于 127", "less than 127"}}, {{"127", "127"}}},
+      // 多 after a numeral without a magnitude, a bound that is "the above", a decimal.
+      {"一多半", {}, {{"半", "half"}}},
+      {"十多年来", {}, {}},
+      {"以上 三个 选项", {{"三个", "three"}}, {}},
+      {"3.5 以上", {{"3.5", "3.5"}}, {{"3.5", "3.5"}}},
+      {"二十多 到 三十", {{"二十多", "more than twenty"}, {"三十", "thirty"}}, {{"三十", "thirty"}}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
