@@ -58,6 +58,7 @@ constexpr CharClassTable makeTable() {
   t.add(readingVariantMap.text(), Variant);
   t.add(financialNumeralMap.text(), NumeralVariant);
   t.add(fullWidthSignMap.text(), SignVariant);
+  t.addCharacter(severalMarker, ExtendedEntityChar);
   return t;
 }
 

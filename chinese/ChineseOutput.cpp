@@ -120,6 +120,14 @@ std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
       if (low.empty() || high.empty()) return {};
       return low + std::string(rangeEnglish) + high;
     }
+    // 几条 "a few", 好几个 "several".
+    if (e.kind == ChineseEntityKind::Number)
+      for (const std::string_view head : {source.substr(0, 4), source.substr(0, 2)})
+        if (severalWordMap.hasKey(head)) return severalWordMap.value(head);
+    // 2013 - 03 - 03: a date with hyphens is written as it stands.
+    if (e.kind == ChineseEntityKind::Date && !source.empty() && ascii::isDigit(source[0]) &&
+        source.find(dateHyphen) != std::string_view::npos)
+      return translatorInput(source);
     // 两个 以上 "two or more", 多于 一个 "more than one".
     if (e.kind == ChineseEntityKind::Number && source.size() > 4) {
       const std::string_view after = boundAfterMap.lookup(source.substr(source.size() - 4));

@@ -4,6 +4,7 @@
 // read for its numeral alone; and some records the passes make are no numbers
 // to translate after all.
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "chinese/ChineseCharClasses.h"
@@ -139,12 +140,61 @@ bool rangeStep(ChineseSentence& s, std::size_t p) {
   return true;
 }
 
+// Whether t is digits and a unit of latinUnitList (30GiB).
+bool isQuantityWithUnit(std::string_view t) {
+  std::size_t n = 0;
+  while (n < t.size() && ascii::isDigit(t[n])) ++n;
+  return n > 0 && latinUnitList.hasWord(t.substr(n));
+}
+
+// Whether t is a date written with hyphens, year, month and day (2013 - 03 - 03).
+bool isHyphenDate(std::string_view t) {
+  std::int64_t parts[3] = {0, 0, 0};
+  std::size_t digits[3] = {0, 0, 0};
+  std::size_t part = 0;
+  for (const char c : t) {
+    if (c == ' ') continue;
+    if (c == dateHyphen[0] && digits[part] > 0 && part < 2) {
+      ++part;
+    } else if (ascii::isDigit(c) && digits[part] < 4) {
+      parts[part] = parts[part] * 10 + (c - '0');
+      ++digits[part];
+    } else {
+      return false;
+    }
+  }
+  return part == 2 && digits[0] == 4 && digits[1] <= 2 && digits[2] > 0 && digits[2] <= 2 && parts[1] >= 1 &&
+         parts[1] <= 12 && parts[2] >= 1 && parts[2] <= 31;
+}
+
+// Whether t is a word of 几 or 好几 and a measure word (几条, 好几个).
+bool isSeveralWord(std::string_view t) {
+  for (const std::string_view head : {t.substr(0, 4), t.substr(0, 2)})
+    if (head.size() < t.size() && severalWordMap.hasKey(head) && isMeasureWord(t.substr(head.size()))) return true;
+  return false;
+}
+
+// Whether the clause that goes on at record q ends in a question.
+bool asksQuestion(const ChineseSentence& s, std::size_t q) {
+  for (; q < s.entities.size(); ++q) {
+    const std::string_view t = s.text(q);
+    if (questionMarkList.hasWord(t)) return true;
+    if (clauseEndList.hasWord(t)) return false;
+  }
+  return false;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
   if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p))) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
   if (cur.kind == Kind::Arabic) {
     if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
+    else if (isHyphenDate(s.text(cur))) s.entities[p].kind = Kind::Date;
+    return p + 1;
+  }
+  if (cur.kind == Kind::Latin) {
+    if (isQuantityWithUnit(s.text(cur))) s.entities[p].kind = Kind::Arabic;
     return p + 1;
   }
   if (cur.kind == Kind::Figure) {
@@ -189,6 +239,11 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   }
   if (!endsWord(s, cur)) return p + 1;
   if (uncountedWordList.hasWord(t)) return p + 1;
+  // 几条, 好几个 "several", unless the clause asks how many.
+  if (cur.kind == Kind::Plain && isSeveralWord(t) && !asksQuestion(s, p + 1)) {
+    s.entities[p].kind = Kind::Number;
+    return p + 1;
+  }
   // 之一 "one of".
   if (cur.kind == Kind::Plain && t == oneOfWord) {
     s.entities[p].kind = Kind::Number;

@@ -111,6 +111,24 @@ inline constexpr std::string_view oddEnglish{"-odd"};
 inline constexpr TaggedMap boundAfterMap{"<以上>( or more)"};
 inline constexpr TaggedMap boundBeforeMap{"<多于>(more than )<多於>(more than )<少于>(less than )<少於>(less than )"};
 
+// Units written in Latin letters glued to digits (30GiB, 512MB, 2GHz): the
+// quantity is digits, its own translation. Letters alone after digits are
+// too often code (8.5tcl, %2s) to be read.
+inline constexpr LexiconList latinUnitList{
+    "<KB><kB><MB><GB><TB><PB><KiB><MiB><GiB><TiB><Kbps><kbps><Mbps><Gbps><Hz><kHz><KHz><MHz><GHz><ms><bit><bits>"};
+
+// A date written with hyphens (2013 - 03 - 03) is given in that form.
+inline constexpr std::string_view dateHyphen{"-"};
+
+// A word of 几 or 好几 and a measure word counts a few (几条 "a few", 好几个
+// "several").
+inline constexpr TaggedMap severalWordMap{"<好几>(several)<几>(a few)"};
+inline constexpr std::string_view severalMarker{"几"};
+// In a question 几 asks "how many" (茴字 有 几种 写法 ？): the clause ends at
+// one of clauseEndList, a question at one of questionMarkList.
+inline constexpr LexiconList clauseEndList{"<。><，><；><！><,><;><!><：><:>"};
+inline constexpr LexiconList questionMarkList{"<？><?><吗><嗎><呢>"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

@@ -155,6 +155,29 @@ TEST(ExtendedChinese, Approximations) {
   });
 }
 
+// A few, several: 几 and 好几 with a measure word, not in a question.
+TEST(ExtendedChinese, AFew) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"否则 ， 几条 杂感", {{"几条", "a few"}}, {}},
+      {"有 好几个 指示器", {{"好几个", "several"}}, {}},
+      {"设置 幾個 選項", {{"幾個", "a few"}}, {}},
+      {"茴字 有 几种 写法 ？", {}, {}},
+      {"数组 几何 几乎", {}, {}},
+  });
+}
+
+// Digits stay digits: a date with hyphens without the segmenter's blanks, a
+// quantity with a unit in Latin letters; not a code with letters after digits.
+TEST(ExtendedChinese, DigitForms) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"发布 于 2013 - 03 - 03 。", {{"2013 - 03 - 03", "2013-03-03"}}, {{"2013 - 03 - 03", "2013 - 03 - 03"}}},
+      {"2013 - 13 - 03", {{"2013 - 13 - 03", "2013 - 13 - 03"}}, {{"2013 - 13 - 03", "2013 - 13 - 03"}}},
+      {"扩展 到 30GiB ：", {{"30GiB", "30GiB"}}, {}},
+      {"512MB 内存", {{"512MB", "512MB"}}, {}},
+      {"8.5tcl 和 5G", {}, {}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
