@@ -23,6 +23,7 @@
 //   TranslateFractional.cpp  Fractional
 //   TranslateOrdinal.cpp     Ordinal, Week and punctuation
 //   TranslateUnitNumber.cpp  Arabic numbers with Chinese magnitudes
+//   TranslateForms.cpp       the extended rules' forms around numbers (signs, ranges, ...)
 //   ChineseOutput.cpp        the translation of a record, by kind
 //   ChineseStyle.h           the tags, colours and separators of markup and renderings
 #pragma once
@@ -138,6 +139,7 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string chineseNumeralToDigits8(std::string text);
   static std::string chineseNumeralToArabic(std::string text);
   static std::string chineseDigitsToArabic(std::string text);
+  static std::string arabicToChineseNumeral(std::string_view digits);
 
   // Digit strings to English words.
   static std::string hundredsToEnglish(std::string digits);
@@ -164,8 +166,23 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // The translation of record e by the translator of its kind.
   std::string translationByKind(const ChineseEntity& e) const;
-  // The translation of a number inside a sign or a range (see ChineseOutput.cpp).
+  // The extended rules' forms (signs, ranges, approximations, bounds, fractions
+  // with digits, ...): true with the translation in out when record e is one.
+  bool formTranslation(const ChineseEntity& e, std::string& out) const;
+  // The translation of a number inside such a form.
   std::string partTranslation(const ChineseEntity& part) const;
+
+ public:
+  // What a translator reads: the source without any ASCII white space, so that
+  // 三 百 reads as 三百.
+  static std::string translatorInput(std::string_view source);
+  // The number a fused word counts (三个, 一个包, 之一, 第一代 after its 第): its
+  // first run of numeral and magnitude characters, or of ASCII digits; the text
+  // itself when it starts with neither. A magnitude that starts it counts one
+  // (百尺 "a hundred feet" counts 一百).
+  static std::string countedNumber(const std::string& text);
+
+ private:
 
   // The reading when it is not the line: its bytes, and for each of them (and
   // for its end) the offset in the line of the character it was read from.

@@ -167,6 +167,17 @@ bool isHyphenDate(std::string_view t) {
          parts[1] <= 12 && parts[2] >= 1 && parts[2] <= 31;
 }
 
+// Whether t is a fraction written with a slash, a smaller number over one of
+// two digits at most (3/4, 1/2; not 2004/5 or 24/7).
+bool isSlashFraction(std::string_view t) {
+  const std::size_t slash = t.find(fractionSlash);
+  if (slash == std::string_view::npos || slash == 0 || slash > 2 || t.size() - slash - 1 > 2) return false;
+  const std::string_view a = t.substr(0, slash), b = t.substr(slash + 1);
+  if (!ascii::isDigits(a) || !ascii::isDigits(b)) return false;
+  const std::int64_t numerator = leadingNumber(a), denominator = leadingNumber(b);
+  return numerator >= 1 && numerator < denominator;
+}
+
 // Whether t is a word of 几 or 好几 and a measure word (几条, 好几个).
 bool isSeveralWord(std::string_view t) {
   for (const std::string_view head : {t.substr(0, 4), t.substr(0, 2)})
@@ -184,13 +195,79 @@ bool asksQuestion(const ChineseSentence& s, std::size_t q) {
   return false;
 }
 
+// Whether a numeral holds no word of an approximation (十多 does).
+bool approximationMapFree(std::string_view t) {
+  for (std::size_t i = 0; i + 1 < t.size(); i += 2)
+    if (approximationMap.hasKey(t.substr(i, 2))) return false;
+  return true;
+}
+
+// Whether record q is a whole number in digits (16, 3.2), or a Chinese numeral
+// when Chinese is allowed.
+bool isFractionPart(const ChineseSentence& s, std::size_t q, bool chinese) {
+  if (q >= s.entities.size()) return false;
+  const ChineseEntity& e = s.entities[q];
+  const std::string_view t = s.text(e);
+  if (e.kind == Kind::Arabic) return ascii::isDigit(t[0]) && t.back() != '%';
+  return chinese && e.kind == Kind::Number && numeralRunLength(t) == t.size() && approximationMapFree(t);
+}
+
+// Whether t is a Chinese numeral (without an approximation) and then the word
+// given: 一百分之, 三又, 六个 (the passes glue a numeral to the word after it).
+bool isNumeralThen(std::string_view t, std::string_view word) {
+  if (t.size() <= word.size() || t.substr(t.size() - word.size()) != word) return false;
+  const std::string_view numeral = t.substr(0, t.size() - word.size());
+  return numeralRunLength(numeral) == numeral.size() && approximationMapFree(numeral);
+}
+
+// Fractions the adjustment leaves (it reads Chinese numerals): 分之 with digits
+// on one side or both (１６分之5, 一百分之2), 百分之 with digits (百分之3.2),
+// and 三又五分之一, a whole number and a fraction joined by 又; all glued.
+bool fractionStep(ChineseSentence& s, std::size_t p) {
+  const std::string_view t = s.text(p);
+  if (!touching(s, p)) return false;
+  const ChineseEntity& next = s.entities[p + 1];
+  if (t == fractionMarker && p > 0 && touching(s, p - 1) && s.entities[p - 1].kind == Kind::Arabic &&
+      isFractionPart(s, p - 1, false) && isFractionPart(s, p + 1, true)) {
+    s.merge(p - 1, p + 1, Kind::Fractional);
+    return true;
+  }
+  if ((t == percentMarker || isNumeralThen(t, fractionMarker)) && next.kind == Kind::Arabic &&
+      isFractionPart(s, p + 1, false)) {
+    s.merge(p, p + 1, Kind::Fractional);
+    return true;
+  }
+  if (isNumeralThen(t, mixedNumberWord) && next.kind == Kind::Fractional) {
+    s.merge(p, p + 1, Kind::Fractional);
+    return true;
+  }
+  return false;
+}
+
+// 六个百分点, 12.56个百分点, 0.5 百分点: a number with 百分点 "percentage points".
+bool percentagePointStep(ChineseSentence& s, std::size_t p) {
+  if (s.text(p) != percentagePointWord || p == 0) return false;
+  std::size_t first = p - 1;
+  if (s.text(first) == generalMeasureWord && first > 0) --first;
+  const ChineseEntity& number = s.entities[first];
+  const std::string_view t = s.text(number);
+  const bool digits = number.kind == Kind::Arabic && ascii::isDigit(t[0]) && t.back() != '%';
+  const bool numeral = isOneOf(number.kind, Kind::Number, Kind::Plain) &&
+                       (isNumeralThen(t, generalMeasureWord) || (number.kind == Kind::Number && isFractionPart(s, first, true)));
+  if (!(digits || numeral) || !startsWord(s, first)) return false;
+  s.merge(first, p, Kind::Number);
+  return true;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
-  if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p))) return p;
+  if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
+  if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
   if (cur.kind == Kind::Arabic) {
     if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
     else if (isHyphenDate(s.text(cur))) s.entities[p].kind = Kind::Date;
+    else if (isSlashFraction(s.text(cur))) s.entities[p].kind = Kind::Fractional;
     return p + 1;
   }
   if (cur.kind == Kind::Latin) {

@@ -129,6 +129,20 @@ inline constexpr std::string_view severalMarker{"几"};
 inline constexpr LexiconList clauseEndList{"<。><，><；><！><,><;><!><：><:>"};
 inline constexpr LexiconList questionMarkList{"<？><?><吗><嗎><呢>"};
 
+// The numeral of each digit, 0 to 9, for fractions written with digits.
+inline constexpr std::string_view numeralByDigit{"零一二三四五六七八九"};
+
+// Fractions with digits (１６分之5 "five sixteenths", 3/4 "three quarters",
+// 百分之3.2 "3.2%"), mixed numbers with 又 (三又五分之一 "three and one fifth"),
+// and percentage points (六个百分点 "six percentage points").
+inline constexpr std::string_view fractionSlash{"/"};
+inline constexpr std::string_view mixedNumberWord{"又"};
+inline constexpr std::string_view andEnglish{" and "};
+inline constexpr std::string_view percentagePointWord{"百分点"};
+inline constexpr std::string_view countedPercentagePointWord{"个百分点"};
+inline constexpr std::string_view percentagePointsEnglish{" percentage points"};
+inline constexpr std::string_view percentagePointEnglish{" percentage point"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

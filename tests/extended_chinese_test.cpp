@@ -178,6 +178,26 @@ TEST(ExtendedChinese, DigitForms) {
   });
 }
 
+// Fractions and percentages with digits, mixed numbers, percentage points.
+TEST(ExtendedChinese, FractionsAndPercentagePoints) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"六个百分点", {{"六个百分点", "six percentage points"}}, {}},
+      {"12.56个百分点", {{"12.56个百分点", "12.56 percentage points"}}, {{"12.56", "12.56"}}},
+      {"0.5 个百分点", {{"0.5 个百分点", "0.5 percentage points"}}, {{"0.5", "0.5"}}},
+      {"增长 了 一个百分点", {{"一个百分点", "one percentage point"}}, {}},
+      {"百分之3.2", {{"百分之3.2", "3.2%"}}, {{"3.2", "3.2"}}},
+      {"三又五分之一", {{"三又五分之一", "three and one fifth"}}, {{"五分之一", "one fifth"}}},
+      {"一百分之2", {{"一百分之2", "two hundredths"}}, {{"2", "2"}}},
+      {"１６分之5", {{"１６分之5", "five sixteenths"}}, {{"5", "5"}}},
+      {"3/4", {{"3/4", "three quarters"}}, {{"3/4", "3/4"}}},
+      {"３／５", {{"３／５", "three fifths"}}, {}},
+      // A date, a ratio above one, a percentage over a fraction are no fractions.
+      {"2004/5/1", {{"2004/5/1", "2004/5/1"}}, {{"2004/5/1", "2004/5/1"}}},
+      {"24/7", {{"24/7", "24/7"}}, {{"24/7", "24/7"}}},
+      {"5%分之3", {{"5%", "5%"}, {"3", "3"}}, {{"5%", "5%"}, {"3", "3"}}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
