@@ -259,8 +259,49 @@ bool percentagePointStep(ChineseSentence& s, std::size_t p) {
   return true;
 }
 
+// 七成六, 三成半: tenths with the digit after them, glued, ending a word.
+bool proportionDigitStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& e = s.entities[p];
+  if (e.kind != Kind::Fractional || !endsWith(s.text(e), proportionWord) || !touching(s, p)) return false;
+  const ChineseEntity& next = s.entities[p + 1];
+  if (next.kind != Kind::Number || next.length != 2 || !endsWord(s, next) ||
+      (s.text(next) != numeralHalf && !numeralDigitMap.hasKey(s.text(next))))
+    return false;
+  s.merge(p, p + 1, Kind::Fractional);
+  return true;
+}
+
+// Whether the line speaks of a price, or the word before record p is 打.
+bool hasPriceEvidence(const ChineseSentence& s, std::size_t p) {
+  if (p > 0 && endsWith(s.text(p - 1), discountVerb)) return true;
+  for (std::size_t q = 0; q < s.entities.size(); ++q)
+    if (priceWordList.hasWord(s.text(q))) return true;
+  return false;
+}
+
+// 八折, 八五折, 75折: a discount, one or two digits glued to 折, a word of its
+// own, where the line speaks of a price.
+bool discountStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& e = s.entities[p];
+  const std::string_view t = s.text(e);
+  if (!startsWord(s, p) && !(p > 0 && s.text(p - 1) == discountVerb)) return false;
+  if (e.kind == Kind::Plain && t.size() == 4 && endsWith(t, discountWord) && endsWord(s, e) &&
+      numeralDigitMap.hasKey(t.substr(0, 2)) && t.substr(0, 2) != numeralZero && hasPriceEvidence(s, p)) {
+    s.entities[p].kind = Kind::Fractional;
+    return true;
+  }
+  if (!touching(s, p) || s.text(p + 1) != discountWord || !endsWord(s, s.entities[p + 1])) return false;
+  const bool digits = e.kind == Kind::Arabic && t.size() <= 2 && ascii::isDigits(t) && t[0] != '0';
+  const bool figure = e.kind == Kind::Figure && t.size() == 4 && numeralDigitMap.hasKey(t.substr(0, 2)) &&
+                      numeralDigitMap.hasKey(t.substr(2)) && t.substr(0, 2) != numeralZero;
+  if ((!digits && !figure) || !hasPriceEvidence(s, p)) return false;
+  s.merge(p, p + 1, Kind::Fractional);
+  return true;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
+  if (proportionDigitStep(s, p) || discountStep(s, p)) return p + 1;
   if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
   if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);

@@ -100,6 +100,34 @@ std::string fractionWithDigits(std::string_view t) {
   return chinese.empty() ? std::string() : ChineseSentence::translateFractional(chinese);
 }
 
+// The digit of a numeral character (5 for 半 after tenths), -1 for none.
+int digitOf(std::string_view c) {
+  if (c == numeralHalf) return 5;
+  const std::string_view d = numeralDigitMap.lookup(c);
+  return d.empty() ? -1 : d.front() - '0';
+}
+
+// 八 "20% off", 八五 or 85 "15% off": the percentage taken off the price.
+std::string discountTranslation(std::string_view count) {
+  int percent = -1;
+  if (ascii::isDigits(count)) {
+    percent = static_cast<int>(count.size() == 1 ? (count[0] - '0') * 10 : (count[0] - '0') * 10 + (count[1] - '0'));
+  } else if (count.size() == 2 || count.size() == 4) {
+    const int tens = digitOf(count.substr(0, 2)), ones = count.size() == 4 ? digitOf(count.substr(2)) : 0;
+    if (tens >= 0 && ones >= 0) percent = tens * 10 + ones;
+  }
+  if (percent <= 0 || percent >= 100) return {};
+  return std::to_string(100 - percent) + std::string(percentOffEnglish);
+}
+
+// 七成 and 六: seventy-six percent.
+std::string tenthsWithDigit(std::string_view tenths, std::string_view digit) {
+  const int tens = digitOf(tenths), ones = digitOf(digit);
+  if (tens <= 0 || ones < 0) return {};
+  const std::string words = ChineseSentence::digitsToEnglish(std::to_string(tens * 10 + ones));
+  return words.empty() ? std::string() : words + std::string(enWord::percent);
+}
+
 }  // namespace
 
 std::string ChineseSentence::partTranslation(const ChineseEntity& part) const {
@@ -134,6 +162,15 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
       const std::string part =
           partTranslation(partOf(source, e, mixed + 2, source.size() - mixed - 2, Kind::Fractional));
       if (!whole.empty() && !part.empty()) out = whole + std::string(andEnglish) + part;
+      return true;
+    }
+    if (source.size() > discountWord.size() && source.substr(source.size() - discountWord.size()) == discountWord) {
+      out = discountTranslation(translatorInput(source.substr(0, source.size() - discountWord.size())));
+      return true;
+    }
+    const std::size_t tenths = gbk::find(source, proportionWord);
+    if (tenths != npos && tenths + proportionWord.size() < source.size()) {
+      out = tenthsWithDigit(source.substr(0, tenths), source.substr(tenths + proportionWord.size()));
       return true;
     }
     bool digits = false;

@@ -143,6 +143,18 @@ inline constexpr std::string_view countedPercentagePointWord{"个百分点"};
 inline constexpr std::string_view percentagePointsEnglish{" percentage points"};
 inline constexpr std::string_view percentagePointEnglish{" percentage point"};
 
+// Tenths with a digit after them (七成六 "seventy-six percent", 三成半
+// "thirty-five percent"), and price discounts with 折: 八折 is eighty percent of
+// the price, "20% off"; 八五折 and 75折 are 85 percent, "15% off".
+inline constexpr std::string_view discountWord{"折"};
+inline constexpr std::string_view percentOffEnglish{"% off"};
+// 折 is a discount only beside 打 (打 八折) or in a line about prices; else it
+// is a turn or a fold (百步 九折 "nine turns in a hundred steps").
+inline constexpr std::string_view discountVerb{"打"};
+inline constexpr LexiconList priceWordList{
+    "<价><價><价格><價格><价钱><價錢><原价><原價><售价><售價><元><块钱><塊錢><优惠><優惠><折扣><促销><促銷><打折>"
+    "<出售><销售><銷售><购买><購買><商品><降价><降價><特价><特價><商场><商場>"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

@@ -198,6 +198,23 @@ TEST(ExtendedChinese, FractionsAndPercentagePoints) {
   });
 }
 
+// Tenths with a digit after them; discounts with 折 where the line speaks of a
+// price, not a turn or a fold.
+TEST(ExtendedChinese, TenthsAndDiscounts) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"七成六", {{"七成六", "seventy-six percent"}}, {{"七成", "seventy percent"}, {"六", "six"}}},
+      {"三成半", {{"三成半", "thirty-five percent"}}, {{"三成", "thirty percent"}, {"半", "half"}}},
+      {"七成", {{"七成", "seventy percent"}}, {{"七成", "seventy percent"}}},
+      {"打 九折 出售", {{"九折", "10% off"}}, {}},
+      {"打八折", {{"八折", "20% off"}}, {}},
+      {"全场 商品 八五折", {{"八五折", "15% off"}}, {{"八五", "eight five"}}},
+      {"原价 100 元 ， 现 75折", {{"100", "100"}, {"75折", "25% off"}}, {{"100", "100"}, {"75", "75"}}},
+      {"百步 九折 萦岩峦 。", {{"百步", "one hundred"}}, {}},
+      {"一波三折", {}, {}},
+      {"三折叠 屏幕 价格", {}, {}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
