@@ -299,8 +299,38 @@ bool discountStep(ChineseSentence& s, std::size_t p) {
   return true;
 }
 
+// Whether record q (a word of its own) is 纪元, 西元 or either with 前.
+bool isEraAlias(const ChineseSentence& s, std::size_t q) {
+  const std::string_view t = s.text(q);
+  if (!startsWord(s, q)) return false;
+  return eraAliasMap.hasKey(t) || (t.size() == 6 && endsWith(t, eraAliasBefore) && eraAliasMap.hasKey(t.substr(0, 4)));
+}
+
+// 纪元前221年: another word of the era before a date (a year first).
+// 80 年代, 1980年代, 九十年代: a decade.
+bool eraOrDecadeStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& e = s.entities[p];
+  const std::string_view t = s.text(e);
+  if (e.kind == Kind::Date && p > 0 && isEraAlias(s, p - 1) && leadingNumber(t) > 0) {
+    s.merge(p - 1, p, Kind::Date);
+    return true;
+  }
+  if (e.kind == Kind::Plain && endsWith(t, decadeWord) && startsWord(s, p) && endsWord(s, e) &&
+      decadeNameMap.hasKey(t.substr(0, t.size() - decadeWord.size()))) {
+    s.entities[p].kind = Kind::Date;
+    return true;
+  }
+  if (e.kind == Kind::Arabic && p + 1 < s.entities.size() && s.text(p + 1) == decadeWord &&
+      endsWord(s, s.entities[p + 1]) && ascii::isDigits(t) && (t.size() == 2 || t.size() == 4) && t.back() == '0') {
+    s.merge(p, p + 1, Kind::Date);
+    return true;
+  }
+  return false;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
+  if (eraOrDecadeStep(s, p)) return p + 1;
   if (proportionDigitStep(s, p) || discountStep(s, p)) return p + 1;
   if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
   if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;

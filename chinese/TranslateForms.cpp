@@ -149,6 +149,19 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
     return true;
   }
   if (e.kind == Kind::Date) {
+    // 80 年代 "the 80s", 九十年代 "the nineties".
+    const std::string input = translatorInput(source);
+    if (input.size() > decadeWord.size() && input.substr(input.size() - decadeWord.size()) == decadeWord) {
+      const std::string_view count = std::string_view(input).substr(0, input.size() - decadeWord.size());
+      out = std::string(decadeEnglish) +
+            (ascii::isDigits(count) ? std::string(count) + "s" : decadeNameMap.value(count));
+      return true;
+    }
+    // 纪元前221年: read as 公元前221年.
+    if (const std::string_view era = eraAliasMap.lookup(std::string_view(input).substr(0, 4)); !era.empty()) {
+      out = translateDate(std::string(era) + input.substr(4));
+      return true;
+    }
     // 2013 - 03 - 03: a date with hyphens is written as it stands.
     if (!isDigitText(source) || source.find(dateHyphen) == npos) return false;
     out = translatorInput(source);

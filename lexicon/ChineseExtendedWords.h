@@ -155,6 +155,18 @@ inline constexpr LexiconList priceWordList{
     "<价><價><价格><價格><价钱><價錢><原价><原價><售价><售價><元><块钱><塊錢><优惠><優惠><折扣><促销><促銷><打折>"
     "<出售><销售><銷售><购买><購買><商品><降价><降價><特价><特價><商场><商場>"};
 
+// Other words of the common era, read as 公元 (纪元前221年 "221 B.C.").
+inline constexpr TaggedMap eraAliasMap{"<纪元>(公元)<紀元>(公元)<西元>(公元)"};
+inline constexpr std::string_view eraAliasBefore{"前"};
+
+// Decades: a multiple of ten with 年代 (80 年代 "the 80s", 1980年代 "the
+// 1980s", 九十年代 "the nineties").
+inline constexpr std::string_view decadeWord{"年代"};
+inline constexpr std::string_view decadeEnglish{"the "};
+inline constexpr TaggedMap decadeNameMap{
+    "<二十>(twenties)<三十>(thirties)<四十>(forties)<五十>(fifties)<六十>(sixties)<七十>(seventies)"
+    "<八十>(eighties)<九十>(nineties)"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

@@ -215,6 +215,22 @@ TEST(ExtendedChinese, TenthsAndDiscounts) {
   });
 }
 
+// Other words of the era, and decades.
+TEST(ExtendedChinese, ErasAndDecades) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"纪元前221年", {{"纪元前221年", "221 B.C."}}, {{"221年", "  221"}}},
+      {"西元前 700 年", {{"西元前 700 年", "700 B.C."}}, {{"700 年", "  700"}}},
+      {"公元前221年", {{"公元前221年", "221 B.C."}}, {{"公元前221年", "  221 B.C."}}},
+      {"80 年代", {{"80 年代", "the 80s"}}, {{"80", "80"}}},
+      {"1980年代", {{"1980年代", "the 1980s"}}, {{"1980", "1980"}}},
+      {"九十年代", {{"九十年代", "the nineties"}}, {}},
+      // Not a multiple of ten, no count, another word.
+      {"85 年代", {{"85", "85"}}, {{"85", "85"}}},
+      {"年代 久远", {}, {}},
+      {"十年代", {}, {}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
