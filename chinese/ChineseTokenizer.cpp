@@ -138,7 +138,8 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
       unitStreak = 0;
     }
     counts = (d & (chinese_char::Magnitude | chinese_char::Numeral)) != 0;
-    if (unitStreak == 3) break;
+    // The extended rules read 万亿 (a trillion) as one magnitude: 二十万亿.
+    if (unitStreak == 3 && !(extended && line.cut(j - 2, j + 1) == trillionWord)) break;
   }
   if (end >= line.size()) end = line.size() - 1;
   while (line.byte(end) == 0x20) --end;

@@ -328,8 +328,30 @@ bool eraOrDecadeStep(ChineseSentence& s, std::size_t p) {
   return false;
 }
 
+// 3万4000, 1千零1: digits with a magnitude and the digits below it, glued (the
+// digits after it fewer than the zeros of the magnitude, or after 零).
+bool digitsAfterMagnitudeStep(ChineseSentence& s, std::size_t p) {
+  const ChineseEntity& e = s.entities[p];
+  const std::string_view t = s.text(e);
+  if (e.kind != Kind::ArabicWithUnit || t.size() < 3 || !touching(s, p)) return false;
+  const std::string_view zeros = magnitudeZerosMap.lookup(t.substr(t.size() - 2));
+  if (zeros.empty() || !ascii::isDigits(t.substr(0, t.size() - 2))) return false;
+  // The passes glue 零 to the digits after it (零1).
+  const std::size_t q = p + 1;
+  std::string_view digits = s.text(q);
+  const bool zero = gbk::startsWith(digits, numeralZero);
+  if (zero) digits.remove_prefix(numeralZero.size());
+  const std::size_t places = static_cast<std::size_t>(zeros[0] - '0');
+  if (!ascii::isDigits(digits) || !endsWord(s, s.entities[q]) || digits.size() > places ||
+      (zero ? digits.size() == places : digits.size() < places))
+    return false;
+  s.merge(p, q, Kind::ArabicWithUnit);
+  return true;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity cur = s.entities[p];
+  if (digitsAfterMagnitudeStep(s, p)) return p + 1;
   if (eraOrDecadeStep(s, p)) return p + 1;
   if (proportionDigitStep(s, p) || discountStep(s, p)) return p + 1;
   if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
@@ -385,11 +407,26 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
       s.merge(p, p + 1, Kind::Number);
     return p + 1;
   }
+  // 百三, 千二: a hundred or a thousand and one digit.
+  if (cur.kind == Kind::Plain && leadingMagnitudeList.hasWord(t) && touching(s, p)) {
+    const ChineseEntity& next = s.entities[p + 1];
+    const std::string_view digit = s.text(next);
+    if (next.kind == Kind::Number && next.length == 2 && endsWord(s, next) && abbreviatedDigitList.hasWord(digit)) {
+      s.merge(p, p + 1, Kind::Number);
+      return p + 1;
+    }
+  }
   if (!endsWord(s, cur)) return p + 1;
   if (uncountedWordList.hasWord(t)) return p + 1;
   // 几条, 好几个 "several", unless the clause asks how many.
   if (cur.kind == Kind::Plain && isSeveralWord(t) && !asksQuestion(s, p + 1)) {
     s.entities[p].kind = Kind::Number;
+    return p + 1;
+  }
+  // 一打 "a dozen".
+  if (cur.kind == Kind::Plain && t == aDozenWord) {
+    const std::string_view after = wordAt(s, p + 1);
+    if (after.size() < 2 || !assoonAsList.hasWord(after.substr(0, 2))) s.entities[p].kind = Kind::Number;
     return p + 1;
   }
   // 之一 "one of".

@@ -148,6 +148,17 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
       out = (ascii::isDigit(number[0]) ? std::string(asciiMinus) : std::string(minusEnglish)) + number;
     return true;
   }
+  if (e.kind == Kind::ArabicWithUnit) {
+    // 3万4000 "thirty-four thousand", 1千零1 "one thousand and one".
+    const std::string input = translatorInput(source);
+    std::size_t digitRuns = 0;
+    for (std::size_t i = 0; i < input.size(); ++i)
+      digitRuns += ascii::isDigit(input[i]) && (i == 0 || !ascii::isDigit(input[i - 1]));
+    if (digitRuns < 2) return false;
+    const std::string chinese = withChineseNumerals(input);
+    if (!chinese.empty()) out = translateNumber(chinese, rules);
+    return true;
+  }
   if (e.kind == Kind::Date) {
     // 80 年代 "the 80s", 九十年代 "the nineties".
     const std::string input = translatorInput(source);
@@ -186,6 +197,19 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
       out = tenthsWithDigit(source.substr(0, tenths), source.substr(tenths + proportionWord.size()));
       return true;
     }
+    // 四万点六 "40000.6": a decimal whose whole part ends in 万 or 亿.
+    const std::string input = translatorInput(source);
+    const std::size_t point = gbk::find(input, decimalPoint);
+    if (point != npos && point >= 2 && point + decimalPoint.size() < input.size() &&
+        (input.compare(point - 2, 2, magnitudeTenThousand) == 0 ||
+         input.compare(point - 2, 2, magnitudeHundredMillion) == 0)) {
+      const std::string whole = chineseNumeralToArabic(input.substr(0, point));
+      const std::string fraction = chineseDigitsToArabic(input.substr(point + decimalPoint.size()));
+      const std::size_t first = whole.find_first_not_of('0');
+      if (first != npos && !fraction.empty() && fraction.size() * 2 == input.size() - point - decimalPoint.size())
+        out = whole.substr(first) + "." + fraction;
+      return true;
+    }
     bool digits = false;
     for (const char c : source) digits = digits || ascii::isDigit(c);
     if (!digits) return false;
@@ -209,6 +233,20 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
     if (!number.empty())
       out = number + std::string(number == enWord::one || number == "1" ? percentagePointEnglish
                                                                          : percentagePointsEnglish);
+    return true;
+  }
+  // 半百 "fifty", 一打 "a dozen".
+  if (const std::string_view numeral = abbreviatedNumeralMap.lookup(source); !numeral.empty()) {
+    out = translateNumber(std::string(numeral), rules);
+    return true;
+  }
+  // 百三 "one hundred and thirty": read as 一百三.
+  if (source.size() == 4 && leadingMagnitudeList.hasWord(source.substr(0, 2))) {
+    out = translateNumber(std::string(numeralOne) + std::string(source), rules);
+    return true;
+  }
+  if (source == aDozenWord) {
+    out = aDozenEnglish;
     return true;
   }
   // 几条 "a few", 好几个 "several".

@@ -167,6 +167,24 @@ inline constexpr TaggedMap decadeNameMap{
     "<二十>(twenties)<三十>(thirties)<四十>(forties)<五十>(fifties)<六十>(sixties)<七十>(seventies)"
     "<八十>(eighties)<九十>(nineties)"};
 
+// 万亿, ten thousand hundred-millions: a trillion (二十万亿 "twenty trillion").
+inline constexpr std::string_view trillionWord{"万亿"};
+
+// The zeros of each magnitude that digits after it fill (3万4000, 1千零1).
+inline constexpr TaggedMap magnitudeZerosMap{"<十>(1)<百>(2)<千>(3)<万>(4)"};
+
+// Abbreviated numerals: 半百 "half a hundred" is fifty; a hundred or a thousand
+// with one digit from 三 on after it (百三, 千五) counts that digit in the next
+// place (一百三十, 一千五百); 万一 is "in case", 百二 the poets' "two against a
+// hundred". 一打 is a dozen, but not before 就, 便 or 即 (好鼓 一打 就响 "the
+// drum sounds at one beat"); other counts with 打 are rarely dozens in text.
+inline constexpr TaggedMap abbreviatedNumeralMap{"<半百>(五十)"};
+inline constexpr LexiconList leadingMagnitudeList{"<百><千>"};
+inline constexpr LexiconList abbreviatedDigitList{"<三><四><五><六><七><八><九>"};
+inline constexpr std::string_view aDozenWord{"一打"};
+inline constexpr std::string_view aDozenEnglish{"a dozen"};
+inline constexpr LexiconList assoonAsList{"<就><便><即>"};
+
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
 inline constexpr LexiconList rangeWordList{"<到><至>"};

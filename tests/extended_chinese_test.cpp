@@ -231,6 +231,31 @@ TEST(ExtendedChinese, ErasAndDecades) {
   });
 }
 
+// Big magnitudes, digits with magnitudes, decimals of ten thousands;
+// abbreviated numerals and a dozen.
+TEST(ExtendedChinese, MagnitudesAndAbbreviations) {
+  test::checkRows(Direction::ChineseToEnglish, {
+      {"二十万亿", {{"二十万亿", "twenty trillion"}}, {}},
+      {"一百万亿", {{"一百万亿", "one hundred trillion"}}, {}},
+      {"3万4000", {{"3万4000", "thirty-four thousand"}}, {{"3万", "thirty thousand"}, {"4000", "4000"}}},
+      {"12万3456", {{"12万3456", "one hundred and twenty-three thousand four hundred and fifty-six"}},
+       {{"12万", "one hundred and twenty thousand"}, {"3456", "3456"}}},
+      {"1千零1", {{"1千零1", "one thousand one"}}, {{"1千", "one thousand"}}},
+      {"四万点六", {{"四万点六", "40000.6"}}, {{"四万点六", ""}}},
+      {"百三", {{"百三", "one hundred and thirty"}}, {{"三", "three"}}},
+      {"千五 人", {{"千五", "one thousand five hundred"}}, {{"五", "five"}}},
+      {"年过半百", {{"半百", "fifty"}}, {{"半百", ""}}},
+      {"一打 鸡蛋", {{"一打", "a dozen"}}, {}},
+      // Digits that do not fill the magnitude, 万一 "in case", the poets' 百二, 一 ... 就.
+      {"3万40", {{"3万", "thirty thousand"}, {"40", "40"}}, {{"3万", "thirty thousand"}, {"40", "40"}}},
+      {"3万 4000", {{"3万", "thirty thousand"}, {"4000", "4000"}}, {{"3万", "thirty thousand"}, {"4000", "4000"}}},
+      {"万一 出错", {}, {}},
+      {"百二 秦关", {{"二", "two"}}, {{"二", "two"}}},
+      {"好鼓 一打 就响 ，", {}, {}},
+      {"八打 雁", {}, {}},
+  });
+}
+
 // Words a numeral belongs to without counting anything: a rank (上 一级
 // "the parent level"), a degree (三次 "cubic"), an adverb or conjunction of 一.
 TEST(ExtendedChinese, NoCount) {
