@@ -54,7 +54,8 @@ inline constexpr LexiconList uncountedWordList{"<四周><个人><个子><个头>
 inline constexpr LexiconList numeralEndingIdiomList{"<飘零><飄零><凋零><独一无二><獨一無二>"};
 
 // The words after which 一 with a measure word counts nothing a translator
-// renders: 最后 一次 "the last", 哪 一个 "which", 这 一组 "this", 同 一个 "the same".
+// renders: 最后 一次 "the last time", 最后 一行 "the last line", 哪 一个
+// "which", 这 一组 "this", 同 一个 "the same".
 inline constexpr LexiconList uncountedOneAfterList{"<最后><最後><最近><哪><这><這><同>"};
 
 // Words that 一 standing alone before them makes an adverb or a conjunction
@@ -176,11 +177,12 @@ inline constexpr TaggedMap magnitudeZerosMap{"<十>(1)<百>(2)<千>(3)<万>(4)"}
 // Abbreviated numerals: 半百 "half a hundred" is fifty; a hundred or a thousand
 // with one digit from 三 on after it (百三, 千五) counts that digit in the next
 // place (一百三十, 一千五百); 万一 is "in case", 百二 the poets' "two against a
-// hundred". 一打 is a dozen, but not before 就, 便 or 即 (好鼓 一打 就响 "the
-// drum sounds at one beat"); other counts with 打 are rarely dozens in text.
+// hundred"; 两 after them is the measure word (千两 "a thousand taels"). 一打
+// is a dozen, but not before 就, 便 or 即 (好鼓 一打 就响 "the drum sounds at
+// one beat"); other counts with 打 are rarely dozens in text.
 inline constexpr TaggedMap abbreviatedNumeralMap{"<半百>(五十)"};
 inline constexpr LexiconList leadingMagnitudeList{"<百><千>"};
-inline constexpr LexiconList abbreviatedDigitList{"<三><四><五><六><七><八><九>"};
+inline constexpr LexiconList abbreviatedDigitList{"<三><四><五><六><七><八><九><两>"};
 inline constexpr std::string_view aDozenWord{"一打"};
 inline constexpr std::string_view aDozenEnglish{"a dozen"};
 inline constexpr LexiconList assoonAsList{"<就><便><即>"};

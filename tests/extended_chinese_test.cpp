@@ -244,6 +244,7 @@ TEST(ExtendedChinese, MagnitudesAndAbbreviations) {
       {"四万点六", {{"四万点六", "40000.6"}}, {{"四万点六", ""}}},
       {"百三", {{"百三", "one hundred and thirty"}}, {{"三", "three"}}},
       {"千五 人", {{"千五", "one thousand five hundred"}}, {{"五", "five"}}},
+      {"积金 千两 ，", {{"千两", "one thousand"}}, {{"两", "two"}}},
       {"年过半百", {{"半百", "fifty"}}, {{"半百", ""}}},
       {"一打 鸡蛋", {{"一打", "a dozen"}}, {}},
       // Digits that do not fill the magnitude, 万一 "in case", the poets' 百二, 一 ... 就.
