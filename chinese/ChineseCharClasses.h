@@ -30,6 +30,9 @@ enum : std::uint16_t {
   // A character without which no line holds an entity of the extended rules,
   // beside the EntityChar characters and the variants of any kind.
   ExtendedEntityChar = 256,
+  // The first character of a word the extended rules' pass over whole words
+  // acts on although it starts with no numeral or magnitude (wordPassMarkerList).
+  WordPassMarkerStart = 512,
 };
 
 // The classes of the characters a line needs to hold an entity under the rules.
@@ -59,6 +62,7 @@ constexpr CharClassTable makeTable() {
   t.add(financialNumeralMap.text(), NumeralVariant);
   t.add(fullWidthSignMap.text(), SignVariant);
   t.addCharacter(severalMarker, ExtendedEntityChar);
+  addFirstCharacters(t, wordPassMarkerList.text(), WordPassMarkerStart);
   return t;
 }
 

@@ -284,6 +284,7 @@ bool hasPriceEvidence(const ChineseSentence& s, std::size_t p) {
 bool discountStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity& e = s.entities[p];
   const std::string_view t = s.text(e);
+  if (e.kind == Kind::Plain ? t.size() != 4 || !endsWith(t, discountWord) : !touching(s, p)) return false;
   if (!startsWord(s, p) && !(p > 0 && s.text(p - 1) == discountVerb)) return false;
   if (e.kind == Kind::Plain && t.size() == 4 && endsWith(t, discountWord) && endsWord(s, e) &&
       numeralDigitMap.hasKey(t.substr(0, 2)) && t.substr(0, 2) != numeralZero && hasPriceEvidence(s, p)) {
@@ -310,22 +311,29 @@ bool isEraAlias(const ChineseSentence& s, std::size_t q) {
 // 80 年代, 1980年代, 九十年代: a decade.
 bool eraOrDecadeStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity& e = s.entities[p];
-  const std::string_view t = s.text(e);
-  if (e.kind == Kind::Date && p > 0 && isEraAlias(s, p - 1) && leadingNumber(t) > 0) {
-    s.merge(p - 1, p, Kind::Date);
-    return true;
+  switch (e.kind) {
+    case Kind::Date:
+      if (p == 0 || !isEraAlias(s, p - 1) || leadingNumber(s.text(e)) == 0) return false;
+      s.merge(p - 1, p, Kind::Date);
+      return true;
+    case Kind::Plain: {
+      const std::string_view t = s.text(e);
+      if (!endsWith(t, decadeWord) || !startsWord(s, p) || !endsWord(s, e) ||
+          !decadeNameMap.hasKey(t.substr(0, t.size() - decadeWord.size())))
+        return false;
+      s.entities[p].kind = Kind::Date;
+      return true;
+    }
+    case Kind::Arabic: {
+      if (p + 1 >= s.entities.size() || s.text(p + 1) != decadeWord || !endsWord(s, s.entities[p + 1])) return false;
+      const std::string_view t = s.text(e);
+      if (!ascii::isDigits(t) || (t.size() != 2 && t.size() != 4) || t.back() != '0') return false;
+      s.merge(p, p + 1, Kind::Date);
+      return true;
+    }
+    default:
+      return false;
   }
-  if (e.kind == Kind::Plain && endsWith(t, decadeWord) && startsWord(s, p) && endsWord(s, e) &&
-      decadeNameMap.hasKey(t.substr(0, t.size() - decadeWord.size()))) {
-    s.entities[p].kind = Kind::Date;
-    return true;
-  }
-  if (e.kind == Kind::Arabic && p + 1 < s.entities.size() && s.text(p + 1) == decadeWord &&
-      endsWord(s, s.entities[p + 1]) && ascii::isDigits(t) && (t.size() == 2 || t.size() == 4) && t.back() == '0') {
-    s.merge(p, p + 1, Kind::Date);
-    return true;
-  }
-  return false;
 }
 
 // 3万4000, 1千零1: digits with a magnitude and the digits below it, glued (the
@@ -349,22 +357,62 @@ bool digitsAfterMagnitudeStep(ChineseSentence& s, std::size_t p) {
   return true;
 }
 
-std::size_t countedWordStep(ChineseSentence& s, std::size_t p) {
+// The classes of the first character of a Chinese word this pass can act on.
+constexpr std::uint16_t kWordPassStarts = chinese_char::Numeral | chinese_char::Magnitude |
+                                          chinese_char::ExtendedEntityChar | chinese_char::WordPassMarkerStart;
+
+// Whether no rule of this pass can act at record p: a Latin word without
+// digits first, or a Plain record that is not the minus sign and starts with no
+// numeral, magnitude, 几 or the first character of a marker word (负, 到, 之一,
+// 好几, ...). Most records of a line
+// are such words, and the test reads one byte or one character class.
+bool quietInWordPass(const ChineseSentence& s, const ChineseEntity& e) {
+  if (e.kind != Kind::Plain && e.kind != Kind::Latin) return false;
+  const std::string_view r = s.reading();
+  const std::size_t at = static_cast<std::size_t>(e.start);
+  const unsigned char first = static_cast<unsigned char>(r[at]);
+  // A Latin word is read only with digits first (30GiB).
+  if (e.kind == Kind::Latin) return !ascii::isDigit(static_cast<char>(first));
+  if (first < 0x80) return !(e.length == 1 && first == static_cast<unsigned char>(asciiMinus[0]));
+  const unsigned char second = e.length > 1 ? static_cast<unsigned char>(r[at + 1]) : 0;
+  return !(chinese_char::table.of(first, second) & kWordPassStarts);
+}
+
+// boundWord is set when the record is a word of a bound (以上, 多于), which a
+// later walk reads (see boundStep).
+std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) {
   const ChineseEntity cur = s.entities[p];
-  if (digitsAfterMagnitudeStep(s, p)) return p + 1;
-  if (eraOrDecadeStep(s, p)) return p + 1;
-  if (proportionDigitStep(s, p) || discountStep(s, p)) return p + 1;
+  switch (cur.kind) {
+    case Kind::Latin:
+      // Digits with a unit (30GiB); other Latin words are no numbers.
+      if (ascii::isDigit(static_cast<char>(s.firstByte(cur))) && isQuantityWithUnit(s.text(cur)))
+        s.entities[p].kind = Kind::Arabic;
+      return p + 1;
+    case Kind::ArabicWithUnit:
+      if (digitsAfterMagnitudeStep(s, p)) return p + 1;
+      break;
+    case Kind::Fractional:
+      if (proportionDigitStep(s, p)) return p + 1;
+      break;
+    case Kind::Date:
+    case Kind::Arabic:
+    case Kind::Plain:
+    case Kind::Figure:
+      if (eraOrDecadeStep(s, p) || (cur.kind != Kind::Date && discountStep(s, p))) return p + 1;
+      break;
+    default:
+      break;
+  }
   if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
+  if (cur.kind == Kind::Plain && (chinese_char::classAt(s.text(cur), 0) & chinese_char::WordPassMarkerStart) &&
+      boundMarkerList.hasWord(s.text(cur)))
+    boundWord = true;
   if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
   if (cur.kind == Kind::Arabic) {
     if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
     else if (isHyphenDate(s.text(cur))) s.entities[p].kind = Kind::Date;
     else if (isSlashFraction(s.text(cur))) s.entities[p].kind = Kind::Fractional;
-    return p + 1;
-  }
-  if (cur.kind == Kind::Latin) {
-    if (isQuantityWithUnit(s.text(cur))) s.entities[p].kind = Kind::Arabic;
     return p + 1;
   }
   if (cur.kind == Kind::Figure) {
@@ -463,8 +511,11 @@ std::size_t boundStep(ChineseSentence& s, std::size_t p) {
 }  // namespace
 
 void ChineseSentence::recognizeWords() {
-  for (std::size_t p = 0; p < entities.size();) p = countedWordStep(*this, p);
-  for (std::size_t p = 0; p < entities.size();) p = boundStep(*this, p);
+  bool boundWord = false;
+  for (std::size_t p = 0; p < entities.size();)
+    p = quietInWordPass(*this, entities[p]) ? p + 1 : countedWordStep(*this, p, boundWord);
+  if (boundWord)
+    for (std::size_t p = 0; p < entities.size();) p = boundStep(*this, p);
 }
 
 }  // namespace vestrilo

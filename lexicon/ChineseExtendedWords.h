@@ -111,6 +111,7 @@ inline constexpr std::string_view oddEnglish{"-odd"};
 // (两个 以上 "two or more", 多于 一个 "more than one").
 inline constexpr TaggedMap boundAfterMap{"<以上>( or more)"};
 inline constexpr TaggedMap boundBeforeMap{"<多于>(more than )<多於>(more than )<少于>(less than )<少於>(less than )"};
+inline constexpr LexiconList boundMarkerList{"<以上><多于><多於><少于><少於>"};
 
 // Units written in Latin letters glued to digits (30GiB, 512MB, 2GHz): the
 // quantity is digits, its own translation. Letters alone after digits are
@@ -186,6 +187,10 @@ inline constexpr LexiconList abbreviatedDigitList{"<三><四><五><六><七><八
 inline constexpr std::string_view aDozenWord{"一打"};
 inline constexpr std::string_view aDozenEnglish{"a dozen"};
 inline constexpr LexiconList assoonAsList{"<就><便><即>"};
+
+// The words without a numeral, magnitude or 几 at their start that the pass
+// over whole words acts on (signs, ranges, fractions, discounts, 之一, 好几).
+inline constexpr LexiconList wordPassMarkerList{"<负><到><至><分之><折><之一><好几><以上><多于><多於><少于><少於>"};
 
 // Ranges: two numbers of the same kind with one of these words between them
 // (512 到 4096, 1 至 2, 三 到 五) are one range, "512 to 4096".
