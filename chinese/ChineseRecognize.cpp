@@ -6,7 +6,9 @@
 //           and numerals that are part of ordinary words.
 //   Pass 2  Latin words glued to digits, Chinese decimal numbers, and the parts of
 //           clock times, unit numbers and dates.
-//   Pass 3  The era prefix 公元 (前) in front of a date.
+//   Pass 3  The era prefix 公元 (前) in front of a date (under the extended
+//           rules, in the walk of their pass over whole words,
+//           chinese/ChineseWords.cpp, which runs last).
 //
 // Every step copies the current record and its two neighbours first (the
 // neighbour view), so the tests of one step see the records as they were before
@@ -420,17 +422,11 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
 }
 
 // ---------------------------------------------------------------------------
-// Pass 3: 公元 or 公元前 in front of a date.
+// Pass 3: 公元 or 公元前 in front of a date (see eraPrefixStep).
 
 std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
   if (s.entities[p].kind != Kind::Date) return p + 1;
-  const ChineseNeighbours v = s.neighbours(p);
-  if (v.cur.kind == Kind::Date && p > 0 && v.prev.length < 8 &&
-      (v.prevText == eraWord || (contains(v.prevText, eraWord) && contains(v.prevText, eraBeforeWord)))) {
-    s.merge(p - 1, p, Kind::Date);
-    return p;
-  }
-  return p + 1;
+  return eraPrefixStep(s, p) ? p : p + 1;
 }
 
 }  // namespace
@@ -442,9 +438,12 @@ void ChineseSentence::recognize() {
   for (std::size_t p = 0; p < entities.size();)
     p = quietInSecondPass(*this, p) ? p + 1 : secondPassStep(*this, p, scans);
 
+  // The extended rules' pass over whole words takes pass 3 in its own walk.
+  if (extended()) {
+    recognizeWords();
+    return;
+  }
   for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
-
-  if (extended()) recognizeWords();
 }
 
 }  // namespace vestrilo

@@ -74,7 +74,7 @@ bool isIdentifier(const ChineseSentence& s, std::size_t p) {
   const std::string_view t = s.text(p);
   const std::size_t point = t.find('.');
   if (point != std::string_view::npos && t.find('.', point + 1) != std::string_view::npos) return true;
-  return p > 0 && startsWord(s, p) && labelWordList.hasWord(s.text(p - 1));
+  return p > 0 && s.entities[p - 1].length == 2 && startsWord(s, p) && labelWordList.hasWord(s.text(p - 1));
 }
 
 // Whether the numeral at p, glued to the end of a Chinese word, is part of an
@@ -307,15 +307,19 @@ bool isEraAlias(const ChineseSentence& s, std::size_t q) {
   return eraAliasMap.hasKey(t) || (t.size() == 6 && endsWith(t, eraAliasBefore) && eraAliasMap.hasKey(t.substr(0, 4)));
 }
 
-// 纪元前221年: another word of the era before a date (a year first).
 // 80 年代, 1980年代, 九十年代: a decade.
-bool eraOrDecadeStep(ChineseSentence& s, std::size_t p) {
+// 公元 (前), as pass 3 of the classic walk reads it, or 纪元 (前), 西元 (前)
+// before the date at p (a year first): joins them, the date now at p - 1.
+bool eraStep(ChineseSentence& s, std::size_t p) {
+  if (eraPrefixStep(s, p)) return true;
+  if (p == 0 || !isEraAlias(s, p - 1) || leadingNumber(s.text(p)) == 0) return false;
+  s.merge(p - 1, p, Kind::Date);
+  return true;
+}
+
+bool decadeStep(ChineseSentence& s, std::size_t p) {
   const ChineseEntity& e = s.entities[p];
   switch (e.kind) {
-    case Kind::Date:
-      if (p == 0 || !isEraAlias(s, p - 1) || leadingNumber(s.text(e)) == 0) return false;
-      s.merge(p - 1, p, Kind::Date);
-      return true;
     case Kind::Plain: {
       const std::string_view t = s.text(e);
       if (!endsWith(t, decadeWord) || !startsWord(s, p) || !endsWord(s, e) ||
@@ -357,31 +361,72 @@ bool digitsAfterMagnitudeStep(ChineseSentence& s, std::size_t p) {
   return true;
 }
 
-// The classes of the first character of a Chinese word this pass can act on.
-constexpr std::uint16_t kWordPassStarts = chinese_char::Numeral | chinese_char::Magnitude |
-                                          chinese_char::ExtendedEntityChar | chinese_char::WordPassMarkerStart;
-
 // Whether no rule of this pass can act at record p: a Latin word without
 // digits first, or a Plain record that is not the minus sign and starts with no
 // numeral, magnitude, 几 or the first character of a marker word (负, 到, 之一,
 // 好几, ...). Most records of a line
 // are such words, and the test reads one byte or one character class.
-bool quietInWordPass(const ChineseSentence& s, const ChineseEntity& e) {
+inline bool quietInWordPass(std::string_view r, const ChineseEntity& e) {
   if (e.kind != Kind::Plain && e.kind != Kind::Latin) return false;
-  const std::string_view r = s.reading();
   const std::size_t at = static_cast<std::size_t>(e.start);
   const unsigned char first = static_cast<unsigned char>(r[at]);
   // A Latin word is read only with digits first (30GiB).
   if (e.kind == Kind::Latin) return !ascii::isDigit(static_cast<char>(first));
   if (first < 0x80) return !(e.length == 1 && first == static_cast<unsigned char>(asciiMinus[0]));
   const unsigned char second = e.length > 1 ? static_cast<unsigned char>(r[at + 1]) : 0;
-  return !(chinese_char::table.of(first, second) & kWordPassStarts);
+  const std::uint16_t c = chinese_char::table.of(first, second);
+  if (c & (chinese_char::Numeral | chinese_char::Magnitude | chinese_char::ExtendedEntityChar)) return false;
+  // The marker words are three characters at most (好几个).
+  return !(c & chinese_char::WordPassMarkerStart) || e.length > 6;
+}
+
+// An Arabic number: a decade or a discount with the word after it; a label,
+// identifier, date with hyphens or fraction with a slash by its own text.
+std::size_t arabicStep(ChineseSentence& s, std::size_t p) {
+  if (p + 1 < s.entities.size()) {
+    const std::string_view next = s.text(p + 1);
+    if ((next == decadeWord && decadeStep(s, p)) || (next == discountWord && discountStep(s, p))) return p + 1;
+  }
+  const std::string_view t = s.text(p);
+  if (isIdentifier(s, p))
+    s.entities[p].kind = Kind::Plain;
+  else if (ascii::allDigits(t))
+    return p + 1;
+  else if (isHyphenDate(t))
+    s.entities[p].kind = Kind::Date;
+  else if (isSlashFraction(t))
+    s.entities[p].kind = Kind::Fractional;
+  return p + 1;
 }
 
 // boundWord is set when the record is a word of a bound (以上, 多于), which a
 // later walk reads (see boundStep).
+// A Plain record that starts with no numeral, magnitude or 几: the minus sign
+// or a marker word (负, 到, 分之, 以上, 之一, 好几, ...).
+std::size_t markerWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) {
+  const ChineseEntity& cur = s.entities[p];
+  const std::string_view t = s.text(cur);
+  // One character: a sign or the word of a range; 分之 of a fraction.
+  if (t.size() <= 2) return signStep(s, p) || rangeStep(s, p) ? p : p + 1;
+  if (t == fractionMarker) return fractionStep(s, p) ? p : p + 1;
+  if (boundMarkerList.hasWord(t)) {
+    boundWord = true;
+    return p + 1;
+  }
+  if (!startsWord(s, p) || !endsWord(s, cur)) return p + 1;
+  // 之一 "one of"; 好几个 "several", unless the clause asks how many.
+  if (t == oneOfWord || (isSeveralWord(t) && !asksQuestion(s, p + 1))) s.entities[p].kind = Kind::Number;
+  return p + 1;
+}
+
 std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) {
   const ChineseEntity cur = s.entities[p];
+  if (cur.kind == Kind::Plain) {
+    const std::string_view t = s.text(cur);
+    const std::uint16_t c = gbk::isLeadByte(t[0]) ? chinese_char::classAt(t, 0) : 0;
+    if (!(c & (chinese_char::Numeral | chinese_char::Magnitude | chinese_char::ExtendedEntityChar)))
+      return markerWordStep(s, p, boundWord);
+  }
   switch (cur.kind) {
     case Kind::Latin:
       // Digits with a unit (30GiB); other Latin words are no numbers.
@@ -394,27 +439,27 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) 
     case Kind::Fractional:
       if (proportionDigitStep(s, p)) return p + 1;
       break;
+    case Kind::Plain: {
+      // Only a word ending in 年代, 折, 分之 or 又 takes these rules.
+      const std::string_view t = s.text(cur);
+      if (endsWith(t, decadeWord) && decadeStep(s, p)) return p + 1;
+      if (endsWith(t, discountWord) && discountStep(s, p)) return p + 1;
+      if ((endsWith(t, fractionMarker) || endsWith(t, mixedNumberWord)) && fractionStep(s, p)) return p;
+      break;
+    }
     case Kind::Date:
+      if (eraStep(s, p)) return p;
+      break;
     case Kind::Arabic:
-    case Kind::Plain:
+      return arabicStep(s, p);
     case Kind::Figure:
-      if (eraOrDecadeStep(s, p) || (cur.kind != Kind::Date && discountStep(s, p))) return p + 1;
+      if (discountStep(s, p)) return p + 1;
       break;
     default:
       break;
   }
-  if (cur.kind == Kind::Plain && (signStep(s, p) || rangeStep(s, p) || fractionStep(s, p))) return p;
-  if (cur.kind == Kind::Plain && (chinese_char::classAt(s.text(cur), 0) & chinese_char::WordPassMarkerStart) &&
-      boundMarkerList.hasWord(s.text(cur)))
-    boundWord = true;
   if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
-  if (cur.kind == Kind::Arabic) {
-    if (isIdentifier(s, p)) s.entities[p].kind = Kind::Plain;
-    else if (isHyphenDate(s.text(cur))) s.entities[p].kind = Kind::Date;
-    else if (isSlashFraction(s.text(cur))) s.entities[p].kind = Kind::Fractional;
-    return p + 1;
-  }
   if (cur.kind == Kind::Figure) {
     // 三五个: two digits fused with a measure word are an approximate count.
     if (isRepetition(s.text(cur))) {
@@ -466,8 +511,8 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) 
   }
   if (!endsWord(s, cur)) return p + 1;
   if (uncountedWordList.hasWord(t)) return p + 1;
-  // 几条, 好几个 "several", unless the clause asks how many.
-  if (cur.kind == Kind::Plain && isSeveralWord(t) && !asksQuestion(s, p + 1)) {
+  // 几条 "a few", unless the clause asks how many.
+  if (cur.kind == Kind::Plain && gbk::startsWith(t, severalMarker) && isSeveralWord(t) && !asksQuestion(s, p + 1)) {
     s.entities[p].kind = Kind::Number;
     return p + 1;
   }
@@ -475,11 +520,6 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) 
   if (cur.kind == Kind::Plain && t == aDozenWord) {
     const std::string_view after = wordAt(s, p + 1);
     if (after.size() < 2 || !assoonAsList.hasWord(after.substr(0, 2))) s.entities[p].kind = Kind::Number;
-    return p + 1;
-  }
-  // 之一 "one of".
-  if (cur.kind == Kind::Plain && t == oneOfWord) {
-    s.entities[p].kind = Kind::Number;
     return p + 1;
   }
   // 三个, 兩種, 一个包, and a day counted without a month (一日).
@@ -512,8 +552,9 @@ std::size_t boundStep(ChineseSentence& s, std::size_t p) {
 
 void ChineseSentence::recognizeWords() {
   bool boundWord = false;
+  const std::string_view r = reading();
   for (std::size_t p = 0; p < entities.size();)
-    p = quietInWordPass(*this, entities[p]) ? p + 1 : countedWordStep(*this, p, boundWord);
+    p = quietInWordPass(r, entities[p]) ? p + 1 : countedWordStep(*this, p, boundWord);
   if (boundWord)
     for (std::size_t p = 0; p < entities.size();) p = boundStep(*this, p);
 }

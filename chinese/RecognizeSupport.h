@@ -11,6 +11,7 @@
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
 #include "lexicon/ChineseExtendedWords.h"
+#include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
 
@@ -109,6 +110,17 @@ inline std::size_t numeralRunLength(std::string_view t) {
 // Whether records p and p + 1 touch (no blank between them).
 inline bool touching(const ChineseSentence& s, std::size_t p) {
   return p + 1 < s.entities.size() && s.entities[p + 1].start == s.entities[p].start + s.entities[p].length;
+}
+
+// 公元 or 公元前 in front of the date at p: joins them and returns true.
+inline bool eraPrefixStep(ChineseSentence& s, std::size_t p) {
+  if (p == 0) return false;
+  const ChineseEntity& prev = s.entities[p - 1];
+  if (prev.length >= 8) return false;
+  const std::string_view t = s.text(prev);
+  if (t != eraWord && !(contains(t, eraWord) && contains(t, eraBeforeWord))) return false;
+  s.merge(p - 1, p, Kind::Date);
+  return true;
 }
 
 }  // namespace recognize_support
