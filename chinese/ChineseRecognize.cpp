@@ -177,7 +177,7 @@ std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours
       const std::int64_t value = numeralValue(s, v.prevText);
       joins = hour ? value <= 24 : value <= 60;
     } else if (quarter && clockBefore) {
-      joins = quarterCountList.hasWord(v.prevText);
+      joins = quarterCountList.hasWord(v.prevText) || (s.extended() && twoQuartersCountList.hasWord(v.prevText));
     }
   } else if (v.prev.kind == Kind::Arabic && v.prev.length <= 2) {
     joins = (hour && leadingNumber(v.prevText) <= 24) || (minute && clockBefore && leadingNumber(v.prevText) <= 60);

@@ -120,6 +120,9 @@ std::string extendedClock(std::string text) {
   if (marker == npos) marker = gbk::find(text, hourUnitAlt);
   if (marker == npos) return {};
   const std::string hourText = text.substr(0, marker);
+  // 两点二刻: two quarters are half past (两点半).
+  if (const std::string_view half = twoQuartersMap.lookup(std::string_view(text).substr(marker + 2)); !half.empty())
+    text.replace(marker + 2, npos, half);
   const std::string rest = text.substr(marker + 2);
   const int hour = hourValue(hourText);
   std::string words = digitalTime(hourText, rest);

@@ -86,6 +86,9 @@ inline constexpr LexiconList clockPrepositionList{"<于><於><在><到><至><从
 // Words right after the hour that make it one (三点 整, 三点 左右).
 inline constexpr LexiconList clockAfterWordList{"<整><左右><钟><正><半>"};
 inline constexpr std::string_view clockWithBell{"点钟"};
+// Two quarters after the hour are half past (两点二刻 "two thirty").
+inline constexpr TaggedMap twoQuartersMap{"<二刻>(半)<两刻>(半)"};
+inline constexpr LexiconList twoQuartersCountList{"<二><两>"};
 inline constexpr std::string_view secondUnit{"秒"};
 inline constexpr std::string_view amSuffix{"a.m."};
 inline constexpr std::string_view pmSuffix{"p.m."};

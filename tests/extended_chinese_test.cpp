@@ -20,6 +20,10 @@ TEST(ExtendedChinese, ClockTimes) {
       {"三点半", {{"三点半", "three thirty"}}, {{"三点半", "three thirty"}}},
       {"3点15", {{"3点15", "three fifteen"}}, {{"3点15", "three fifteen"}}},
       {"三点钟", {{"三点钟", "three o'clock"}}, {{"三点钟", "three o'clock"}}},
+      // Two quarters are half past; a decimal stays one.
+      {"两点二刻", {{"两点二刻", "two thirty"}}, {{"两点二", "2.2"}}},
+      {"下午 两点二刻", {{"下午 两点二刻", "two thirty p.m."}}, {{"两点二", "2.2"}}},
+      {"两点二", {{"两点二", "2.2"}}, {{"两点二", "2.2"}}},
       {"23 时 05 分 25 秒",
        {{"23 时 05 分 25 秒", "23:05:25"}},
        {{"23 时 05 分", "twenty-three five"}, {"25", "25"}}},
