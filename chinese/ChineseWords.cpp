@@ -1,8 +1,13 @@
-// The extended rules' pass over whole words, run after the three passes of
-// recognition (chinese/ChineseRecognize.cpp): the segmenter writes a numeral and
-// the word it counts as one word, which the passes leave as ordinary text or
-// read for its numeral alone; and some records the passes make are no numbers
-// to translate after all.
+// The extended rules' pass over whole words, run after the first two passes of
+// recognition (chinese/ChineseRecognize.cpp) in place of the third, whose era
+// rule it applies in its own walk. The segmenter writes a numeral and the word
+// it counts as one word, which the passes leave as ordinary text or read for
+// its numeral alone; the forms around a number (a sign, a range, a bound, an
+// approximation, a fraction with digits, percentage points, a discount, a
+// decade) become one record here, which chinese/TranslateForms.cpp translates;
+// and some records the passes make are no numbers to translate after all.
+// Most records of a line are words no rule here reads: one test of their first
+// character passes them over (quietInWordPass).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

@@ -29,8 +29,6 @@ inline constexpr TaggedMap financialNumeralMap{
 // Full-width signs read as ASCII beside digits: the percent sign after a
 // digit, the point and the slash between two, the minus before one.
 inline constexpr std::string_view fullWidthPercent{"％"};
-inline constexpr std::string_view fullWidthPoint{"．"};
-inline constexpr std::string_view fullWidthSlash{"／"};
 inline constexpr std::string_view fullWidthMinus{"－"};
 inline constexpr TaggedMap fullWidthSignMap{"<％>(%)<．>(.)<／>(/)<－>(-)"};
 
