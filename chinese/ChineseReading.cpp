@@ -15,6 +15,7 @@
 // - beside digits: the full-width signs (the percent sign after a digit, the
 //   point and the slash between digits, the minus before a digit).
 // A line with none of them is read as it is, without a copy.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -107,32 +108,74 @@ void ChineseSentence::makeReading() {
   if (!extended()) return;
   const std::string_view line(sentence);
   const Characters chars(line);
+  // Most lines hold no variant: the first one is looked for in a tight walk (a
+  // last lead byte reads with a trail byte of 0, as classAt reads it).
+  const std::size_t n = line.size();
   std::size_t first = 0;
-  while (first < line.size() && !(chars.classAt(first) & kAnyVariant)) first += chars.lengthAt(first);
-  if (first >= line.size()) return;
+  while (first < n) {
+    const unsigned char b = static_cast<unsigned char>(line[first]);
+    if (b < 0x80) {
+      ++first;
+      continue;
+    }
+    const unsigned char trail = first + 1 < n ? static_cast<unsigned char>(line[first + 1]) : 0;
+    if (chinese_char::table.of(b, trail) & kAnyVariant) break;
+    first += 2;
+  }
+  if (first >= n) return;
 
   // Records are 32-bit spans, as the tokenizer keeps them: the offsets fit.
-  reading_.assign(line.data(), first);
-  lineOffsets_.resize(first);
+  // A character is read as one of no more bytes, so the buffers are sized to
+  // the line once, filled by index and cut to the reading at the end.
+  reading_.resize(n);
+  lineOffsets_.resize(n + 1);
+  std::copy(line.data(), line.data() + first, reading_.data());
   for (std::size_t k = 0; k < first; ++k) lineOffsets_[k] = static_cast<std::uint32_t>(k);
+  std::size_t w = first;
   bool changed = false;
   // The characters before the first variant, for its neighbours.
   Place place{0, std::string_view::npos, std::string_view::npos};
   while (place.at < first) place = Place{chars.after(place.at), place.at, place.before};
-  for (std::size_t i = first; i < line.size();) {
-    const std::size_t n = chars.lengthAt(i);
-    const std::uint16_t cls = chars.classAt(i);
-    place.at = i;
-    const std::string_view as = (cls & kAnyVariant) ? readAs(chars, place, cls) : std::string_view();
-    const std::string_view put = as.empty() ? line.substr(i, n) : as;
-    changed = changed || !as.empty();
-    reading_.append(put.data(), put.size());
-    for (std::size_t k = 0; k < put.size(); ++k)
-      lineOffsets_.push_back(static_cast<std::uint32_t>(i + (as.empty() ? k : 0)));
-    place = Place{i + n, i, place.before};
-    i += n;
+  std::size_t before = place.before, twoBefore = place.twoBefore;
+  for (std::size_t i = first; i < n;) {
+    // The run of characters up to the next variant, copied as it stands.
+    std::size_t j = i;
+    std::uint16_t cls = 0;
+    while (j < n) {
+      if (gbk::isLeadByte(line[j])) {
+        cls = chinese_char::classAt(line, j);
+        if (cls & kAnyVariant) break;
+      }
+      twoBefore = before;
+      before = j;
+      j += chars.lengthAt(j);
+    }
+    std::copy(line.data() + i, line.data() + j, reading_.data() + w);
+    for (std::size_t k = i; k < j; ++k) lineOffsets_[w + k - i] = static_cast<std::uint32_t>(k);
+    w += j - i;
+    if (j >= n) break;
+    // The variant at j, read as another character or kept.
+    const std::size_t length = chars.lengthAt(j);
+    const std::string_view as = readAs(chars, Place{j, before, twoBefore}, cls);
+    const bool read = !as.empty();
+    const std::string_view put = read ? as : line.substr(j, length);
+    if (w + put.size() > reading_.size()) {
+      reading_.resize(w + put.size() + n);
+      lineOffsets_.resize(w + put.size() + n + 1);
+    }
+    for (std::size_t k = 0; k < put.size(); ++k) {
+      reading_[w + k] = put[k];
+      lineOffsets_[w + k] = static_cast<std::uint32_t>(j + (read ? 0 : k));
+    }
+    w += put.size();
+    changed = changed || read;
+    twoBefore = before;
+    before = j;
+    i = j + length;
   }
-  lineOffsets_.push_back(static_cast<std::uint32_t>(line.size()));
+  reading_.resize(w);
+  lineOffsets_.resize(w + 1);
+  lineOffsets_[w] = static_cast<std::uint32_t>(n);
   readingIsLine_ = !changed;
 }
 
