@@ -28,7 +28,8 @@ enum : std::uint16_t {
   NumeralVariant = 64,   // read as a numeral beside another one (financialNumeralMap)
   SignVariant = 128,     // read as an ASCII sign beside digits (fullWidthSignMap)
   // A character without which no line holds an entity of the extended rules,
-  // beside the EntityChar characters and the variants of any kind.
+  // beside the EntityChar and NumeralVariant characters: 几, and the variants
+  // that read as a digit or an EntityChar character.
   ExtendedEntityChar = 256,
   // The first character of a word the extended rules' pass over whole words
   // acts on although it starts with no numeral or magnitude (wordPassMarkerList).
@@ -36,9 +37,11 @@ enum : std::uint16_t {
 };
 
 // The classes of the characters a line needs to hold an entity under the rules.
+// Under the extended rules a variant counts when it reads as such a character
+// (萬, 兩, 週, ４, 幾: marked ExtendedEntityChar below); the others (個, 點, 時,
+// 號, 鐘, 負) matter only beside a number, which the line then holds.
 constexpr std::uint16_t entityChars(RuleSet rules) {
-  return rules == RuleSet::Extended ? EntityChar | Variant | NumeralVariant | ExtendedEntityChar
-                                    : EntityChar;
+  return rules == RuleSet::Extended ? EntityChar | NumeralVariant | ExtendedEntityChar : EntityChar;
 }
 
 // The first characters of the words of ordinalList, weekPrefixList,
@@ -63,6 +66,21 @@ constexpr CharClassTable makeTable() {
   t.add(fullWidthSignMap.text(), SignVariant);
   t.addCharacter(severalMarker, ExtendedEntityChar);
   addFirstCharacters(t, wordPassMarkerList.text(), WordPassMarkerStart);
+  // The variants read as a digit or as a character a line needs for an entity.
+  const std::string_view variants = readingVariantMap.text();
+  forEachBracketedWord(variants, [&](std::string_view key, std::size_t p) {
+    const std::size_t open = p + key.size() + 2;
+    if (open >= variants.size() || variants[open] != '(') return true;
+    const std::size_t close = variants.find(')', open);
+    if (close == std::string_view::npos) return true;
+    const std::string_view read = variants.substr(open + 1, close - open - 1);
+    const bool entity =
+        (read.size() == 1 && read[0] >= '0' && read[0] <= '9') ||
+        (read.size() == 2 && (t.of(static_cast<unsigned char>(read[0]), static_cast<unsigned char>(read[1])) &
+                              (EntityChar | ExtendedEntityChar)));
+    if (entity && key.size() == 2) t.addCharacter(key, ExtendedEntityChar);
+    return true;
+  });
   return t;
 }
 

@@ -30,12 +30,15 @@
 // So the only translated kind left is Week, which needs 周 or 星: without them
 // and the numerals, magnitudes and digits, the line gives no pair.
 //
-// Under the extended rules the scan also lets through every character the
-// reading turns into another (traditional, financial and full-width forms) and
-// the ExtendedEntityChar characters: 几, the one word of those rules that
-// counts without a numeral, magnitude or digit (几条 "a few"). Every other
-// extended rule joins records around a numeral, a magnitude or digits, so the
-// proof above carries over to the line as read.
+// Under the extended rules the scan also lets through the financial numerals
+// that are ordinary characters too (NumeralVariant: 陆拾 holds no other
+// numeral) and the ExtendedEntityChar characters: 几, the one word of those
+// rules that counts without a numeral, magnitude or digit (几条 "a few"), and
+// every variant the reading turns into a digit or an EntityChar character (萬,
+// 兩, 週, ４, 幾). The other variants read as 个, 点, 时, 号, 钟 or 负, which
+// the proof above allows. Every other extended rule joins records around a
+// numeral, a magnitude or digits, so the proof carries over to the line as
+// read.
 //
 // The claim is checked against the full stages by a differential test
 // (tests/quick_scan_test.cpp) and by both Chinese fuzz targets.

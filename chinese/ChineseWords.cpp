@@ -463,7 +463,9 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) 
     default:
       break;
   }
-  if (cur.kind != Kind::Number && percentagePointStep(s, p)) return p;
+  if (cur.kind == Kind::Plain && cur.length == static_cast<std::int32_t>(percentagePointWord.size()) &&
+      percentagePointStep(s, p))
+    return p;
   if (cur.kind == Kind::Clock) return clockPartsStep(s, p);
   if (cur.kind == Kind::Figure) {
     // 三五个: two digits fused with a measure word are an approximate count.
