@@ -159,20 +159,6 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string translateWeek(std::string text);
   static std::string convertPunctuation(std::string text);
   static std::string translateUnitNumber(std::string text);
-
- private:
-  // The extended rules' last pass of recognition, over whole words.
-  void recognizeWords();
-
-  // The translation of record e by the translator of its kind.
-  std::string translationByKind(const ChineseEntity& e) const;
-  // The extended rules' forms (signs, ranges, approximations, bounds, fractions
-  // with digits, ...): true with the translation in out when record e is one.
-  bool formTranslation(const ChineseEntity& e, std::string& out) const;
-  // The translation of a number inside such a form.
-  std::string partTranslation(const ChineseEntity& part) const;
-
- public:
   // What a translator reads: the source without any ASCII white space, so that
   // 三 百 reads as 三百.
   static std::string translatorInput(std::string_view source);
@@ -183,6 +169,17 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string countedNumber(const std::string& text);
 
  private:
+  // The extended rules' last pass of recognition, over whole words, in place
+  // of pass 3 (chinese/ChineseWords.cpp).
+  void recognizeWords();
+
+  // The translation of record e by the translator of its kind.
+  std::string translationByKind(const ChineseEntity& e) const;
+  // The extended rules' forms (signs, ranges, approximations, bounds, fractions
+  // with digits, ...): true with the translation in out when record e is one.
+  bool formTranslation(const ChineseEntity& e, std::string& out) const;
+  // The translation of a number inside such a form.
+  std::string partTranslation(const ChineseEntity& part) const;
 
   // The reading when it is not the line: its bytes, and for each of them (and
   // for its end) the offset in the line of the character it was read from.
