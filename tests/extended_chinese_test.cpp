@@ -70,6 +70,12 @@ TEST(ExtendedChinese, TraditionalAndFinancialNumerals) {
       {"肆佰陸拾 元", {{"肆佰陸拾", "four hundred and sixty"}}, {}},
       {"伍拾壹点肆", {{"伍拾壹点肆", "51.4"}}, {}},
       {"參數 队伍 收拾 登陆", {}, {}},
+      // The quick scan lets a line through for a variant that reads as a
+      // numeral or week word, not for one that only follows a number.
+      {"週日 開會", {{"週日", "Sunday"}}, {}},
+      {"第２個", {{"第２個", "2nd"}}, {}},
+      {"陆拾 元", {{"陆拾", "sixty"}}, {}},
+      {"點擊 時間 號碼", {}, {}},
   });
 }
 
