@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "core/CharClassTable.h"
+#include "core/LineRecords.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -21,7 +23,26 @@ enum : std::uint16_t {
   Ten = 4,          // 十, which starts a numeral run although it is a magnitude
   EntityChar = 8,   // a character without which no line holds an entity (see ChineseSentence::mayHoldEntity)
   UnitWordStart = 16,  // the first character of a word of the unit-word lists the tokenizer tests
+  // The extended rules' reading of the line (see ChineseSentence::reading).
+  Variant = 32,          // read as another character wherever it stands (readingVariantMap)
+  NumeralVariant = 64,   // read as a numeral beside another one (financialNumeralMap)
+  SignVariant = 128,     // read as an ASCII sign beside digits (fullWidthSignMap)
+  // A character without which no line holds an entity of the extended rules,
+  // beside the EntityChar and NumeralVariant characters: 几, and the variants
+  // that read as a digit or an EntityChar character.
+  ExtendedEntityChar = 256,
+  // The first character of a word the extended rules' pass over whole words
+  // acts on although it starts with no numeral or magnitude (wordPassMarkerList).
+  WordPassMarkerStart = 512,
 };
+
+// The classes of the characters a line needs to hold an entity under the rules.
+// Under the extended rules a variant counts when it reads as such a character
+// (萬, 兩, 週, ４, 幾: marked ExtendedEntityChar below); the others (個, 點, 時,
+// 號, 鐘, 負) matter only beside a number, which the line then holds.
+constexpr std::uint16_t entityChars(RuleSet rules) {
+  return rules == RuleSet::Extended ? EntityChar | NumeralVariant | ExtendedEntityChar : EntityChar;
+}
 
 // The first characters of the words of ordinalList, weekPrefixList,
 // everyWeekList, dateUnitList and clockUnitList.
@@ -40,6 +61,26 @@ constexpr CharClassTable makeTable() {
   t.addCharacter(magnitudeTen, Ten);
   for (const LexiconList* list : {&ordinalList, &weekPrefixList, &everyWeekList, &dateUnitList, &clockUnitList})
     addFirstCharacters(t, list->text(), UnitWordStart);
+  t.add(readingVariantMap.text(), Variant);
+  t.add(financialNumeralMap.text(), NumeralVariant);
+  t.add(fullWidthSignMap.text(), SignVariant);
+  t.addCharacter(severalMarker, ExtendedEntityChar);
+  addFirstCharacters(t, wordPassMarkerList.text(), WordPassMarkerStart);
+  // The variants read as a digit or as a character a line needs for an entity.
+  const std::string_view variants = readingVariantMap.text();
+  forEachBracketedWord(variants, [&](std::string_view key, std::size_t p) {
+    const std::size_t open = p + key.size() + 2;
+    if (open >= variants.size() || variants[open] != '(') return true;
+    const std::size_t close = variants.find(')', open);
+    if (close == std::string_view::npos) return true;
+    const std::string_view read = variants.substr(open + 1, close - open - 1);
+    const bool entity =
+        (read.size() == 1 && read[0] >= '0' && read[0] <= '9') ||
+        (read.size() == 2 && (t.of(static_cast<unsigned char>(read[0]), static_cast<unsigned char>(read[1])) &
+                              (EntityChar | ExtendedEntityChar)));
+    if (entity && key.size() == 2) t.addCharacter(key, ExtendedEntityChar);
+    return true;
+  });
   return t;
 }
 

@@ -17,6 +17,7 @@
 #include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 
 namespace vestrilo {
@@ -164,6 +165,33 @@ std::string ChineseSentence::chineseDigitsToArabic(std::string text) {
   const std::string_view view(text);
   for (std::size_t i = 0; i < view.size(); i += 2) {
     if (const char d = numeralDigit(charAt(view, i))) out += d;
+  }
+  return out;
+}
+
+// Up to four ASCII digits as a Chinese numeral (16 is 十六, 105 一百零五, 2
+// 二); empty for any other text. Fractions written with digits are read with
+// it by the translators of Chinese fractions.
+std::string ChineseSentence::arabicToChineseNumeral(std::string_view digits) {
+  while (digits.size() > 1 && digits[0] == '0') digits.remove_prefix(1);
+  if (digits.empty() || digits.size() > 4 || !ascii::isDigits(digits)) return {};
+  static constexpr std::string_view names[] = {magnitudeThousand, magnitudeHundred, magnitudeTen};
+  const auto digitName = [](char d) { return numeralByDigit.substr(static_cast<std::size_t>(d - '0') * 2, 2); };
+  if (digits == "0") return std::string(numeralZero);
+  std::string out;
+  bool zero = false;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    const char d = digits[i];
+    const std::size_t place = digits.size() - 1 - i;  // 3 thousands .. 0 ones
+    if (d == '0') {
+      zero = !out.empty();
+      continue;
+    }
+    if (zero) out += numeralZero;
+    zero = false;
+    // 十六, not 一十六, at the start.
+    if (!(place == 1 && d == '1' && out.empty())) out += digitName(d);
+    if (place > 0) out += names[3 - place];
   }
   return out;
 }

@@ -30,6 +30,16 @@
 // So the only translated kind left is Week, which needs 周 or 星: without them
 // and the numerals, magnitudes and digits, the line gives no pair.
 //
+// Under the extended rules the scan also lets through the financial numerals
+// that are ordinary characters too (NumeralVariant: 陆拾 holds no other
+// numeral) and the ExtendedEntityChar characters: 几, the one word of those
+// rules that counts without a numeral, magnitude or digit (几条 "a few"), and
+// every variant the reading turns into a digit or an EntityChar character (萬,
+// 兩, 週, ４, 幾). The other variants read as 个, 点, 时, 号, 钟 or 负, which
+// the proof above allows. Every other extended rule joins records around a
+// numeral, a magnitude or digits, so the proof carries over to the line as
+// read.
+//
 // The claim is checked against the full stages by a differential test
 // (tests/quick_scan_test.cpp) and by both Chinese fuzz targets.
 #include <array>
@@ -44,7 +54,8 @@
 
 namespace vestrilo {
 
-bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet) {
+bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet rules) {
+  const std::uint16_t entity = chinese_char::entityChars(rules);
   const std::size_t n = line.size();
   std::size_t i = 0;
   while (i < n) {
@@ -53,7 +64,7 @@ bool ChineseSentence::mayHoldEntity(std::string_view line, RuleSet) {
       if (ascii::isDigit(static_cast<char>(b))) return true;
       ++i;
     } else {
-      if (chinese_char::classAt(line, i) & chinese_char::EntityChar) return true;
+      if (chinese_char::classAt(line, i) & entity) return true;
       i += 2;
     }
   }
@@ -74,22 +85,26 @@ namespace {
 
 using EntityCodePoints = std::array<std::uint64_t, 0x10000 / 64>;
 
-const EntityCodePoints& entityCodePoints() {
-  static const EntityCodePoints bits = [] {
-    EntityCodePoints b{};
-    for (char32_t c = 0x80; c < 0x10000; ++c) {
-      const std::uint16_t code = utf8::gbkCode(c);
-      if (code != 0 && chinese_char::table.of(code >> 8, code & 0xFF) & chinese_char::EntityChar)
-        b[c / 64] |= std::uint64_t{1} << (c % 64);
-    }
-    return b;
-  }();
-  return bits;
+EntityCodePoints codePointsOf(std::uint16_t classes) {
+  EntityCodePoints b{};
+  for (char32_t c = 0x80; c < 0x10000; ++c) {
+    const std::uint16_t code = utf8::gbkCode(c);
+    if (code != 0 && chinese_char::table.of(code >> 8, code & 0xFF) & classes)
+      b[c / 64] |= std::uint64_t{1} << (c % 64);
+  }
+  return b;
+}
+
+const EntityCodePoints& entityCodePoints(RuleSet rules) {
+  static const EntityCodePoints classic = codePointsOf(chinese_char::entityChars(RuleSet::Classic));
+  if (rules == RuleSet::Classic) return classic;
+  static const EntityCodePoints extended = codePointsOf(chinese_char::entityChars(RuleSet::Extended));
+  return extended;
 }
 
 }  // namespace
 
-bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet) {
+bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet rules) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
   const EntityCodePoints* bits = nullptr;  // looked up at the first three-byte character
@@ -102,7 +117,7 @@ bool ChineseSentence::mayHoldEntityUtf8(std::string_view line, RuleSet) {
     } else if (b - 0xE0 < 16u && i + 2 < n && ((p[i + 1] ^ 0x80u) | (p[i + 2] ^ 0x80u)) < 0x40u) {
       // A lead byte of three with its two continuation bytes.
       const char32_t c = char32_t(b & 0x0F) << 12 | char32_t(p[i + 1] & 0x3F) << 6 | (p[i + 2] & 0x3F);
-      if (!bits) bits = &entityCodePoints();
+      if (!bits) bits = &entityCodePoints(rules);
       if ((*bits)[c / 64] >> (c % 64) & 1) return true;
       i += 3;
     } else {

@@ -6,7 +6,9 @@
 //           and numerals that are part of ordinary words.
 //   Pass 2  Latin words glued to digits, Chinese decimal numbers, and the parts of
 //           clock times, unit numbers and dates.
-//   Pass 3  The era prefix 公元 (前) in front of a date.
+//   Pass 3  The era prefix 公元 (前) in front of a date (under the extended
+//           rules, in the walk of their pass over whole words,
+//           chinese/ChineseWords.cpp, which runs last).
 //
 // Every step copies the current record and its two neighbours first (the
 // neighbour view), so the tests of one step see the records as they were before
@@ -18,8 +20,11 @@
 #include <string>
 #include <string_view>
 
+#include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
+#include "chinese/RecognizeSupport.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -28,52 +33,7 @@ namespace vestrilo {
 namespace {
 
 using Kind = ChineseEntityKind;
-
-// Numbers are compared with small limits (hours up to 24, years up to 9999). A
-// number that does not fit in 32 bits saturates here, so it fails every upper
-// limit and passes every lower one; nothing wraps.
-constexpr std::int64_t kBeyond32Bits = std::int64_t{1} << 32;
-
-// The number formed by the leading ASCII digits of text (0 when there are none),
-// saturated at kBeyond32Bits.
-std::int64_t leadingNumber(std::string_view text) {
-  std::int64_t total = 0;
-  for (const char ch : text) {
-    if (ch < '0' || ch > '9') break;
-    total = total * 10 + (ch - '0');
-    if (total >= kBeyond32Bits) return kBeyond32Bits;
-  }
-  return total;
-}
-
-// The value of a Chinese numeral text (a digit-only run counts its last digit).
-// The limit tests ask for the same few numerals over and over: the sentence
-// object, which serves line after line, remembers the values.
-std::int64_t numeralValue(ChineseSentence& s, std::string_view text) {
-  return s.numeralValues.get(0, text,
-                             [&] { return leadingNumber(ChineseSentence::chineseNumeralToArabic(std::string(text))); });
-}
-
-bool endsWith(std::string_view text, std::string_view c) {
-  return text.size() >= c.size() && text.substr(text.size() - c.size()) == c;
-}
-bool beginsWith(std::string_view text, std::string_view c) { return text.substr(0, c.size()) == c; }
-bool contains(std::string_view text, std::string_view c) { return text.find(c) != std::string_view::npos; }
-
-bool isOneOf(Kind kind, Kind a, Kind b) { return kind == a || kind == b; }
-bool isOneOf(Kind kind, Kind a, Kind b, Kind c) { return kind == a || kind == b || kind == c; }
-
-// The byte of the sentence right after a record, 0 past the end.
-unsigned char byteAfter(const ChineseSentence& s, const ChineseEntity& e) {
-  const std::int64_t at = static_cast<std::int64_t>(e.start) + e.length;
-  return at >= 0 && static_cast<std::uint64_t>(at) < s.sentence.size() ? static_cast<unsigned char>(s.sentence[at]) : 0;
-}
-
-// Whether exactly one space lies between two neighbouring records.
-bool singleSpaceBetween(const ChineseSentence& s, const ChineseEntity& before, const ChineseEntity& after) {
-  const std::int64_t end = static_cast<std::int64_t>(before.start) + before.length;
-  return after.start - end == 1 && byteAfter(s, before) == ' ';
-}
+using namespace recognize_support;
 
 // "Does the current record contain word", for a record that a pass may look at
 // again after it has grown at its end. The scan remembers the longest text of the
@@ -116,9 +76,17 @@ std::size_t unitNumberStep(ChineseSentence& s, std::size_t p, const ChineseNeigh
   return p + 1;
 }
 
+// Whether the Arabic number at p goes on with a point and more digits (9.8),
+// which makes 第 before it a section number, not an ordinal (第 9.8 节).
+bool goesOnAfterPoint(const ChineseSentence& s, std::size_t p) {
+  return p + 2 < s.entities.size() && touching(s, p) && touching(s, p + 1) && s.text(p + 1) == asciiPoint &&
+         s.entities[p + 2].kind == Kind::Arabic;
+}
+
 // 第 with a number after it.
 std::size_t ordinalStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
-  if (isOneOf(v.next.kind, Kind::Number, Kind::Arabic)) {
+  if (isOneOf(v.next.kind, Kind::Number, Kind::Arabic) &&
+      !(s.extended() && v.next.kind == Kind::Arabic && goesOnAfterPoint(s, p + 1))) {
     s.merge(p, p + 1, Kind::Ordinal);
     return p + 1;
   }
@@ -155,6 +123,8 @@ std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
   } else if (v.prev.kind == Kind::Arabic) {
     joins = (year && v.prev.length >= 2 && leadingNumber(v.prevText) <= 9999) ||
             (monthOrDay && leadingNumber(v.prevText) <= 31);
+    // A year, month or day is digits alone: not 1.5 年, not 27.1 . 2021 年.
+    if (s.extended() && !ascii::isDigits(v.prevText)) joins = false;
   }
   if (p > 0 && joins) {
     s.merge(p - 1, p, Kind::Date);
@@ -166,6 +136,34 @@ std::size_t dateStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
 
 // A clock unit with the number before it. Minutes and quarters need a clock
 // time two records before them (三点 十分, 三点 一刻).
+// Under the extended rules, whether the hour word at p (点 or 时 after a number)
+// has the evidence that makes it a time of day (see dayPartMap): 点钟; a
+// date, weekday, part of the day or day word before the number (or a
+// preposition of time before a number other than 一 with 点); or after it
+// minutes, a number glued to it (minutes or decimals, which pass 2 tells
+// apart), 分 or 刻 two records on, or 整, 左右, 钟, 半.
+bool hasClockEvidence(const ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
+  if (v.curText == clockWithBell) return true;
+  if (p >= 2) {
+    const ChineseEntity& before = s.entities[p - 2];
+    const std::string_view b = s.text(before);
+    if (isOneOf(before.kind, Kind::Date, Kind::Week) || dayPartMap.hasKey(b) || clockDayWordList.hasWord(b))
+      return true;
+    if (v.curText == hourUnit && v.prevText != numeralOne && v.prevText != "1" && clockPrepositionList.hasWord(b))
+      return true;
+  }
+  if (p + 1 >= s.entities.size()) return false;
+  const ChineseEntity& next = s.entities[p + 1];
+  const bool glued = next.start == v.cur.start + v.cur.length;
+  if (glued && isOneOf(next.kind, Kind::Number, Kind::Figure, Kind::Arabic)) return true;
+  if (clockAfterWordList.hasWord(v.nextText)) return true;
+  if (p + 2 < s.entities.size() && isOneOf(next.kind, Kind::Number, Kind::Figure, Kind::Arabic)) {
+    const std::string_view after = s.text(p + 2);
+    return after == minuteUnit || after == quarterUnit;
+  }
+  return false;
+}
+
 std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours& v) {
   const bool hour = hourUnitList.hasWord(v.curText);
   const bool minute = v.curText == minuteUnit;
@@ -179,10 +177,19 @@ std::size_t clockStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours
       const std::int64_t value = numeralValue(s, v.prevText);
       joins = hour ? value <= 24 : value <= 60;
     } else if (quarter && clockBefore) {
-      joins = quarterCountList.hasWord(v.prevText);
+      joins = quarterCountList.hasWord(v.prevText) || (s.extended() && twoQuartersCountList.hasWord(v.prevText));
     }
   } else if (v.prev.kind == Kind::Arabic && v.prev.length <= 2) {
     joins = (hour && leadingNumber(v.prevText) <= 24) || (minute && clockBefore && leadingNumber(v.prevText) <= 60);
+  }
+  if (p > 0 && joins && hour && s.extended() && (v.prevText == numeralHalf || !hasClockEvidence(s, p, v))) {
+    // No time of day: a numeral glued to the hour word is an ordinary word
+    // with it (一点 "a bit", 一时 "for a while"); a number in digits stays.
+    if (v.prev.kind != Kind::Arabic && v.cur.start == v.prev.start + v.prev.length) {
+      s.merge(p - 1, p, Kind::Plain);
+      return p;
+    }
+    joins = false;
   }
   if (p > 0 && joins) {
     s.merge(p - 1, p, Kind::Clock);
@@ -201,9 +208,10 @@ std::size_t wordStep(ChineseSentence& s, std::size_t p, const ChineseNeighbours&
     s.merge(p, p + 1, Kind::Plain);
     return p + 1;
   }
+  // (Under the extended rules 负 before it is a sign: 负一点一.)
   if (v.curText == numeralOne && p > 0 && v.prevText != hourUnit &&
       !isOneOf(v.prev.kind, Kind::Number, Kind::Date, Kind::Clock) && byteAfter(s, v.prev) != ' ' &&
-      v.prev.length == 2) {
+      v.prev.length == 2 && !(s.extended() && v.prevText == negativeWord)) {
     s.merge(p - 1, p);
     return p;
   }
@@ -262,7 +270,11 @@ std::size_t firstPassStep(ChineseSentence& s, std::size_t p) {
     const bool thousands = v.curText == fullWidthComma && v.next.length == 3 && ascii::allDigits(v.nextText);
     const bool colon = v.curText == fullWidthColon && v.prev.length == 2 && v.next.length == 2 &&
                        ascii::allDigits(v.nextText);
-    if (joiner || thousands || colon) {
+    // Under the extended rules a point does not join a year to a dotted
+    // number before it (27.1 . 2021 年 is a section number and a date).
+    const bool yearAfter = s.extended() && v.curText == asciiPoint && contains(v.prevText, asciiPoint) &&
+                           p + 2 < s.entities.size() && s.text(p + 2) == yearUnit;
+    if ((joiner || thousands || colon) && !yearAfter) {
       s.merge(p - 1, p + 1, Kind::Arabic);
       return p;
     }
@@ -410,17 +422,11 @@ std::size_t secondPassStep(ChineseSentence& s, std::size_t p, SecondPassScans& s
 }
 
 // ---------------------------------------------------------------------------
-// Pass 3: 公元 or 公元前 in front of a date.
+// Pass 3: 公元 or 公元前 in front of a date (see eraPrefixStep).
 
 std::size_t thirdPassStep(ChineseSentence& s, std::size_t p) {
   if (s.entities[p].kind != Kind::Date) return p + 1;
-  const ChineseNeighbours v = s.neighbours(p);
-  if (v.cur.kind == Kind::Date && p > 0 && v.prev.length < 8 &&
-      (v.prevText == eraWord || (contains(v.prevText, eraWord) && contains(v.prevText, eraBeforeWord)))) {
-    s.merge(p - 1, p, Kind::Date);
-    return p;
-  }
-  return p + 1;
+  return eraPrefixStep(s, p) ? p : p + 1;
 }
 
 }  // namespace
@@ -432,6 +438,11 @@ void ChineseSentence::recognize() {
   for (std::size_t p = 0; p < entities.size();)
     p = quietInSecondPass(*this, p) ? p + 1 : secondPassStep(*this, p, scans);
 
+  // The extended rules' pass over whole words takes pass 3 in its own walk.
+  if (extended()) {
+    recognizeWords();
+    return;
+  }
   for (std::size_t p = 0; p < entities.size();) p = thirdPassStep(*this, p);
 }
 

@@ -7,6 +7,7 @@ namespace vestrilo {
 ChineseSentence::ChineseSentence(std::string line) { sentence = std::move(line); }
 
 void ChineseSentence::runStages() {
+  makeReading();
   tokenize();
   adjust();
   recognize();

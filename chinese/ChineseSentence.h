@@ -7,11 +7,14 @@
 // in core/SentenceOutput.h over chinese/ChineseStyle.h. Each stage file holds one
 // stage:
 //   ChineseSentence.cpp      construction, record texts, neighbour view, merge
+//   ChineseReading.cpp       the line as the extended rules read it
 //   ChineseQuickScan.cpp     mayHoldEntity, the scan that lets a line skip the stages
 //   ChineseCharClasses.h     the classes of single characters (numeral, magnitude, ...)
 //   ChineseTokenizer.cpp     tokenize
 //   ChineseAdjust.cpp        adjust (fractions, percentages, proportions, eras)
 //   ChineseRecognize.cpp     recognize
+//   ChineseWords.cpp         recognize, the extended rules' pass over whole words
+//   RecognizeSupport.h       the tests of records the recognition passes share
 //   ChineseNumerals.cpp      Chinese numerals to digit strings
 //   EnglishNumberWords.cpp   digit strings to English words
 //   TranslateNumber.cpp      Number and Figure
@@ -20,6 +23,7 @@
 //   TranslateFractional.cpp  Fractional
 //   TranslateOrdinal.cpp     Ordinal, Week and punctuation
 //   TranslateUnitNumber.cpp  Arabic numbers with Chinese magnitudes
+//   TranslateForms.cpp       the extended rules' forms around numbers (signs, ranges, ...)
 //   ChineseOutput.cpp        the translation of a record, by kind
 //   ChineseStyle.h           the tags, colours and separators of markup and renderings
 #pragma once
@@ -28,6 +32,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/EntityList.h"
@@ -66,7 +71,18 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // Starts over on a new line: the line is copied and the records cleared;
   // buffers are kept, so one object can serve line after line.
-  void assign(std::string_view line) { assignLine(line); }
+  void assign(std::string_view line) {
+    assignLine(line);
+    readingIsLine_ = true;
+  }
+
+  // The text the stages read: the line itself, or under the extended rules the
+  // line with each variant character read as the one the rules know (萬 as 万,
+  // 兩 as 两, ４ as 4, 肆佰 as 四百; see lexicon/ChineseExtendedWords.h). Records
+  // are spans of the reading; sourceText gives the line's own bytes for them.
+  // makeReading sets it up for the line assigned (runStages calls it first).
+  std::string_view reading() const { return readingIsLine_ ? std::string_view(sentence) : std::string_view(reading_); }
+  void makeReading();
 
   // Stages, and all of them in their fixed order (tokenize, adjust, recognize);
   // after runStages the sentence is ready for its output.
@@ -87,26 +103,30 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
 
   // The translation of record e: its text with white space removed, through
   // the translator of its kind (an Arabic number gives its source text); empty
-  // for a kind that is not translated. No kind has a second reading: *second,
-  // when given, is cleared.
+  // for a kind that is not translated. The extended rules write it without
+  // blanks around it. No kind has a second reading: *second, when given, is
+  // cleared.
   std::string translationOf(const ChineseEntity& e, std::string* second = nullptr) const;
-  // The text a record's translation depends on: its source text.
-  std::string_view workingText(const ChineseEntity& e) const { return sourceText(e); }
+  // The text a record's translation depends on: its text as read.
+  std::string_view workingText(const ChineseEntity& e) const { return text(e); }
 
-  // The bytes a record covers (sourceText, by the name the stages use).
-  std::string_view text(const ChineseEntity& e) const { return sourceText(e); }
+  // The bytes of the reading a record covers (what the stages and translators read).
+  std::string_view text(const ChineseEntity& e) const { return recordText(reading(), e); }
   std::string_view text(std::size_t i) const { return text(entities[i]); }
+  // The bytes of the line a record covers (what is written as its source).
+  std::string_view sourceText(const ChineseEntity& e) const;
   // The first byte of a record's text, 0 for an empty text: a record can hold
   // a word only if this is the word's first byte.
   unsigned char firstByte(const ChineseEntity& e) const {
-    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < sentence.size()
-               ? static_cast<unsigned char>(sentence[static_cast<std::size_t>(e.start)])
+    const std::string_view r = reading();
+    return e.start >= 0 && e.length > 0 && static_cast<std::size_t>(e.start) < r.size()
+               ? static_cast<unsigned char>(r[static_cast<std::size_t>(e.start)])
                : 0;
   }
 
   // Neighbour view of record i.
   ChineseNeighbours neighbours(std::size_t i) const {
-    return neighbourView(entities, i, sentence, ChineseEntity{0, 0, ChineseEntityKind::Plain});
+    return neighbourView(entities, i, reading(), ChineseEntity{0, 0, ChineseEntityKind::Plain});
   }
 
   // Merges record first with the later record last (see mergeRecords), the
@@ -119,21 +139,53 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   static std::string chineseNumeralToDigits8(std::string text);
   static std::string chineseNumeralToArabic(std::string text);
   static std::string chineseDigitsToArabic(std::string text);
+  static std::string arabicToChineseNumeral(std::string_view digits);
 
   // Digit strings to English words.
   static std::string hundredsToEnglish(std::string digits);
   static std::string digitsToEnglish(std::string digits);
 
-  // Translators: each takes an entity's text (spaces removed) and returns English.
-  static std::string translateNumber(std::string text);
-  static std::string translateFigure(std::string text);
+  // Translators: each takes an entity's text (spaces removed) and returns English,
+  // under the classic rules or the rules given.
+  static std::string translateNumber(std::string text) { return translateNumber(std::move(text), RuleSet::Classic); }
+  static std::string translateNumber(std::string text, RuleSet rules);
+  static std::string translateFigure(std::string text) { return translateFigure(std::move(text), RuleSet::Classic); }
+  static std::string translateFigure(std::string text, RuleSet rules);
   static std::string translateDate(std::string text);
-  static std::string translateClock(std::string text);
+  static std::string translateClock(std::string text) { return translateClock(std::move(text), RuleSet::Classic); }
+  static std::string translateClock(std::string text, RuleSet rules);
   static std::string translateFractional(std::string text);
   static std::string translateOrdinal(std::string text);
   static std::string translateWeek(std::string text);
   static std::string convertPunctuation(std::string text);
   static std::string translateUnitNumber(std::string text);
+  // What a translator reads: the source without any ASCII white space, so that
+  // 三 百 reads as 三百.
+  static std::string translatorInput(std::string_view source);
+  // The number a fused word counts (三个, 一个包, 之一, 第一代 after its 第): its
+  // first run of numeral and magnitude characters, or of ASCII digits; the text
+  // itself when it starts with neither. A magnitude that starts it counts one
+  // (百尺 "a hundred feet" counts 一百).
+  static std::string countedNumber(const std::string& text);
+
+ private:
+  // The extended rules' last pass of recognition, over whole words, in place
+  // of pass 3 (chinese/ChineseWords.cpp).
+  void recognizeWords();
+
+  // The translation of record e by the translator of its kind.
+  std::string translationByKind(const ChineseEntity& e) const;
+  // The extended rules' forms (signs, ranges, approximations, bounds, fractions
+  // with digits, ...): true with the translation in out when record e is one.
+  bool formTranslation(const ChineseEntity& e, std::string& out) const;
+  // The translation of a number inside such a form.
+  std::string partTranslation(const ChineseEntity& part) const;
+
+  // The reading when it is not the line: its bytes, and for each of them (and
+  // for its end) the offset in the line of the character it was read from.
+  std::string reading_;
+  std::vector<std::uint32_t> lineOffsets_;
+  bool readingIsLine_ = true;
 };
 
 }  // namespace vestrilo

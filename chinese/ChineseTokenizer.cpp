@@ -19,6 +19,7 @@
 #include "chinese/ChineseCharClasses.h"
 #include "chinese/ChineseSentence.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseNumeralMaps.h"
 #include "lexicon/Lexicon.h"
 
@@ -80,25 +81,55 @@ std::size_t splitMeasureWord(const Line& line, std::size_t start, std::size_t en
   return wordEnd + 1;
 }
 
+// Whether the word at j (up to a blank, an ASCII byte or a character that is
+// no numeral or magnitude) holds magnitude characters only: 百 of 三 百, 万 of
+// 十五 万, but not 十六 of 十五 十六.
+bool magnitudeWordAt(const Line& line, std::size_t j) {
+  bool any = false;
+  for (; gbk::isLeadByte(static_cast<char>(line.byte(j))); j += 2) {
+    const std::uint16_t c = classAt(line, j);
+    if (c & chinese_char::Numeral) return false;
+    if (!(c & chinese_char::Magnitude)) break;
+    any = true;
+  }
+  return any;
+}
+
 // A run of numeral and magnitude characters from i, also across spaces between
 // them. The run stops before an ASCII byte or another character, and before a
 // third magnitude character in a row (the first character never counts towards
 // that streak). A 两 that ends the run right after 百, 千, 万 or 亿 is the
 // measure word (see splitMeasureWord: 三百两 gives 三百 and 两, 三百两银子 三百
-// and 两银子). Returns the position after the last token.
-std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out) {
+// and 两银子). Under the extended rules the run goes on across blanks only to
+// a word of magnitudes (三 百, 十五 万): the segmenter keeps a number in one
+// word, and 十五 十六 are two. Returns the position after the last token.
+std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity>& out, bool extended) {
   const std::size_t start = i;
   std::size_t j = i;
   std::size_t end = i + 1;
   bool hasUnit = (classAt(line, i) & chinese_char::Ten) != 0;
   int unitStreak = 0;
   bool counts = true;
+  bool approximate = false;
   while (counts && j < line.size()) {
     j += 2;
     end = j - 1;
     while (line.byte(j) == 0x20) ++j;
     if (!gbk::isLeadByte(static_cast<char>(line.byte(j)))) break;
+    if (extended && j > end + 1 && !magnitudeWordAt(line, j)) break;
     const std::uint16_t d = classAt(line, j);
+    // Under the extended rules the word of an approximation goes on a run
+    // right after a magnitude (十多万, 二十几), and only a magnitude after it.
+    if (extended && !(d & (chinese_char::Magnitude | chinese_char::Numeral))) {
+      if (j == end + 1 && !approximate && (classAt(line, j - 2) & chinese_char::Magnitude) &&
+          approximationMap.hasKey(line.cut(j, j + 1))) {
+        approximate = true;
+        unitStreak = 0;
+        continue;
+      }
+    } else if (approximate && !(d & chinese_char::Magnitude)) {
+      break;
+    }
     const bool magnitude = (d & chinese_char::Magnitude) != 0;
     if (magnitude) {
       hasUnit = true;
@@ -107,7 +138,8 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
       unitStreak = 0;
     }
     counts = (d & (chinese_char::Magnitude | chinese_char::Numeral)) != 0;
-    if (unitStreak == 3) break;
+    // The extended rules read 万亿 (a trillion) as one magnitude: 二十万亿.
+    if (unitStreak == 3 && !(extended && line.cut(j - 2, j + 1) == trillionWord)) break;
   }
   if (end >= line.size()) end = line.size() - 1;
   while (line.byte(end) == 0x20) --end;
@@ -152,13 +184,13 @@ std::size_t chineseRun(const Line& line, std::size_t i, EntityList<ChineseEntity
 }  // namespace
 
 void ChineseSentence::tokenize() {
-  const Line line(sentence);
+  const Line line(reading());
   std::size_t i = 0;
   while (i < line.size()) {
     const unsigned char b = line.byte(i);
     if (gbk::isLeadByte(static_cast<char>(b))) {
       const bool numeral = (classAt(line, i) & (chinese_char::Numeral | chinese_char::Ten)) != 0;
-      i = numeral ? numeralRun(line, i, entities) : chineseRun(line, i, entities);
+      i = numeral ? numeralRun(line, i, entities, extended()) : chineseRun(line, i, entities);
     } else if (ascii::isDigit(b)) {
       const std::size_t start = i;
       while (ascii::isDigit(line.byte(i))) ++i;

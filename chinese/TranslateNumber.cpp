@@ -7,6 +7,7 @@
 #include "chinese/ChineseSentence.h"
 #include "chinese/EnglishText.h"
 #include "core/Bytes.h"
+#include "lexicon/ChineseExtendedWords.h"
 #include "lexicon/ChineseToEnglishMaps.h"
 
 namespace vestrilo {
@@ -28,7 +29,7 @@ void dropTrailingOr(std::string& words) { words.erase(words.size() - enWord::orW
 
 }  // namespace
 
-std::string ChineseSentence::translateNumber(std::string text) {
+std::string ChineseSentence::translateNumber(std::string text, RuleSet rules) {
   const std::string_view t(text);
   const std::string_view first = gbk::slice(t, 0, 2), second = gbk::slice(t, 2, 2), third = gbk::slice(t, 4, 2);
   std::string working = text;
@@ -36,6 +37,21 @@ std::string ChineseSentence::translateNumber(std::string text) {
 
   // 三四百: read as 一百, then "one" becomes "three or four".
   if (t.size() <= 8 && onesWordMap.hasKey(first) && onesWordMap.hasKey(second)) {
+    // The extended rules read a pair of neighbouring digits as "or" (三四),
+    // a wider one as a range (三五 "three to five"), 三两 as 两三 "two or
+    // three", and any other as no number (五两 is five taels).
+    if (rules == RuleSet::Extended) {
+      const char a = numeralDigitMap.lookup(first).front(), b = numeralDigitMap.lookup(second).front();
+      if (first == numeralThree && second == numeralTwo)
+        return translateNumber(std::string(numeralTwo) + std::string(numeralThree) + std::string(gbk::slice(t, 4)), rules);
+      if (b <= a) return {};
+      if (b > a + 1) {
+        std::string words = translateNumber(std::move(text));
+        const std::size_t at = words.find(" or ");
+        if (at != std::string::npos) words.replace(at + 1, enWord::orWord.size(), enWord::to);
+        return words;
+      }
+    }
     pair = true;
     working = numeralOne;
     working += gbk::slice(t, 4);
@@ -71,9 +87,12 @@ std::string ChineseSentence::translateNumber(std::string text) {
   return result;
 }
 
-std::string ChineseSentence::translateFigure(std::string text) {
+std::string ChineseSentence::translateFigure(std::string text, RuleSet rules) {
   const std::string_view t(text);
   const std::size_t n = t.size();
+  // Two digits are an approximation under the extended rules, read as one.
+  if (rules == RuleSet::Extended && n == 4 && onesWordMap.hasKey(t.substr(0, 2)) && onesWordMap.hasKey(t.substr(2)))
+    return translateNumber(std::move(text), rules);
   std::string result;
   std::size_t previous = std::string_view::npos, current = std::string_view::npos;
 

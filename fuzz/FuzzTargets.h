@@ -28,6 +28,9 @@ namespace detail {
 inline ChineseSentence preparedChinese(const std::string& line, RuleSet rules) {
   ChineseSentence s{line};
   s.rules = rules;
+  // The stages in runStages' order: the reading first (the extended rules read
+  // variant characters as the ones they know).
+  s.makeReading();
   s.tokenize();
   checkRecords(s.entities, line.size(), "tokenize");
   s.adjust();

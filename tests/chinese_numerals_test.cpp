@@ -1,6 +1,7 @@
 // Chinese numerals to fixed-width digit strings, and digit-by-digit reading.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,25 @@ TEST(ChineseDigitsToArabic, ReadsDigitByDigit) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ChineseSentence::chineseDigitsToArabic(c.text), c.digits) << c.text;
+  }
+}
+
+// Digits written as a Chinese numeral, and read back to the same value; what
+// is no integer of four digits at most gives nothing.
+TEST(ArabicToChineseNumeral, WritesAndReadsBack) {
+  const std::vector<Case> cases = {
+      {"0", "零"},         {"2", "二"},           {"10", "十"},         {"16", "十六"},
+      {"105", "一百零五"}, {"110", "一百一十"},   {"1005", "一千零五"}, {"2020", "二千零二十"},
+      {"0016", "十六"},    {"9999", "九千九百九十九"}, {"12345", ""}, {"", ""}, {"1a", ""}, {"3.5", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ChineseSentence::arabicToChineseNumeral(c.text), c.digits) << c.text;
+    if (c.digits.empty()) continue;
+    const std::string back = ChineseSentence::chineseNumeralToArabic(c.digits);
+    EXPECT_EQ(back.substr(back.find_first_not_of('0') == std::string::npos ? back.size() - 1
+                                                                            : back.find_first_not_of('0')),
+              c.text.substr(std::min(c.text.find_first_not_of('0'), c.text.size() - 1)))
+        << c.text;
   }
 }
 
