@@ -76,8 +76,7 @@ std::string ChineseSentence::translationByKind(const ChineseEntity& e) const {
     case ChineseEntityKind::Clock: return translateClock(translatorInput(source), rules);
     case ChineseEntityKind::ArabicWithUnit: return translateUnitNumber(translatorInput(source));
     case ChineseEntityKind::Fractional: return translateFractional(translatorInput(source));
-    // An Arabic number is its own translation.
-    case ChineseEntityKind::Arabic: return std::string(sourceText(e));
+    case ChineseEntityKind::Arabic: return std::string(ownTranslation(e));
     default: return {};
   }
 }

@@ -115,6 +115,16 @@ class ChineseSentence : public LineRecords<ChineseEntityKind> {
   std::string_view text(std::size_t i) const { return text(entities[i]); }
   // The bytes of the line a record covers (what is written as its source).
   std::string_view sourceText(const ChineseEntity& e) const;
+  // An Arabic number is its own translation; the extended rules write it as
+  // they read it where they read it all as ASCII (１６ "16"), as written
+  // otherwise.
+  std::string_view ownTranslation(const ChineseEntity& e) const {
+    if (!extended()) return sourceText(e);
+    const std::string_view read = text(e);
+    for (const char c : read)
+      if (static_cast<unsigned char>(c) >= 0x80) return sourceText(e);  // not all read as ASCII (４，５６５)
+    return read;
+  }
   // The first byte of a record's text, 0 for an empty text: a record can hold
   // a word only if this is the word's first byte.
   unsigned char firstByte(const ChineseEntity& e) const {

@@ -385,6 +385,17 @@ inline bool quietInWordPass(std::string_view r, const ChineseEntity& e) {
   return !(c & chinese_char::WordPassMarkerStart) || e.length > 6;
 }
 
+// Whether an approximation and a magnitude follow record p (500余万, 500 余万
+// "more than five million"): the digits count the magnitude, and read alone
+// they would say 500.
+bool countsMagnitudeAfter(const ChineseSentence& s, std::size_t p) {
+  const std::string_view r = s.reading();
+  std::size_t end = static_cast<std::size_t>(s.entities[p].start) + static_cast<std::size_t>(s.entities[p].length);
+  while (end < r.size() && r[end] == ' ') ++end;
+  return end + 4 <= r.size() && gbk::isLeadByte(r[end]) && approximationMap.hasKey(r.substr(end, 2)) &&
+         (chinese_char::classAt(r, end + 2) & chinese_char::Magnitude);
+}
+
 // An Arabic number: a decade or a discount with the word after it; a label,
 // identifier, date with hyphens or fraction with a slash by its own text.
 std::size_t arabicStep(ChineseSentence& s, std::size_t p) {
@@ -393,7 +404,7 @@ std::size_t arabicStep(ChineseSentence& s, std::size_t p) {
     if ((next == decadeWord && decadeStep(s, p)) || (next == discountWord && discountStep(s, p))) return p + 1;
   }
   const std::string_view t = s.text(p);
-  if (isIdentifier(s, p))
+  if (isIdentifier(s, p) || countsMagnitudeAfter(s, p))
     s.entities[p].kind = Kind::Plain;
   else if (ascii::allDigits(t))
     return p + 1;

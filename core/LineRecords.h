@@ -29,6 +29,10 @@ class LineRecords {
   // The bytes of the line a record covers (clamped to the line).
   std::string_view sourceText(const Entity& e) const { return recordText(sentence, e); }
 
+  // The translation of an entity of a kind that is its own translation (an
+  // Arabic number): its source text. A direction may say otherwise.
+  std::string_view ownTranslation(const Entity& e) const { return sourceText(e); }
+
   // Merges record first with the later record last (see mergeRecords) and gives
   // the merged record the kind `kind`. Returns the position after the merged
   // record, where a pass that goes on after it continues. Kept out of line:

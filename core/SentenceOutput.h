@@ -7,9 +7,10 @@
 //   reading), and the HTML lines of the pairs a registry admits.
 //
 // S provides `sentence`, `entities`, sourceText(e) (the line's bytes of a
-// record), workingText(e) (the text its translation depends on) and
+// record), workingText(e) (the text its translation depends on),
 // translationOf(e, second) (the translation, and the second reading into
-// *second when that is given).
+// *second when that is given) and ownTranslation(e) (the translation of a
+// kind that is its own translation).
 #pragma once
 
 #include <cstddef>
@@ -126,7 +127,7 @@ void forEachPair(const S& s, TranslationCache& cache, Emit&& emit) {
     if (!row) continue;
     const std::string_view source = s.sourceText(e);
     if (row->isOwnTranslation()) {
-      emit(source, source, false, row->colour);
+      emit(source, s.ownTranslation(e), false, row->colour);
       continue;
     }
     const bool second = row->hasSecondReading();

@@ -120,7 +120,7 @@ TEST(ExtendedChinese, Negatives) {
       {"负3.9%", {{"负3.9%", "-3.9%"}}, {{"3.9%", "3.9%"}}},
       {"负3万", {{"负3万", "minus thirty thousand"}}, {{"3万", "thirty thousand"}}},
       {"设 为 - 1 以 禁止", {{"- 1", "- 1"}}, {{"1", "1"}}},
-      {"返回 －１ 。", {{"－１", "－１"}}, {}},
+      {"返回 －１ 。", {{"－１", "-1"}}, {}},
       {"tail -1", {{"1", "1"}}, {{"1", "1"}}},
       {"3 - 1", {{"3 - 1", "3 - 1"}}, {{"3 - 1", "3 - 1"}}},
       {"负责 三个 项目", {{"三个", "three"}}, {}},
@@ -185,6 +185,14 @@ TEST(ExtendedChinese, DigitForms) {
       {"扩展 到 30GiB ：", {{"30GiB", "30GiB"}}, {}},
       {"512MB 内存", {{"512MB", "512MB"}}, {}},
       {"8.5tcl 和 5G", {}, {}},
+      // full-width digits are written as the ASCII digits they read as; a
+      // number whose reading keeps a full-width sign stays as written
+      {"共 １６ 人", {{"１６", "16"}}, {}},
+      {"共 ４，５６５ 人", {{"４，５６５", "４，５６５"}}, {}},
+      // digits that count a magnitude after an approximation are no number alone
+      {"500余万 人", {}, {{"500", "500"}}},
+      {"500 余万 人", {}, {{"500", "500"}}},
+      {"500余 人", {{"500", "500"}}, {{"500", "500"}}},
   });
 }
 
