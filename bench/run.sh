@@ -9,6 +9,9 @@
 #   - 1x, 4x and 16x the corpus (default threads): time ratios, peak memory,
 #     and the 1x corpus repeated 16 times (the registry does not grow);
 #   - one 10 MiB line against the same bytes split into ordinary lines;
+#   - the extended rules (VESTRILO_RULES=extended) beside the classic ones on
+#     the real corpora, one thread (the extended rules should keep 0.8 of the
+#     classic throughput or more);
 #   - UTF-8 runs (VESTRILO_ENCODING=UTF-8) beside GBK runs of the same text;
 #   - the Python module's pairs_many and the distributed run on a local
 #     cluster beside the command line.
@@ -21,7 +24,7 @@
 # one run, 300), BENCH_BUILD (build directory, build-bench), BENCH_DIRECTIONS
 # ("-C2E -E2C"), BENCH_NICE (a nice value for the measured runs, e.g. -10 on a
 # machine shared with other work; needs root for negative values),
-# BENCH_SECTIONS (the parts to run, "throughput scaling long utf8 python
+# BENCH_SECTIONS (the parts to run, "throughput rules scaling long utf8 python
 # distributed"). MB in the
 # figures is 10^6 bytes.
 set -euo pipefail
@@ -35,7 +38,7 @@ REPEAT=${BENCH_REPEAT:-3}
 LONG_MB=${BENCH_LONG_MB:-10}
 TIMEOUT=${BENCH_TIMEOUT:-300}
 DIRECTIONS=${BENCH_DIRECTIONS:-"-C2E -E2C"}
-SECTIONS=${BENCH_SECTIONS:-"throughput scaling long utf8 python distributed"}
+SECTIONS=${BENCH_SECTIONS:-"throughput rules scaling long utf8 python distributed"}
 section() { [[ " $SECTIONS " == *" $1 "* ]]; }
 NICE=()
 [ -n "${BENCH_NICE:-}" ] && NICE=(nice -n "$BENCH_NICE")
@@ -138,13 +141,16 @@ calc() { awk "BEGIN { printf \"$1\", $2 }"; }
 
 # run THREADS DIRECTION FILE: times one run; sets SECS, RSS_MB, PAIRS, STATUS.
 # THREADS is a number, or "default" for the unset variable.
-# ENCODING (empty: unset) is passed on as VESTRILO_ENCODING.
+# ENCODING (empty: unset) is passed on as VESTRILO_ENCODING, RULES as
+# VESTRILO_RULES.
 ENCODING=
+RULES=
 run() {
   local threads=$1 dir=$2 file=$3 start end
-  local envset=(env -u VESTRILO_THREADS -u VESTRILO_ENCODING)
+  local envset=(env -u VESTRILO_THREADS -u VESTRILO_ENCODING -u VESTRILO_RULES)
   [ "$threads" != default ] && envset+=(VESTRILO_THREADS="$threads")
   [ -n "$ENCODING" ] && envset+=(VESTRILO_ENCODING="$ENCODING")
+  [ -n "$RULES" ] && envset+=(VESTRILO_RULES="$RULES")
   start=$(now)
   set +e
   "${envset[@]}" "${NICE[@]}" timeout "$TIMEOUT" /usr/bin/time -v -o "$SCRATCH/time" \
@@ -257,6 +263,24 @@ if [ "${BENCH_REAL:-1}" = 1 ]; then
   echo
   throughput "Throughput (real corpus: manual pages, message catalogues, fortunes; most lines hold no entity)" real
 fi
+fi
+
+if section rules && [ "${BENCH_REAL:-1}" = 1 ]; then
+echo
+echo "Rule sets (real corpus, one thread, best of $REPEAT): extended beside classic"
+printf "%-5s %10s %10s %16s %14s %14s\n" dir classic-s extended-s extended/classic classic-pairs extended-pairs
+for dir in $DIRECTIONS; do
+  file=$(realname "$dir")
+  [ -s "$file" ] || continue
+  RULES=classic
+  best 1 "$dir" "$file"
+  tc=$SECS pc=$PAIRS
+  RULES=extended
+  best 1 "$dir" "$file"
+  te=$SECS pe=$PAIRS
+  RULES=
+  printf "%-5s %10s %10s %15sx %14s %14s\n" "$dir" "$tc" "$te" "$(ratio "$tc" "$te")" "$pc" "$pe"
+done
 fi
 
 if section scaling; then

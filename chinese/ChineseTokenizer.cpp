@@ -139,7 +139,7 @@ std::size_t numeralRun(const Line& line, std::size_t i, EntityList<ChineseEntity
     }
     counts = (d & (chinese_char::Magnitude | chinese_char::Numeral)) != 0;
     // The extended rules read 万亿 (a trillion) as one magnitude: 二十万亿.
-    if (unitStreak == 3 && !(extended && line.cut(j - 2, j + 1) == trillionWord)) break;
+    if (unitStreak == 3 && !(extended && line.cut(j - 2, j + 1) == trillionChineseWord)) break;
   }
   if (end >= line.size()) end = line.size() - 1;
   while (line.byte(end) == 0x20) --end;

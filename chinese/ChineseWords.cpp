@@ -327,14 +327,14 @@ bool decadeStep(ChineseSentence& s, std::size_t p) {
   switch (e.kind) {
     case Kind::Plain: {
       const std::string_view t = s.text(e);
-      if (!endsWith(t, decadeWord) || !startsWord(s, p) || !endsWord(s, e) ||
-          !decadeNameMap.hasKey(t.substr(0, t.size() - decadeWord.size())))
+      if (!endsWith(t, decadeChineseWord) || !startsWord(s, p) || !endsWord(s, e) ||
+          !decadeNameMap.hasKey(t.substr(0, t.size() - decadeChineseWord.size())))
         return false;
       s.entities[p].kind = Kind::Date;
       return true;
     }
     case Kind::Arabic: {
-      if (p + 1 >= s.entities.size() || s.text(p + 1) != decadeWord || !endsWord(s, s.entities[p + 1])) return false;
+      if (p + 1 >= s.entities.size() || s.text(p + 1) != decadeChineseWord || !endsWord(s, s.entities[p + 1])) return false;
       const std::string_view t = s.text(e);
       if (!ascii::isDigits(t) || (t.size() != 2 && t.size() != 4) || t.back() != '0') return false;
       s.merge(p, p + 1, Kind::Date);
@@ -401,7 +401,7 @@ bool countsMagnitudeAfter(const ChineseSentence& s, std::size_t p) {
 std::size_t arabicStep(ChineseSentence& s, std::size_t p) {
   if (p + 1 < s.entities.size()) {
     const std::string_view next = s.text(p + 1);
-    if ((next == decadeWord && decadeStep(s, p)) || (next == discountWord && discountStep(s, p))) return p + 1;
+    if ((next == decadeChineseWord && decadeStep(s, p)) || (next == discountWord && discountStep(s, p))) return p + 1;
   }
   const std::string_view t = s.text(p);
   if (isIdentifier(s, p) || countsMagnitudeAfter(s, p))
@@ -458,7 +458,7 @@ std::size_t countedWordStep(ChineseSentence& s, std::size_t p, bool& boundWord) 
     case Kind::Plain: {
       // Only a word ending in 年代, 折, 分之 or 又 takes these rules.
       const std::string_view t = s.text(cur);
-      if (endsWith(t, decadeWord) && decadeStep(s, p)) return p + 1;
+      if (endsWith(t, decadeChineseWord) && decadeStep(s, p)) return p + 1;
       if (endsWith(t, discountWord) && discountStep(s, p)) return p + 1;
       if ((endsWith(t, fractionMarker) || endsWith(t, mixedNumberWord)) && fractionStep(s, p)) return p;
       break;

@@ -162,8 +162,8 @@ bool ChineseSentence::formTranslation(const ChineseEntity& e, std::string& out) 
   if (e.kind == Kind::Date) {
     // 80 年代 "the 80s", 九十年代 "the nineties".
     const std::string input = translatorInput(source);
-    if (input.size() > decadeWord.size() && input.substr(input.size() - decadeWord.size()) == decadeWord) {
-      const std::string_view count = std::string_view(input).substr(0, input.size() - decadeWord.size());
+    if (input.size() > decadeChineseWord.size() && input.substr(input.size() - decadeChineseWord.size()) == decadeChineseWord) {
+      const std::string_view count = std::string_view(input).substr(0, input.size() - decadeChineseWord.size());
       out = std::string(decadeEnglish) +
             (ascii::isDigits(count) ? std::string(count) + "s" : decadeNameMap.value(count));
       return true;

@@ -164,14 +164,14 @@ inline constexpr std::string_view eraAliasBefore{"前"};
 
 // Decades: a multiple of ten with 年代 (80 年代 "the 80s", 1980年代 "the
 // 1980s", 九十年代 "the nineties").
-inline constexpr std::string_view decadeWord{"年代"};
+inline constexpr std::string_view decadeChineseWord{"年代"};
 inline constexpr std::string_view decadeEnglish{"the "};
 inline constexpr TaggedMap decadeNameMap{
     "<二十>(twenties)<三十>(thirties)<四十>(forties)<五十>(fifties)<六十>(sixties)<七十>(seventies)"
     "<八十>(eighties)<九十>(nineties)"};
 
 // 万亿, ten thousand hundred-millions: a trillion (二十万亿 "twenty trillion").
-inline constexpr std::string_view trillionWord{"万亿"};
+inline constexpr std::string_view trillionChineseWord{"万亿"};
 
 // The zeros of each magnitude that digits after it fill (3万4000, 1千零1).
 inline constexpr TaggedMap magnitudeZerosMap{"<十>(1)<百>(2)<千>(3)<万>(4)"};
